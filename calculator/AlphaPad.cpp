@@ -1,0 +1,120 @@
+#include "calculator/AlphaPad.h"
+#include "calculator/RechnerMDI.h"
+#include "platform/Cp1252.h"
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace vdl {
+
+QPointer<TAlphaPadForm> AlphaPad;
+
+namespace {
+constexpr int KeySize = 30;
+constexpr int Columns[4] = {1, 33, 65, 97};
+constexpr int RowStep = 32;
+
+QString letter(int i)
+{
+    return QString(QChar(u'A' + i));
+}
+
+// A typed character as the window's input expects it: Enter, Backspace and Escape by their
+// key codes, other control characters and characters without a code-page byte dropped.
+bool typedCharacter(const QKeyEvent* event, QChar& c)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: c = QChar(13); return true;
+    case Qt::Key_Backspace: c = QChar(8); return true;
+    case Qt::Key_Escape: c = QChar(27); return true;
+    default: break;
+    }
+    unsigned char byte = 0;
+    if (event->text().size() != 1 || !Cp1252::fromUnicode(event->text()[0], byte) || byte < 0x20)
+        return false;
+    c = QChar(byte);
+    return true;
+}
+} // namespace
+
+TAlphaPadForm::TAlphaPadForm(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("AlphaPadForm"));
+    setWindowTitle(QStringLiteral("AlphaPadForm"));
+    setFixedSize(127, 190);
+    QFont bold(QStringLiteral("Arial"));
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    setFont(bold);
+
+    auto makeKey = [this](int i, const QString& caption) {
+        auto* key = new QPushButton(caption, this);
+        key->setGeometry(Columns[i % 4], (i / 4) * RowStep, KeySize, KeySize);
+        key->setFocusPolicy(Qt::TabFocus);
+        key->installEventFilter(this);
+        return key;
+    };
+    for (int i = 0; i < LetterCount; ++i) {
+        m_letters[i] = makeKey(i, letter(i));
+        m_letters[i]->setObjectName(QStringLiteral("B") + letter(i));
+        connect(m_letters[i], &QPushButton::clicked, this, [this, i] { BClick(m_letters[i]); });
+    }
+    BX = makeKey(LetterCount, QStringLiteral(">10"));
+    BX->setObjectName(QStringLiteral("BX"));
+    QFont plain = bold;
+    plain.setBold(false);
+    BX->setFont(plain);
+    AlphaPad = this;
+}
+
+void TAlphaPadForm::SetBase(int Base)
+{
+    // Letter i has the digit value 10 + i; it is a digit of Base when that value is below it.
+    m_limit = Base >= 2 ? Base + 1000 : 1034;
+    for (int i = 0; i < LetterCount; ++i)
+        m_letters[i]->setEnabled(1010 + i < m_limit);
+}
+
+void TAlphaPadForm::BClick(QPushButton* key)
+{
+    if (MDIForm && MDIForm->sendToActiveWindow(key->text(), true))
+        MDIForm->activateWindow();
+}
+
+void TAlphaPadForm::showValues(bool values)
+{
+    for (int i = 0; i < LetterCount; ++i)
+        m_letters[i]->setText(values ? QString::number(10 + i) : letter(i));
+}
+
+bool TAlphaPadForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == BX && event->type() == QEvent::MouseButtonPress)
+        showValues(true);
+    else if (watched == BX && event->type() == QEvent::MouseButtonRelease)
+        showValues(false);
+    else if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent*>(event)))
+        return true; // the keypad sees typed keys before its buttons do
+    return QWidget::eventFilter(watched, event);
+}
+
+void TAlphaPadForm::keyPressEvent(QKeyEvent* event)
+{
+    if (!FormKeyPress(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TAlphaPadForm::FormKeyPress(QKeyEvent* event)
+{
+    QChar c;
+    if (!typedCharacter(event, c))
+        return false;
+    if (MDIForm && MDIForm->sendToActiveWindow(QString(c), false))
+        MDIForm->activateWindow();
+    return true;
+}
+
+} // namespace vdl

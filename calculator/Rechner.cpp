@@ -1,0 +1,267 @@
+// The window's layout: panels, lists and the keypad. Everything a memory window shows lies
+// in the left 170 pixels; the keys start at 178, outside a memory window.
+#include "calculator/Rechner.h"
+#include "calculator/TapeDelegate.h"
+#include "platform/Application.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vdl {
+
+namespace {
+
+constexpr int KeyWidth = 30;
+constexpr int KeyHeight = 26;
+
+struct KeyPlace {
+    RechnerCore::Key key;
+    int left, top;
+    const char* hint;
+};
+
+// Keys sharing a place form the layers: only the one of the held modifier is shown.
+const KeyPlace keyPlaces[] = {
+    {RechnerCore::BCE, 178, 36, "Eingabe löschen"},
+    {RechnerCore::BC, 210, 36, "Ergebnis löschen"},
+    {RechnerCore::BBack, 242, 36, "Letztes eingegebenes Zeichen löschen"},
+    {RechnerCore::BDiv, 274, 36, "Dividieren"},
+    {RechnerCore::BMod, 274, 36, "Modulo (Divisionsrest ermitteln)"},
+    {RechnerCore::BWurzel, 274, 36, "Quadratwurzel errechnen"},
+    {RechnerCore::BMPlus, 306, 36, "Zum Speicher addieren"},
+    {RechnerCore::B7, 178, 64, ""},
+    {RechnerCore::B8, 210, 64, ""},
+    {RechnerCore::B9, 242, 64, ""},
+    {RechnerCore::BMult, 274, 64, "Multiplizieren"},
+    {RechnerCore::BHoch, 274, 64, ""},
+    {RechnerCore::BMMin, 306, 64, "Vom Speicher subtrahieren"},
+    {RechnerCore::B4, 178, 92, ""},
+    {RechnerCore::B5, 210, 92, ""},
+    {RechnerCore::B6, 242, 92, ""},
+    {RechnerCore::BMin, 274, 92, "Subtrahieren"},
+    {RechnerCore::BFak, 274, 92, ""},
+    {RechnerCore::BMR, 306, 92, "Ergebnis des Speichers als Eingabe übernehmen"},
+    {RechnerCore::B1, 178, 120, ""},
+    {RechnerCore::B2, 210, 120, ""},
+    {RechnerCore::B3, 242, 120, ""},
+    {RechnerCore::BPlus, 274, 120, "Addieren"},
+    {RechnerCore::BMC, 306, 120, "Ergebnis des Speichers löschen"},
+    {RechnerCore::B0, 178, 148, ""},
+    {RechnerCore::BProz, 210, 148, "Vorhergehende Zahl ist Prozentzahl"},
+    {RechnerCore::BWievProz, 210, 148, ""},
+    {RechnerCore::BProzIH, 210, 148, "Prozent im Hundert"},
+    {RechnerCore::BKom, 242, 148, "Dezimalkomma"},
+    {RechnerCore::BPunkt, 242, 148, ""},
+    {RechnerCore::BIst, 274, 148, "Ergebnis abrufen"},
+    {RechnerCore::B1divX, 306, 148, "1 dividiert durch X"},
+    {RechnerCore::BSin, 178, 178, "Sinus (Winkelmaß beachten!)"},
+    {RechnerCore::BCos, 210, 178, "Cosinus (Winkelmaß beachten!)"},
+    {RechnerCore::BTan, 242, 178, "Tangens (Winkelmaß beachten!)"},
+    {RechnerCore::BCot, 274, 178, "Cotangens (Winkelmaß beachten!)"},
+    {RechnerCore::BPi, 306, 178, "Kreiszahl"},
+    {RechnerCore::BHist, 178, 208, "Historie (Protokollstreifen) löschen"},
+    {RechnerCore::BHistDruck, 178, 208, ""},
+    {RechnerCore::BLog, 210, 208, ""},
+    {RechnerCore::BLogn, 242, 208, ""},
+    {RechnerCore::BggT, 274, 208, ""},
+    {RechnerCore::Bkgv, 306, 208, "Kleinstes gemeinsames Vielfaches ermitteln"},
+};
+static_assert(std::size(keyPlaces) == RechnerCore::KeyCount);
+
+QLabel* makeLabel(const QString& text, QWidget* parent, int left, int top)
+{
+    auto* label = new QLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    return list;
+}
+
+} // namespace
+
+TRechnerForm::TRechnerForm(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("RechnerForm"));
+    setWindowTitle(QStringLiteral("Rechner"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    setFont(font);
+    resize(sizeHint());
+
+    buildPanels();
+    buildKeys();
+    buildMenus();
+    installKeyPreview(this);
+    setFocusProxy(History);
+
+    connect(&m_core, &RechnerCore::changed, this, &TRechnerForm::render);
+    connect(&m_core, &RechnerCore::tapeFocusRequested, this, [this] { History->setFocus(); });
+    connect(&m_core, &RechnerCore::currencyPopupRequested, this, &TRechnerForm::showCurrencyPopup);
+    render();
+}
+
+TRechnerForm::~TRechnerForm() = default;
+
+void TRechnerForm::buildPanels()
+{
+    Panel3 = new QFrame(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(4, 4, 166, 22);
+    Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel3->setAutoFillBackground(true);
+    Panel3->setBackgroundRole(QPalette::Base);
+    Panel3->setAcceptDrops(true);
+    EingabeOp = new QLabel(Panel3);
+    EingabeOp->setObjectName(QStringLiteral("EingabeOp"));
+    EingabeOp->setGeometry(3, 2, 24, 18);
+    EingabeOp->setToolTip(QStringLiteral("Aktiver Operator"));
+    EingabeOp->setAcceptDrops(true);
+    Eingabe = new QLabel(Panel3);
+    Eingabe->setObjectName(QStringLiteral("Eingabe"));
+    Eingabe->setGeometry(27, 2, 134, 18);
+    Eingabe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Eingabe->setToolTip(QStringLiteral("Eingabe"));
+    Eingabe->setAcceptDrops(true);
+
+    EAnzeige = new QLabel(this);
+    EAnzeige->setObjectName(QStringLiteral("EAnzeige"));
+    EAnzeige->setGeometry(4, 28, 166, 24);
+    EAnzeige->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    EAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    EAnzeige->setMargin(2);
+    EAnzeige->setToolTip(QStringLiteral("Ergebnis"));
+    QFont bold = font();
+    bold.setBold(true);
+    bold.setPixelSize(12);
+    EAnzeige->setFont(bold);
+    QPalette yellow = EAnzeige->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 170));
+    yellow.setColor(QPalette::WindowText, Qt::blue);
+    EAnzeige->setPalette(yellow);
+    EAnzeige->setAutoFillBackground(true);
+
+    Label1 = makeLabel(QStringLiteral("System:"), this, 4, 56);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setToolTip(QStringLiteral("Rechensystem - Aut. Umsetzung: Rechte Maustaste"));
+    Syst = makeList("Syst", this, QRect(4, 70, 80, 20));
+    Syst->setToolTip(QStringLiteral("Rechensystem"));
+    makeLabel(QStringLiteral("Dez.Stellen:"), this, 88, 56);
+    DezSt = makeList("DezSt", this, QRect(88, 70, 82, 20));
+    DezSt->addItems(RechnerCore::dezStItems());
+    auto* label3 = makeLabel(QStringLiteral("Speicher:"), this, 4, 98);
+    label3->setObjectName(QStringLiteral("Label3"));
+    Kombi = makeList("Kombi", this, QRect(52, 94, 118, 20));
+    Kombi->addItem(QStringLiteral("(kein Speicher)"), 0);
+
+    Label5 = makeLabel(QStringLiteral(" Winkelmaß:"), this, 210, 10);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setGeometry(178, 10, 92, 14);
+    Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Winkel = makeList("Winkel", this, QRect(274, 7, 62, 20));
+    Winkel->addItems(RechnerCore::winkelItems());
+
+    // The tape panel: the currency panel above the tape, shown only with a currency.
+    auto* pnlHist = new QWidget(this);
+    pnlHist->setObjectName(QStringLiteral("PnlHist"));
+    pnlHist->setGeometry(4, 117, 166, 158);
+    auto* layout = new QVBoxLayout(pnlHist);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    PnlWaehrung = new QLabel(pnlHist);
+    PnlWaehrung->setObjectName(QStringLiteral("PnlWaehrung"));
+    PnlWaehrung->setFixedHeight(17);
+    PnlWaehrung->setAlignment(Qt::AlignCenter);
+    PnlWaehrung->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    PnlWaehrung->hide();
+    History = new QListWidget(pnlHist);
+    History->setObjectName(QStringLiteral("History"));
+    History->setProperty("Tag", 2929);
+    History->setToolTip(QStringLiteral("Historie"));
+    History->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    History->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    History->setUniformItemSizes(true);
+    History->setItemDelegate(new TapeDelegate(History));
+    History->setDragDropMode(QAbstractItemView::DragOnly);
+    History->setDefaultDropAction(Qt::CopyAction);
+    layout->addWidget(PnlWaehrung);
+    layout->addWidget(History);
+    connect(History, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { reenterTapeLine(History, History->row(item)); });
+
+    AutoPanel = new QFrame(this);
+    AutoPanel->setObjectName(QStringLiteral("AutoPanel"));
+    AutoPanel->setGeometry(178, 240, 158, 34);
+    AutoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* label4 = new QLabel(QStringLiteral("Speicherautomatik eingeschaltet!"), AutoPanel);
+    label4->setObjectName(QStringLiteral("Label4"));
+    label4->setAlignment(Qt::AlignCenter);
+    label4->setWordWrap(true);
+    (new QVBoxLayout(AutoPanel))->addWidget(label4);
+    AutoPanel->hide();
+
+    connect(Syst, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.SystSelected(i); }); });
+    connect(DezSt, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.DezStSelected(i); }); });
+    connect(Winkel, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.WinkelSelected(i); }); });
+}
+
+void TRechnerForm::buildKeys()
+{
+    for (const KeyPlace& place : keyPlaces) {
+        auto* key = new QPushButton(this);
+        key->setObjectName(RechnerCore::keyName(place.key));
+        key->setGeometry(place.left, place.top, KeyWidth, KeyHeight);
+        key->setFocusPolicy(Qt::TabFocus);
+        key->setToolTip(QString::fromUtf8(place.hint));
+        const QIcon picture = keyPicture(place.key);
+        if (!picture.isNull()) {
+            key->setIcon(picture);
+            key->setIconSize(QSize(22, 16));
+        }
+        const RechnerCore::Key k = place.key;
+        connect(key, &QPushButton::clicked, this, [this, k] { guarded([&] { m_core.ButtonClick(k); }); });
+        keys[k] = key;
+    }
+}
+
+void TRechnerForm::installKeyPreview(QWidget* widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget* child : widget->findChildren<QWidget*>())
+        child->installEventFilter(this);
+}
+
+void TRechnerForm::guarded(const std::function<void()>& handler)
+{
+    // Errors must not cross the event loop: show them like any uncaught error.
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        Application::showException(e);
+    }
+}
+
+void TRechnerForm::InputProcessing(const QString& Text, bool FromButton)
+{
+    m_core.InputProcessing(Text, FromButton);
+}
+
+void TRechnerForm::SetTyp(const QString& Typ)
+{
+    m_core.SetTyp(Typ);
+}
+
+void TRechnerForm::SelectCurrency(int Index)
+{
+    m_core.SelectCurrency(Index);
+}
+
+} // namespace vdl

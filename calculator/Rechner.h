@@ -1,0 +1,118 @@
+#pragma once
+// A calculator or memory window: it shows one RechnerCore and hands every key, click and drop
+// to it. All state lives in the core; after each change the window renders it again.
+#include "calculator/RechnerCore.h"
+#include <QList>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QAction;
+class QIcon;
+class QComboBox;
+class QFrame;
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace vdl {
+
+class TRechnerForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TRechnerForm(QWidget* parent = nullptr);
+    ~TRechnerForm() override;
+
+    RechnerCore& core() { return m_core; }
+    const RechnerCore& core() const { return m_core; }
+
+    // The one entry for input; errors (vdl::FloatError, vdl::Error) are not caught here.
+    void InputProcessing(const QString& Text, bool FromButton);
+    void SetTyp(const QString& Typ);
+    void SelectCurrency(int Index);
+    // Brings the key layer of the held Shift/Ctrl keys to the front.
+    void ShowKeyLayer();
+
+    QSize sizeHint() const override { return {347, 279}; }
+
+    int FNummer = 0; // the frame's running number of this window
+
+    // Components, named as everywhere in the program.
+    QFrame* Panel3 = nullptr; // entry panel, also the drop target for tape lines
+    QLabel* Eingabe = nullptr;
+    QLabel* EingabeOp = nullptr;
+    QLabel* EAnzeige = nullptr;
+    QLabel* PnlWaehrung = nullptr;
+    QListWidget* History = nullptr;
+    QFrame* AutoPanel = nullptr;
+    QLabel* Label1 = nullptr; // "System:"
+    QLabel* Label5 = nullptr; // " Winkelmaß:"
+    QComboBox* Syst = nullptr;
+    QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number
+    QComboBox* DezSt = nullptr;
+    QComboBox* Winkel = nullptr;
+    std::array<QPushButton*, RechnerCore::KeyCount> keys{}; // indexed by RechnerCore::Key
+
+    // The window's own menus "&Datei" and "&Bearbeiten", merged into the frame's menu bar.
+    QList<QMenu*> HauptMenue;
+    QAction* MEinstellungenLaden = nullptr;
+    QAction* MEinstellungenSpeichern = nullptr;
+    QAction* MDrucken = nullptr;
+    QAction* MDruckerEinrichten = nullptr;
+    QAction* MLoeschen = nullptr;
+    QAction* MAllesSchliessen = nullptr;
+    QAction* MBeenden = nullptr;
+    QAction* MHistorieSpeichern = nullptr;
+    QAction* MHistorieLoeschen = nullptr;
+    QAction* MHistorieZwischen = nullptr;
+    QAction* MZwischenablageBearbeiten = nullptr;
+    QAction* mPostenZaehlen = nullptr;
+    QAction* mMinuswerteRot = nullptr;
+    QAction* mNurHauptSysteme = nullptr;
+    QAction* mwaehrungen = nullptr;
+    QAction* MUmbenennen = nullptr;
+    QAction* MRahmenAnpassen = nullptr;
+
+    // Pop-up menus of the window.
+    QMenu* PAutoMemo = nullptr;
+    QMenu* PSpeicher = nullptr;
+    QMenu* AutoSysPopup = nullptr;
+    QMenu* popWaehrung = nullptr;
+
+signals:
+    void fitFrameRequested(); // "&Rahmen anpassen"
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildKeys();
+    void buildMenus();
+    void installKeyPreview(QWidget* widget);
+    static QIcon keyPicture(RechnerCore::Key key);
+
+    // Runs a handler of a click or menu item; an error is shown in the application's box.
+    void guarded(const std::function<void()>& handler);
+
+    void render();
+    void renderKeys();
+    void renderLists();
+    void renderTape();
+
+    bool FormKeyPress(QKeyEvent* event); // true when the key was taken
+    void resyncModifiers();
+    void reenterTapeLine(const QListWidget* tape, int row);
+    void fillCurrencyMenu();
+    void showCurrencyPopup();
+    void MAllesSchliessenClick();
+    void closeWindow();
+
+    RechnerCore m_core;
+    int m_renderedTopIndex = -1;
+};
+
+} // namespace vdl

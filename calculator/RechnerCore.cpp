@@ -1,0 +1,226 @@
+// The window state as a whole: creation defaults, keys and layers, the tape writer,
+// options, currency panel and link-related switches.
+#include "calculator/RechnerCore.h"
+#include "platform/Cp1252.h"
+#include "platform/Error.h"
+#include "platform/NumText.h"
+
+namespace vdl {
+
+namespace {
+
+const char* const keyNames[RechnerCore::KeyCount] = {
+    "B0", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9",
+    "BKom", "BPunkt", "BPlus", "BMin", "BMult", "BDiv", "BIst", "BBack", "BCE", "BC",
+    "BMPlus", "BMMin", "BMR", "BMC",
+    "BProz", "BWievProz", "BProzIH", "BMod", "BHoch", "BWurzel", "BFak",
+    "B1divX", "BPi", "BSin", "BCos", "BTan", "BCot", "BLog", "BLogn", "BggT", "Bkgv",
+    "BHist", "BHistDruck"};
+
+// Captions as the keys show them; picture keys have none.
+const char* const keyCaptions[RechnerCore::KeyCount] = {
+    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
+    ",", ".", "+", "\u2013", "\u00D7", "\u00F7", "=", "<", "CE", "CA",
+    "M+", "M-", "MR", "MC",
+    "%", "?%", "", "mod", "", "\u221A", "!",
+    "", "Pi", "sin", "cos", "tan", "cot", "log", "ln", "ggT", "kgV",
+    "", ""};
+
+struct Place {
+    int left, top;
+    RechnerCore::Key keys[3]; // no modifier, Shift, Ctrl
+};
+const Place places[RechnerCore::PlaceCount] = {
+    {210, 148, {RechnerCore::BProz, RechnerCore::BWievProz, RechnerCore::BProzIH}},
+    {274, 36, {RechnerCore::BDiv, RechnerCore::BMod, RechnerCore::BWurzel}},
+    {274, 64, {RechnerCore::BMult, RechnerCore::BMult, RechnerCore::BHoch}},
+    {274, 92, {RechnerCore::BMin, RechnerCore::BMin, RechnerCore::BFak}},
+    {242, 148, {RechnerCore::BKom, RechnerCore::BPunkt, RechnerCore::BPunkt}},
+    {178, 208, {RechnerCore::BHist, RechnerCore::BHist, RechnerCore::BHistDruck}},
+};
+constexpr int commaPlace = 4;
+
+} // namespace
+
+RechnerCore::RechnerCore(QObject* parent) : QObject(parent)
+{
+    for (int k = 0; k < KeyCount; ++k)
+        m_keys[k].caption = QString::fromUtf8(keyCaptions[k]);
+    for (Key k : {BMPlus, BMMin, BMR, BMC})
+        m_keys[k].enabled = false; // until a memory is linked
+    m_keys[BPunkt].visible = false;
+
+    FillSystemList(false);
+    SystIndex = 8; // base 10
+    FSystem = 10;
+    FOperator = '+';
+    SetNK(-1);
+    WinkelIndex = 0;
+    WinkelChange();
+}
+
+RechnerCore::~RechnerCore() = default;
+
+QString RechnerCore::keyName(Key k)
+{
+    return QString::fromLatin1(keyNames[k]);
+}
+
+int RechnerCore::keyByName(const QString& name)
+{
+    for (int k = 0; k < KeyCount; ++k)
+        if (name == QLatin1String(keyNames[k]))
+            return k;
+    return -1;
+}
+
+RechnerCore::Layer RechnerCore::keyLayer() const
+{
+    if (FTasten & 2)
+        return ShiftLayer;
+    if (FTasten & 1)
+        return CtrlLayer;
+    return NormalLayer;
+}
+
+void RechnerCore::placePosition(int place, int& left, int& top)
+{
+    left = places[place].left;
+    top = places[place].top;
+}
+
+RechnerCore::Key RechnerCore::keyAtPlace(int place) const
+{
+    // In the date system the comma key is hidden and the point stands there in every layer.
+    if (place == commaPlace && !m_keys[BKom].visible)
+        return BPunkt;
+    return places[place].keys[keyLayer()];
+}
+
+QStringList RechnerCore::winkelItems()
+{
+    return {QStringLiteral("Rad"), QStringLiteral("Deg"), QStringLiteral("Grad")};
+}
+
+QStringList RechnerCore::dezStItems()
+{
+    return {QStringLiteral("Standard"), QStringLiteral("Ganzzahlen"), QStringLiteral("0,0"),
+            QStringLiteral("0,00"), QStringLiteral("0,000"), QStringLiteral("0,0000")};
+}
+
+QString RechnerCore::operatorGlyph(const QString& op)
+{
+    QString out;
+    for (QChar c : op) {
+        switch (c.unicode()) {
+        case op::Root: out += QChar(0x221A); break;
+        case op::Mod: out += QStringLiteral("mod"); break;
+        case op::PercentIH: out += QStringLiteral("%iH"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+bool RechnerCore::isCalculator() const
+{
+    return Cp1252::upper(FTyp) == QLatin1String("RECHNER");
+}
+
+// ---- Tape --------------------------------------------------------------------------------
+
+void RechnerCore::AddHistory(const QString& Text, const QString& Op, int Colour)
+{
+    Batch batch(*this);
+    // A second "Ergebnis gelöscht" in a row says nothing new.
+    if (Text.startsWith(QLatin1String("Ergeb")) && !History.isEmpty()
+        && History.last().text.startsWith(QLatin1String("Ergeb")))
+        return;
+    if (Op == QLatin1String("*") || Op == QLatin1String(" ") || Op.isEmpty()
+        || Op + Text == QLatin1String("=") || Text.startsWith(QLatin1String("Erg")))
+        FPosten = 0;
+    else
+        ++FPosten;
+    QString opText = Op;
+    if (!opText.isEmpty() && opText[0].unicode() == op::Mod)
+        opText[0] = QChar(op::Div);
+    QString body = Text;
+    if (mPostenZaehlen && FPosten > 0)
+        body = IntToStr(FPosten) + QLatin1Char('#') + body;
+    History.append({body + opText, Colour});
+    if (History.size() > 10)
+        HistoryTopIndex = int(History.size()) - 11;
+}
+
+void RechnerCore::ClearTape()
+{
+    Batch batch(*this);
+    History.clear();
+    HistoryTopIndex = 0;
+    // A calculation under way keeps its running result as the first line.
+    if (FAkku != 0)
+        AddHistory(EAnzeige, EingabeOp, 0);
+}
+
+void RechnerCore::MHistorieLoeschenClick()
+{
+    Batch batch(*this);
+    ClearTape();
+    if (FSpeicherautomatik && m_host)
+        m_host->clearTapesDownChain(*this);
+}
+
+void RechnerCore::mPostenZaehlenClick()
+{
+    Batch batch(*this);
+    mPostenZaehlen = !mPostenZaehlen;
+}
+
+void RechnerCore::mMinuswerteRotClick()
+{
+    Batch batch(*this);
+    mMinuswerteRot = !mMinuswerteRot;
+}
+
+// ---- Currency ----------------------------------------------------------------------------
+
+void RechnerCore::SelectCurrency(int Index)
+{
+    Batch batch(*this);
+    PnlWaehrung.Tag = Index;
+    CurrencyEntry entry;
+    if (!m_host || !m_host->currencyAt(Index, entry))
+        throw Error(QStringLiteral("Listenindex überschreitet das Maximum (%1)").arg(IntToStr(Index)));
+    PnlWaehrung.caption = entry.abbreviation + QLatin1String("  (") + entry.rate + QLatin1Char(')');
+    PnlWaehrung.hint = entry.name;
+    PnlWaehrung.visible = true;
+}
+
+QString RechnerCore::currencySuffix() const
+{
+    if (!PnlWaehrung.visible)
+        return QString();
+    // The abbreviation is the caption up to its last " (", without the blank before it.
+    const QString& caption = PnlWaehrung.caption;
+    const qsizetype cut = caption.lastIndexOf(QLatin1String(" ("));
+    return QLatin1Char(' ') + (cut < 0 ? caption : caption.left(cut)).trimmed();
+}
+
+// ---- Links and automatic transfer --------------------------------------------------------
+
+void RechnerCore::setMemoryKeysEnabled(bool on)
+{
+    Batch batch(*this);
+    for (Key k : {BMPlus, BMMin, BMR, BMC})
+        m_keys[k].enabled = on;
+}
+
+void RechnerCore::setAutoTransfer(bool on)
+{
+    Batch batch(*this);
+    FSpeicherautomatik = on;
+    AutoPanelVisible = on;
+    m_keys[BProz].enabled = !on;
+}
+
+} // namespace vdl

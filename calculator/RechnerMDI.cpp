@@ -1,0 +1,438 @@
+// The frame: creation, menus, windows and their numbering, options, start and close.
+#include "calculator/RechnerMDI.h"
+#include "calculator/AlphaPad.h"
+#include "calculator/Rechner.h"
+#include "dates/CurrencyStore.h"
+#include "platform/Application.h"
+#include "toolkit/vdlReg.h"
+#include "toolkit/vdlTools_misc.h"
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(vdl);
+}
+
+namespace vdl {
+
+TMDIForm* MDIForm = nullptr;
+
+namespace {
+const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
+const QString RechnerTyp = QStringLiteral("Rechner");
+const QString SpeicherTyp = QStringLiteral("Speicher");
+
+bool readOption(const QString& name)
+{
+    return TextToBool(ReadSetting(QStringLiteral("%"), name));
+}
+
+void writeOption(const QString& name, bool on)
+{
+    WriteSetting(QStringLiteral("%"), name, BoolToJaNein(on), false, true);
+}
+} // namespace
+
+TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
+{
+    MDIForm = this;
+    initResources();
+    setWindowTitle(Application::title());
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setActivationOrder(QMdiArea::CreationOrder);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea);
+    connect(mdiArea, &QMdiArea::subWindowActivated, this, &TMDIForm::mergeMenus);
+
+    buildMenus();
+    buildStartPicture();
+    MRahmenAuto->setChecked(readOption(QStringLiteral("RahmenAnpassen")));
+    mnubeibehalten->setChecked(readOption(QStringLiteral("EinstellungenBeibehalten")));
+    CurrencyStore::seedDefaults();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(500);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        Timer1->stop();
+        if (MRahmenAuto->isChecked())
+            MRahmenanpassenClick();
+    });
+    Timer1->start();
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(2000);
+    connect(Timer2, &QTimer::timeout, Panel1, &QWidget::hide);
+    Timer2->start();
+
+    // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows.
+    // Opening a layout given here is not available yet; the frame then starts as usual.
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("/top")) {
+        TopMode = true;
+        setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
+    resize(498, 462);
+}
+
+TMDIForm::~TMDIForm()
+{
+    // The windows go after this object; their farewells must not reach it any more.
+    mdiArea->disconnect(this);
+    for (QMdiSubWindow* sub : mdiArea->subWindowList())
+        sub->disconnect(this);
+    for (TRechnerForm* window : windows()) {
+        window->disconnect(this);
+        window->core().disconnect(this);
+    }
+    if (MDIForm == this)
+        MDIForm = nullptr;
+}
+
+void TMDIForm::buildMenus()
+{
+    auto item = [this](QMenu* menu, const QString& caption, void (TMDIForm::*handler)(), QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    // Present with their captions; what they do comes with a later version of the program.
+    auto later = [](QMenu* menu, const QString& caption, QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        action->setEnabled(false);
+        return action;
+    };
+
+    HMDatei = new QMenu(QStringLiteral("&Datei"), this);
+    MEinstellungenLaden = later(HMDatei, QStringLiteral("Einstellungen &laden"));
+    HMDatei->addSeparator();
+    MBeenden = HMDatei->addAction(QStringLiteral("&Beenden"));
+    connect(MBeenden, &QAction::triggered, this, &QWidget::close);
+
+    HMFenster = new QMenu(QStringLiteral("&Fenster"), this);
+    MUeberlappend = HMFenster->addAction(QStringLiteral("Über&lappend"));
+    connect(MUeberlappend, &QAction::triggered, mdiArea, &QMdiArea::cascadeSubWindows);
+    MUntereinander = item(HMFenster, QStringLiteral("&Untereinander"), &TMDIForm::MUntereinanderClick);
+    MNebeneinander = item(HMFenster, QStringLiteral("&Nebeneinander"), &TMDIForm::MNebeneinanderClick);
+    MSymboleAnordnen = item(HMFenster, QStringLiteral("&Symbole anordnen"), &TMDIForm::MSymboleAnordnenClick);
+    MRahmenanpassen = item(HMFenster, QStringLiteral("&Rahmen anpassen"), &TMDIForm::MRahmenanpassenClick);
+    MRahmenAuto = HMFenster->addAction(QStringLiteral("&Automatisch anpassen"));
+    MRahmenAuto->setCheckable(true);
+    connect(MRahmenAuto, &QAction::triggered, this, [this](bool on) {
+        if (on)
+            MRahmenanpassenClick();
+        writeOption(QStringLiteral("RahmenAnpassen"), on);
+    });
+    HMFenster->addSeparator();
+    mnubeibehalten = HMFenster->addAction(QStringLiteral("Einstellungen &beibehalten"));
+    mnubeibehalten->setCheckable(true);
+    connect(mnubeibehalten, &QAction::triggered, this, [](bool on) {
+        writeOption(QStringLiteral("EinstellungenBeibehalten"), on);
+        if (!on)
+            QFile::remove(ExeDirFile(LastLayout));
+    });
+    HMFenster->addSeparator();
+    MNeuenRechner = item(HMFenster, QStringLiteral("Neuer &Rechner"), &TMDIForm::MNeuenRechnerClick, QKeySequence(Qt::CTRL | Qt::Key_R));
+    MNeuenSpeicher = item(HMFenster, QStringLiteral("Neuer &Speicher"), &TMDIForm::MNeuenSpeicherClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+    MBenennen = later(HMFenster, QStringLiteral("&Benennen"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    HMLoeschen = later(HMFenster, QStringLiteral("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    MAlphaPad = item(HMFenster, QStringLiteral("&Alpha-Pad"), &TMDIForm::MAlphaPadClick, QKeySequence(Qt::CTRL | Qt::Key_A));
+    HMFenster->addSeparator();
+    connect(HMFenster, &QMenu::aboutToShow, this, [this] {
+        HMFensterClick();
+        fillWindowList();
+    });
+
+    MHilfe = new QMenu(QStringLiteral("?"), this);
+    MKurzanleitung = later(MHilfe, QStringLiteral("&Kurzanleitung"));
+    MProduktinformation = later(MHilfe, QStringLiteral("Produktinformation"));
+    MSysteminformation = later(MHilfe, QStringLiteral("Systeminformation"));
+
+    // Shown by the office hand-off once a word processor or spreadsheet is found.
+    W1 = new QAction(QStringLiteral("W"), this);
+    E1 = new QAction(QStringLiteral("E"), this);
+    W1->setVisible(false);
+    E1->setVisible(false);
+    mergeMenus(nullptr);
+}
+
+void TMDIForm::buildStartPicture()
+{
+    Panel1 = new QWidget(mdiArea);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setAutoFillBackground(true);
+    auto* image1 = new QLabel(Panel1);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(QPixmap(QStringLiteral(":/start.jpg")));
+    image1->setScaledContents(true);
+    auto* image2 = new QLabel(Panel1);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+    image2->resize(167, 26);
+    Label1 = new QLabel(QStringLiteral("3.1"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    Label1->setFont(font);
+    Label1->setStyleSheet(QStringLiteral("color: #FAF0AF; background: transparent;"));
+    Label1->adjustSize();
+    mdiArea->installEventFilter(this);
+}
+
+bool TMDIForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The start picture covers the whole window area; its logo and version stay at the lower
+    // left however large the frame is.
+    if (watched == mdiArea && event->type() == QEvent::Resize) {
+        const int border = 6;
+        Panel1->setGeometry(mdiArea->rect());
+        const QRect inner = Panel1->rect().adjusted(border, border, -border, -border);
+        Panel1->findChild<QLabel*>(QStringLiteral("Image1"))->setGeometry(inner);
+        Panel1->findChild<QLabel*>(QStringLiteral("Image2"))->move(inner.left() + 22, inner.bottom() - 36);
+        Label1->move(inner.left() + 194, inner.bottom() - 23);
+        Panel1->raise();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMDIForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TMDIForm::FormShow()
+{
+    // Outer size 498 x 462, centred on the screen.
+    const QSize outer(498, 462);
+    resize(outer - (frameGeometry().size() - size()));
+    const QSize screen = screenSize();
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    MNeuenRechnerClick();
+}
+
+void TMDIForm::closeEvent(QCloseEvent* event)
+{
+    const QList<QMdiSubWindow*> open = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* sub : open)
+        sub->close();
+    Currencies = CurrencyCatalog();
+    QMainWindow::closeEvent(event);
+}
+
+// ---- Windows --------------------------------------------------------------------------------
+
+TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
+{
+    ++WindowCounter;
+    const int nummer = WindowCounter;
+    const QString name = Name.isEmpty() ? Typ + QString::number(nummer) : Name;
+    auto* window = new TRechnerForm;
+    window->core().setHost(this);
+    WindowNames.add(name, nummer);
+    window->FNummer = nummer;
+    window->SetTyp(Typ);
+    window->setWindowTitle(name);
+    connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
+    connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
+
+    auto* sub = mdiArea->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    QSize size = sub->sizeHint();
+    if (Typ.compare(SpeicherTyp, Qt::CaseInsensitive) == 0)
+        size.setWidth(182);
+    sub->setFixedSize(size);
+    connect(sub, &QObject::destroyed, this, [this, nummer] { windowClosed(nummer); });
+    sub->show();
+
+    // Every other window offers the new one as its memory, and the new one offers them all.
+    for (TRechnerForm* other : windows()) {
+        if (other == window)
+            continue;
+        other->Kombi->addItem(name, nummer);
+        window->Kombi->addItem(other->windowTitle(), other->FNummer);
+    }
+    EnableTimer1();
+    return window;
+}
+
+void TMDIForm::MNeuenRechnerClick()
+{
+    NewWindow(RechnerTyp, QString());
+}
+
+void TMDIForm::MNeuenSpeicherClick()
+{
+    NewWindow(SpeicherTyp, QString());
+}
+
+void TMDIForm::RemoveWindowName(int Nummer)
+{
+    for (int i = 0; i < WindowNames.count(); ++i) {
+        if (WindowNames.object(i) == Nummer) {
+            WindowNames.removeAt(i);
+            return;
+        }
+    }
+}
+
+void TMDIForm::windowClosed(int Nummer)
+{
+    RemoveWindowName(Nummer);
+    EnableTimer1();
+    if (mdiArea->subWindowList().isEmpty())
+        mergeMenus(nullptr);
+    HMFensterClick();
+}
+
+void TMDIForm::EnableTimer1()
+{
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+QList<TRechnerForm*> TMDIForm::windows() const
+{
+    QList<TRechnerForm*> list;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* window = qobject_cast<TRechnerForm*>(sub->widget()))
+            list << window;
+    }
+    return list;
+}
+
+TRechnerForm* TMDIForm::activeWindow() const
+{
+    // A click into the letter keypad deactivates the frame and with it every window; the
+    // window active before still counts as the active one.
+    QMdiSubWindow* sub = mdiArea->activeSubWindow();
+    if (!sub)
+        sub = m_lastActive;
+    if (sub)
+        return qobject_cast<TRechnerForm*>(sub->widget());
+    const QList<TRechnerForm*> list = windows();
+    return list.isEmpty() ? nullptr : list.last();
+}
+
+TRechnerForm* TMDIForm::findWindow(int Nummer) const
+{
+    for (TRechnerForm* window : windows()) {
+        if (window->FNummer == Nummer)
+            return window;
+    }
+    return nullptr;
+}
+
+QMdiSubWindow* TMDIForm::subWindowOf(const TRechnerForm* window) const
+{
+    return window ? qobject_cast<QMdiSubWindow*>(window->parentWidget()) : nullptr;
+}
+
+bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
+{
+    TRechnerForm* window = activeWindow();
+    if (!window)
+        return false;
+    try {
+        window->InputProcessing(Text, FromButton);
+    } catch (const std::exception& e) {
+        Application::showException(e);
+    }
+    return true;
+}
+
+// ---- Menus ----------------------------------------------------------------------------------
+
+void TMDIForm::mergeMenus(QMdiSubWindow* active)
+{
+    if (active) {
+        m_lastActive = active;
+    } else if (!mdiArea->subWindowList().isEmpty()) {
+        return; // the frame lost the focus; the last window's menus stay
+    }
+    auto* window = active ? qobject_cast<TRechnerForm*>(active->widget()) : nullptr;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    // The window's own "&Datei" takes the place of the frame's.
+    if (window) {
+        for (QMenu* menu : window->HauptMenue)
+            bar->addAction(menu->menuAction());
+    } else {
+        bar->addAction(HMDatei->menuAction());
+    }
+    for (QAction* action : {HMFenster->menuAction(), MHilfe->menuAction(), W1, E1})
+        bar->addAction(action);
+    // An open keypad follows the active calculator's number system.
+    if (window && AlphaPad && window->core().isCalculator())
+        AlphaPad->SetBase(window->core().FSystem);
+    HMFensterClick();
+}
+
+void TMDIForm::HMFensterClick()
+{
+    // The keypad is offered for the bases above 10 only, and never without a window.
+    const TRechnerForm* window = activeWindow();
+    MAlphaPad->setEnabled(window && window->core().FSystem > 10);
+}
+
+void TMDIForm::fillWindowList()
+{
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const TRechnerForm* active = activeWindow();
+    int n = 0;
+    for (TRechnerForm* window : windows()) {
+        ++n;
+        const QString prefix = n < 10 ? QStringLiteral("&%1 ").arg(n) : QStringLiteral("%1 ").arg(n);
+        QAction* action = HMFenster->addAction(prefix + window->windowTitle());
+        action->setCheckable(true);
+        action->setChecked(window == active);
+        const int nummer = window->FNummer;
+        connect(action, &QAction::triggered, this, [this, nummer] {
+            if (QMdiSubWindow* sub = subWindowOf(findWindow(nummer))) {
+                sub->showNormal();
+                mdiArea->setActiveSubWindow(sub);
+            }
+        });
+        m_windowListActions << action;
+    }
+}
+
+void TMDIForm::MAlphaPadClick()
+{
+    const TRechnerForm* window = activeWindow();
+    if (!window)
+        return;
+    auto* pad = new TAlphaPadForm(this);
+    pad->SetBase(window->core().FSystem);
+    pad->show();
+}
+
+void TMDIForm::MRahmenAutoClick()
+{
+    MRahmenAuto->trigger();
+}
+
+void TMDIForm::mnubeibehaltenClick()
+{
+    mnubeibehalten->trigger();
+}
+
+} // namespace vdl

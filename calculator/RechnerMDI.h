@@ -1,0 +1,136 @@
+#pragma once
+// The frame "vdlRechner": it creates, numbers and arranges the calculator and memory windows,
+// keeps their link lists current, fits itself around them, merges the active window's menus
+// into its menu bar and holds the currency lists all windows share. Windows are known to the
+// frame by their running number (FNummer), never by their caption, which the user may change.
+#include "calculator/CurrencyCatalog.h"
+#include "calculator/RechnerCore.h"
+#include "platform/StringList.h"
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTimer;
+
+namespace vdl {
+
+class TRechnerForm;
+
+class TMDIForm : public QMainWindow, public RechnerHost {
+    Q_OBJECT
+public:
+    // arguments: the command line after the program name; only the first one counts.
+    explicit TMDIForm(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~TMDIForm() override;
+
+    int WindowCounter = 0;  // numbers every window ever created; never reused
+    bool TopMode = false;   // started with "/top"
+    StringList WindowNames; // name of each open window; object = its number
+    CurrencyCatalog Currencies;
+
+    // Creates a window of Typ "Rechner" or "Speicher" inside the frame; an empty Name becomes
+    // Typ followed by the running number ("Rechner1", "Speicher2").
+    TRechnerForm* NewWindow(const QString& Typ, const QString& Name);
+    void RemoveWindowName(int Nummer);
+
+    // The open windows in creation order, the active one, and one by its number.
+    QList<TRechnerForm*> windows() const;
+    TRechnerForm* activeWindow() const;
+    TRechnerForm* findWindow(int Nummer) const;
+    QMdiSubWindow* subWindowOf(const TRechnerForm* window) const;
+    // Input for the active window (letter keypad); false when no window is open.
+    bool sendToActiveWindow(const QString& Text, bool FromButton);
+    // The rate of the currency the window shows, from the lists as last filled.
+    long double CurrencyRate(const RechnerCore& Window) const;
+
+    // Menu commands.
+    void MNeuenRechnerClick();
+    void MNeuenSpeicherClick();
+    void MAlphaPadClick();
+    void MRahmenAutoClick();
+    void mnubeibehaltenClick();
+    void MRahmenanpassenClick(); // the fitting routine
+    void HMFensterClick();       // the "&Fenster" menu opens
+    void MUntereinanderClick();
+    void MNebeneinanderClick();
+    void MSymboleAnordnenClick();
+    // Starts the fitting timer unless it is already running.
+    void EnableTimer1();
+
+    // The screen the frame fits itself to; an empty size means the primary screen (tests
+    // pin a size of their own).
+    static QSize screenSize();
+    static void setScreenSize(const QSize& size);
+
+    QMdiArea* mdiArea = nullptr;
+    QWidget* Panel1 = nullptr; // start picture over the windows, hidden by Timer2
+    QLabel* Label1 = nullptr;  // version "3.1"
+    QTimer* Timer1 = nullptr;  // fitting, 500 ms after each opened or closed window
+    QTimer* Timer2 = nullptr;  // hides the start picture after 2000 ms
+
+    QMenu* HMDatei = nullptr;
+    QAction* MEinstellungenLaden = nullptr;
+    QAction* MBeenden = nullptr;
+    QMenu* HMFenster = nullptr;
+    QAction* MUeberlappend = nullptr;
+    QAction* MUntereinander = nullptr;
+    QAction* MNebeneinander = nullptr;
+    QAction* MSymboleAnordnen = nullptr;
+    QAction* MRahmenanpassen = nullptr;
+    QAction* MRahmenAuto = nullptr;
+    QAction* mnubeibehalten = nullptr;
+    QAction* MNeuenRechner = nullptr;
+    QAction* MNeuenSpeicher = nullptr;
+    QAction* MBenennen = nullptr;
+    QAction* HMLoeschen = nullptr;
+    QAction* MAlphaPad = nullptr;
+    QMenu* MHilfe = nullptr;
+    QAction* MKurzanleitung = nullptr;
+    QAction* MProduktinformation = nullptr;
+    QAction* MSysteminformation = nullptr;
+    QAction* W1 = nullptr;
+    QAction* E1 = nullptr;
+
+    // RechnerHost: what a window asks of the frame.
+    bool isActiveChild(const RechnerCore& core) override;
+    void passKeyToCalculators(RechnerCore& core, const QString& text) override;
+    void updateAlphaPad(RechnerCore& core) override;
+    void releaseAlphaPad(RechnerCore& core) override;
+    void refreshCurrencies(RechnerCore& core) override;
+    bool currencyAt(int index, CurrencyEntry& entry) override;
+    void leaveCurrencyDownChain(RechnerCore& core) override;
+    void clearTapesDownChain(RechnerCore& core) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildStartPicture();
+    void FormShow();
+    void mergeMenus(QMdiSubWindow* active);
+    void fillWindowList();
+    void windowClosed(int Nummer);
+    void tile(bool rows);
+    TRechnerForm* formOf(const RechnerCore& core) const;
+    TRechnerForm* memoryOf(const TRechnerForm* window) const;
+    template <class Visit>
+    void followLinks(TRechnerForm* start, Visit visit);
+
+    QList<QAction*> m_windowListActions;
+    QPointer<QMdiSubWindow> m_lastActive;
+    bool m_shown = false;
+    bool m_walking = false;
+};
+
+// The one frame of the program.
+extern TMDIForm* MDIForm;
+
+} // namespace vdl

@@ -1,0 +1,196 @@
+// The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
+// with layouts, printing, saving the tape and memory links are shown but greyed.
+#include "calculator/Rechner.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+
+namespace vdl {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& caption, bool enabled = true)
+{
+    QAction* action = menu->addAction(caption);
+    action->setEnabled(enabled);
+    return action;
+}
+
+QAction* addOption(QMenu* menu, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setCheckable(true);
+    return action;
+}
+
+void attachPopup(QWidget* widget, QMenu* menu)
+{
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
+                     [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
+}
+
+// "Automatik" with "Einschalten" and "Ausschalten", greyed until memory links are offered.
+void addAutomatik(QMenu* menu)
+{
+    QMenu* automatik = menu->addMenu(QStringLiteral("Automatik"));
+    addItem(automatik, QStringLiteral("Einschalten"), false);
+    addItem(automatik, QStringLiteral("Ausschalten"), false);
+}
+
+} // namespace
+
+void TRechnerForm::buildMenus()
+{
+    auto* datei = new QMenu(QStringLiteral("&Datei"), this);
+    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"), false);
+    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"), false);
+    datei->addSeparator();
+    MDrucken = addItem(datei, QStringLiteral("&Drucken"), false);
+    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), false);
+    datei->addSeparator();
+    MLoeschen = addItem(datei, QStringLiteral("&Rechner/Speicher beenden"));
+    MAllesSchliessen = addItem(datei, QStringLiteral("&Alles schließen"));
+    datei->addSeparator();
+    MBeenden = addItem(datei, QStringLiteral("&Beenden"));
+
+    auto* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
+    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"), false);
+    MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"));
+    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"), false);
+    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), false);
+    bearbeiten->addSeparator();
+    mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"));
+    mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"));
+    mNurHauptSysteme = addOption(bearbeiten, QStringLiteral("N&ur Hauptsysteme"));
+    bearbeiten->addSeparator();
+    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), false);
+    bearbeiten->addSeparator();
+    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), false);
+    MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"));
+    HauptMenue = {datei, bearbeiten};
+
+    connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
+    connect(MLoeschen, &QAction::triggered, this, &TRechnerForm::closeWindow);
+    connect(MAllesSchliessen, &QAction::triggered, this, &TRechnerForm::MAllesSchliessenClick);
+    connect(MBeenden, &QAction::triggered, this, [this] { window()->close(); });
+    connect(MHistorieLoeschen, &QAction::triggered, this,
+            [this] { guarded([&] { m_core.MHistorieLoeschenClick(); }); });
+    connect(mPostenZaehlen, &QAction::triggered, this, [this] { m_core.mPostenZaehlenClick(); });
+    connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
+    connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
+    connect(MRahmenAnpassen, &QAction::triggered, this, &TRechnerForm::fitFrameRequested);
+
+    // The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
+    PAutoMemo = new QMenu(this);
+    addItem(PAutoMemo, QStringLiteral("&Umbenennen"), false);
+    connect(addItem(PAutoMemo, QStringLiteral("&Rechner/Speicher beenden")), &QAction::triggered, this,
+            &TRechnerForm::closeWindow);
+    PAutoMemo->addSeparator();
+    QMenu* einstellungen = PAutoMemo->addMenu(QStringLiteral("Einstellungen"));
+    addItem(einstellungen, QStringLiteral("Speichern"), false);
+    connect(addItem(einstellungen, QStringLiteral("Posten zählen")), &QAction::triggered, mPostenZaehlen,
+            &QAction::trigger);
+    connect(addItem(einstellungen, QStringLiteral("Minuswerte rot")), &QAction::triggered, mMinuswerteRot,
+            &QAction::trigger);
+    QMenu* historie = PAutoMemo->addMenu(QStringLiteral("Historie"));
+    addItem(historie, QStringLiteral("Speichern"), false);
+    connect(addItem(historie, QStringLiteral("Löschen")), &QAction::triggered, MHistorieLoeschen,
+            &QAction::trigger);
+    addItem(historie, QStringLiteral("In Zwischenablage"), false);
+    addItem(historie, QStringLiteral("Drucken"), false);
+    QMenu* markierung = PAutoMemo->addMenu(QStringLiteral("Markierung"));
+    addItem(markierung, QStringLiteral("Löschen"), false);
+    addItem(markierung, QStringLiteral("In Zwischenablage"), false);
+    addItem(markierung, QStringLiteral("Drucken"), false);
+    PAutoMemo->addSeparator();
+    addAutomatik(PAutoMemo);
+    PAutoMemo->addSeparator();
+    connect(addItem(PAutoMemo, QStringLiteral("&Rahmen anpassen")), &QAction::triggered, this,
+            &TRechnerForm::fitFrameRequested);
+    for (QWidget* w : {static_cast<QWidget*>(History), static_cast<QWidget*>(EAnzeige),
+                       static_cast<QWidget*>(Panel3), static_cast<QWidget*>(AutoPanel)})
+        attachPopup(w, PAutoMemo);
+    for (int k = RechnerCore::B0; k <= RechnerCore::BKom; ++k)
+        attachPopup(keys[k], PAutoMemo);
+
+    // The pop-up of the link box.
+    PSpeicher = new QMenu(this);
+    addItem(PSpeicher, QStringLiteral("Neuen &Rechner verbinden"), false);
+    addItem(PSpeicher, QStringLiteral("Neuen &Speicher verbinden"), false);
+    addItem(PSpeicher, QStringLiteral("Speicher &trennen"), false);
+    addItem(PSpeicher, QStringLiteral("Speicher &löschen"), false);
+    PSpeicher->addSeparator();
+    addAutomatik(PSpeicher);
+    attachPopup(Kombi, PSpeicher);
+    attachPopup(findChild<QLabel*>(QStringLiteral("Label3")), PSpeicher);
+
+    // The pop-up of the system list: a new memory in another system.
+    AutoSysPopup = new QMenu(this);
+    QAction* heading = addItem(AutoSysPopup, QStringLiteral("Automatisch umrechnen in"), false);
+    AutoSysPopup->setDefaultAction(heading);
+    for (const char* system : {"Dualsystem", "Quartalsystem", "Oktalsystem", "Dezimalsystem",
+                               "Hexadezimalsystem", "Römische Zahlen", "Datum", "Math. Datum"})
+        addItem(AutoSysPopup, QString::fromUtf8(system), false);
+    attachPopup(Label1, AutoSysPopup);
+    attachPopup(Syst, AutoSysPopup);
+
+    popWaehrung = new QMenu(this);
+    connect(popWaehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
+    attachPopup(PnlWaehrung, popWaehrung);
+}
+
+void TRechnerForm::fillCurrencyMenu()
+{
+    // Re-read at every opening, so currencies edited meanwhile are offered; the window's
+    // own currency is left out.
+    popWaehrung->clear();
+    RechnerHost* host = m_core.host();
+    if (!host)
+        return;
+    host->refreshCurrencies(m_core);
+    CurrencyEntry entry;
+    for (int i = 0; host->currencyAt(i, entry); ++i) {
+        if (m_core.PnlWaehrung.visible && m_core.PnlWaehrung.Tag == i)
+            continue;
+        QString caption = entry.name + QStringLiteral("  (") + entry.rate + QLatin1Char(')');
+        QAction* item = popWaehrung->addAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
+        connect(item, &QAction::triggered, this, [this, i] { guarded([&] { SelectCurrency(i); }); });
+    }
+}
+
+void TRechnerForm::showCurrencyPopup()
+{
+    popWaehrung->popup(Syst->mapToGlobal(QPoint(0, Syst->height())));
+}
+
+void TRechnerForm::closeWindow()
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->close();
+    else
+        close();
+}
+
+void TRechnerForm::MAllesSchliessenClick()
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!sub || !sub->mdiArea()) {
+        close();
+        return;
+    }
+    // Close from a snapshot: each close may change the frame's list of windows.
+    QList<QPointer<QMdiSubWindow>> windows;
+    for (QMdiSubWindow* w : sub->mdiArea()->subWindowList(QMdiArea::CreationOrder))
+        windows << w;
+    for (const QPointer<QMdiSubWindow>& w : windows)
+        if (w)
+            w->close();
+}
+
+} // namespace vdl

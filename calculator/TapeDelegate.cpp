@@ -1,0 +1,79 @@
+#include "calculator/TapeDelegate.h"
+#include <QPainter>
+
+namespace vdl {
+
+TapeLineParts splitTapeLine(const QString& line)
+{
+    TapeLineParts parts;
+    if (line.isEmpty())
+        return parts;
+    parts.op = line.right(1);
+    const QString rest = line.left(line.size() - 1);
+    const qsizetype hash = rest.indexOf(QLatin1Char('#'));
+    if (hash < 0) {
+        parts.body = rest;
+    } else {
+        parts.count = rest.left(hash);
+        parts.body = rest.mid(hash + 1);
+    }
+    return parts;
+}
+
+QColor colourFromBGR(int bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+void TapeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const
+{
+    const TapeLineParts parts = splitTapeLine(index.data(Qt::DisplayRole).toString());
+    const bool selected = option.state & QStyle::State_Selected;
+    const int colour = index.data(ColourRole).toInt();
+    QColor lineColour = colourFromBGR(colour);
+    QColor countColour = Qt::blue;
+    if (selected) {
+        countColour = Qt::cyan;
+        // Red stays recognisable on the highlight as a light red.
+        lineColour = colour == 255 ? colourFromBGR(12698111) : QColor(Qt::white);
+    }
+    const bool result = parts.op == QLatin1String("*");
+
+    QRect r = option.rect;
+    r.setHeight(ItemHeight);
+    const int right = r.x() + r.width();
+    painter->save();
+    painter->setClipRect(r);
+    painter->fillRect(r, selected ? option.palette.highlight() : option.palette.base());
+
+    // Result lines carry a big bold star, a pixel lower than the other operators.
+    QFont font = option.font;
+    font.setBold(result);
+    if (result)
+        font.setPixelSize(17);
+    const int opWidth = QFontMetrics(font).horizontalAdvance(parts.op);
+    painter->setFont(font);
+    painter->setPen(lineColour);
+    painter->drawText(QRect(right - opWidth / 2 - 8, r.y() + (result ? 1 : 0), opWidth + 2, 40),
+                      Qt::AlignLeft | Qt::AlignTop, parts.op);
+
+    font.setPixelSize(option.font.pixelSize() > 0 ? option.font.pixelSize() : 11);
+    painter->setFont(font);
+    const int bodyWidth = QFontMetrics(font).horizontalAdvance(parts.body);
+    painter->drawText(QRect(right - bodyWidth - 15, r.y(), bodyWidth + 2, 40),
+                      Qt::AlignLeft | Qt::AlignTop, parts.body);
+    if (!parts.count.isEmpty()) {
+        painter->setPen(countColour);
+        painter->drawText(QRect(r.x() + 2, r.y(), right, 40), Qt::AlignLeft | Qt::AlignTop,
+                          parts.count);
+    }
+    painter->restore();
+}
+
+QSize TapeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+{
+    return {option.rect.width(), ItemHeight};
+}
+
+} // namespace vdl

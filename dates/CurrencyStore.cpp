@@ -1,0 +1,75 @@
+#include "dates/CurrencyStore.h"
+#include "platform/CommaText.h"
+#include "toolkit/vdlReg.h"
+#include <QCollator>
+#include <QLocale>
+
+namespace vdl::CurrencyStore {
+
+namespace {
+QString quoted(QString item)
+{
+    return QLatin1Char('"') + item.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+void seed(const QString& Name, const QString& Data)
+{
+    if (ReadSetting(Key, Name).isEmpty())
+        WriteSetting(Key, Name, Data, false, true);
+}
+} // namespace
+
+QString compose(const QString& Kuerzel, const QString& Kurs, const QString& Datum)
+{
+    return quoted(Kuerzel) + QLatin1Char(',') + quoted(Kurs) + QLatin1Char(',') + quoted(Datum);
+}
+
+void write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum)
+{
+    WriteSetting(Key, Name, compose(Kuerzel, Kurs, Datum), false, true);
+}
+
+void seedDefaults()
+{
+    // The default rates carry a decimal comma whatever the regional separator is.
+    seed(QStringLiteral("Deutsche Mark"), compose(QStringLiteral("DM"), QStringLiteral("1,00000"),
+                                                  QStringLiteral("14. 09. 2001")));
+    seed(QStringLiteral("Euro"), compose(QStringLiteral("€"), QStringLiteral("1,95583"),
+                                         QStringLiteral("24. 09. 2001")));
+}
+
+void remove(const QString& Name)
+{
+    // An empty name names no currency; the store must not be asked about it.
+    if (!Name.isEmpty())
+        DeleteSetting(Key, Name, false);
+}
+
+bool nameLess(const QString& a, const QString& b)
+{
+    static const QCollator collator = [] {
+        QCollator c(QLocale(QLocale::German, QLocale::Germany));
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    const int order = collator.compare(a, b);
+    return order != 0 ? order < 0 : QString::compare(a, b) < 0;
+}
+
+void read(StringList& Names, QStringList& Values)
+{
+    QStringList names;
+    Values.clear();
+    ReadKeyValues(Key, names, Values, false);
+    Names.clear();
+    for (int i = 0; i < names.size(); ++i)
+        Names.add(names[i], i);
+    Names.sort(nameLess);
+}
+
+QStringList split(const QString& Data)
+{
+    return ParseCommaText(Data);
+}
+
+} // namespace vdl::CurrencyStore

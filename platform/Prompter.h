@@ -1,0 +1,85 @@
+#pragma once
+// Every modal question and message of the program goes through the current Prompter,
+// so that tests can script the answers and read what the user would have seen.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace vdl {
+
+// Message box flags and answers, in the numbering the program uses throughout.
+namespace mb {
+constexpr int Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4;
+constexpr int IconError = 16, IconQuestion = 32, IconWarning = 48, IconInformation = 64;
+constexpr int DefButton2 = 256, DefButton3 = 512;
+constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
+} // namespace mb
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // Shows text with caption; flags combine buttons, icon and default button (mb::...).
+    // Returns the answer (mb::IdOk, mb::IdYes, ...).
+    virtual int message(const QString& text, const QString& caption, int flags) = 0;
+
+    // File dialogs; an empty result means cancelled. filter like "Rechner-Layouts (*.zqe)".
+    virtual QString openFileName(const QString& caption, const QString& dir, const QString& filter) = 0;
+    virtual QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
+                                 bool confirmOverwrite) = 0;
+
+    // Text entry; false when cancelled.
+    virtual bool inputText(const QString& caption, const QString& prompt, QString& value) = 0;
+
+    static Prompter& current();
+    static void set(Prompter* p); // nullptr = the Qt prompter again
+};
+
+// Real dialogs (QMessageBox with German buttons, QFileDialog, QInputDialog).
+class QtPrompter : public Prompter {
+public:
+    int message(const QString& text, const QString& caption, int flags) override;
+    QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
+                         bool confirmOverwrite) override;
+    bool inputText(const QString& caption, const QString& prompt, QString& value) override;
+};
+
+// For tests: records every call and answers from queues. A message without a queued answer
+// gets the box's default button; a file dialog or input without one is cancelled.
+// For file dialogs text is the folder, for inputs the prompt.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Call {
+        QString kind; // "message", "open", "save", "input"
+        QString text;
+        QString caption;
+        int flags = 0;     // message flags; for "save" 1 when overwriting is confirmed
+        QString extra;     // the filter of a file dialog, the preset text of an input
+    };
+    QList<Call> calls;
+    QList<int> answers;
+    QStringList fileAnswers;
+    QStringList inputAnswers; // a null QString answers "cancelled"
+
+    ScriptedPrompter();  // installs itself as current
+    ~ScriptedPrompter() override; // restores the previous prompter
+
+    int message(const QString& text, const QString& caption, int flags) override;
+    QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
+    QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
+                         bool confirmOverwrite) override;
+    bool inputText(const QString& caption, const QString& prompt, QString& value) override;
+
+    QStringList messages() const; // texts of the message calls, in order
+
+private:
+    Prompter* m_previous = nullptr;
+};
+
+// Shortcut: Prompter::current().message(...)
+int ShowMessage(const QString& text, const QString& caption, int flags);
+
+} // namespace vdl

@@ -1,0 +1,51 @@
+#pragma once
+// Drives a RechnerCore the way a user clicks keys, and reads back what the window shows.
+#include "calculator/RechnerCore.h"
+#include "platform/Cp1252.h"
+#include "tests/support/TestEnv.h"
+#include <QStringList>
+
+namespace vdl::test {
+
+// One blank-separated token per click (FromButton true). "mod", "?%", "%iH" and "√" stand
+// for their operator codes; "[BSin]" and the like click that key.
+inline void press(RechnerCore& core, const QString& keys)
+{
+    for (const QString& token : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (token.startsWith(QLatin1Char('[')))
+            core.ButtonClick(RechnerCore::Key(RechnerCore::keyByName(token.mid(1, token.size() - 2))));
+        else if (token == QLatin1String("mod"))
+            core.InputProcessing(QChar(op::Mod), true);
+        else if (token == QLatin1String("?%"))
+            core.InputProcessing(QChar(op::WhatPercent), true);
+        else if (token == QLatin1String("%iH"))
+            core.InputProcessing(QChar(op::PercentIH), true);
+        else if (token == QLatin1String("√"))
+            core.InputProcessing(QChar(op::Root), true);
+        else
+            core.InputProcessing(token, true);
+    }
+}
+
+// The tape as "line | line", operators drawn as glyphs, red and green lines marked.
+inline QString tape(const RechnerCore& core)
+{
+    QStringList lines;
+    for (const RechnerCore::TapeLine& line : core.History) {
+        QString text = RechnerCore::operatorGlyph(line.text);
+        if (line.colour == 255)
+            text += QStringLiteral("{rot}");
+        else if (line.colour == 32768)
+            text += QStringLiteral("{grün}");
+        lines << text;
+    }
+    return lines.join(QLatin1String(" | "));
+}
+
+// Selects a system by its list code, as the user would.
+inline void chooseSystem(RechnerCore& core, int code)
+{
+    core.SystSelected(int(core.FSysteme.indexOf(code)));
+}
+
+} // namespace vdl::test

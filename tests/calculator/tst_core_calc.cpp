@@ -1,0 +1,181 @@
+// Arithmetic through the calculator core: what the display and the tape show.
+#include "tests/calculator/CoreScript.h"
+#include "platform/Error.h"
+#include "platform/Prompter.h"
+#include <QTest>
+
+using namespace vdl;
+using namespace vdl::test;
+
+class TestCoreCalc : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { pinGerman(); }
+
+    void steps_data()
+    {
+        QTest::addColumn<int>("places");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("tapeText");
+
+        QTest::newRow("sum") << -1 << 10 << "12 + 30 =" << "42" << "12+ | 30= | 42*";
+        QTest::newRow("read-back general") << -1 << 10 << "10 ÷ 3 × 3 =" << "9,99999999999999"
+                                           << "10÷ | 3× | 3= | 9,99999999999999*";
+        QTest::newRow("read-back 2 places") << 2 << 10 << "10 ÷ 3 = × 3 ="
+                                            << "9,99" << "10,00÷ | 3,00= | 3,33* | 3,33× | 3,00= | 9,99*";
+        QTest::newRow("operator repeats") << -1 << 10 << "5 + +" << "10" << "5+ | 5+";
+        QTest::newRow("= never repeats") << -1 << 10 << "5 + =" << "5" << "5+ | = | 5*";
+        QTest::newRow("= twice") << -1 << 10 << "12 + 30 = =" << "42" << "12+ | 30= | 42* | 42= | 42*";
+        QTest::newRow("0 = after result") << -1 << 10 << "12 + 30 = 0 =" << "0" << "12+ | 30= | 42* | 0= | 0*";
+        QTest::newRow("factorial of accumulator") << -1 << 10 << "3 + 2 !" << "120" << "3+ | 2! | = | 120*";
+        QTest::newRow("factorial") << -1 << 10 << "5 !" << "120" << "5! | = | 120*";
+        QTest::newRow("mod") << -1 << 10 << "17 mod 5 =" << "2" << "17÷ | 5= | Rest 2*";
+        QTest::newRow("mod negative") << -1 << 10 << "0 - 17 mod 5 =" << "-2" << "0- | 17÷ | 5= | Rest -2*";
+        QTest::newRow("mod fraction") << -1 << 10 << "7,5 mod 2 =" << "1,5" << "7,5÷ | 2= | Rest 1,5*";
+        QTest::newRow("power") << -1 << 10 << "2 ^ 10 =" << "1024" << "2^ | 10= | 1024*";
+        QTest::newRow("root key") << -1 << 10 << "9 [BWurzel] 16 =" << "4" << "2√ | 16= | 4*";
+        QTest::newRow("percent add") << -1 << 10 << "200 + 10 %" << "220" << "200+ | (10 %) 20= | 220*";
+        QTest::newRow("percent subtract") << -1 << 10 << "200 - 10 %" << "180" << "200- | (10 %) 20= | 180*";
+        QTest::newRow("percent of product") << -1 << 10 << "200 × 10 %" << "20" << "200× | 10% | = | 20*";
+        QTest::newRow("percent in hundred") << -1 << 10 << "119 + 19 %iH" << "138"
+                                            << "119+ | (19 %iH) 19= | 138*";
+        QTest::newRow("percent rounded to integers") << 0 << 10 << "25 + 10 %" << "28" << "25+ | (10 %) 3= | 28*";
+        QTest::newRow("what percentage") << -1 << 10 << "200 ?% 50 =" << "200" << "200 = 100% | 50 =   25%";
+        QTest::newRow("what percentage 0 places") << 0 << 10 << "200 ?% 50 =" << "200" << "200 = 100% | 50 =   25%";
+        QTest::newRow("what percentage 2 places") << 2 << 10 << "200 ?% 50 +" << "200,00"
+                                                  << "200,00 = 100,00% | 50,00 =   25,00%";
+        QTest::newRow("what percentage not padded") << -1 << 10 << "80 ?% 10 =" << "80" << "80 = 100% | 10 = 12,5%";
+        QTest::newRow("hex") << -1 << 16 << "FF + 1 =" << "100" << "FF+ | 1= | 100*";
+        QTest::newRow("binary keeps fraction") << -1 << 2 << "111 ÷ 10 ÷" << "11" << "111÷ | 10÷";
+        QTest::newRow("binary continues") << -1 << 2 << "111 ÷ 10 × 10 =" << "111" << "111÷ | 10× | 10= | 111*";
+        QTest::newRow("roman rounds half to even") << -1 << -1 << "X ÷ IV =" << "II" << "X÷ | IV= | II*";
+        QTest::newRow("base result not taken over") << -1 << 16 << "A + 1 = +" << "B" << "A+ | 1= | B* | +";
+        QTest::newRow("date plus days") << -1 << 10 << "1.2.2020 + 30 =" << "02. 03. 2020"
+                                        << "01. 02. 2020+ | 30 Tage= | 02. 03. 2020*";
+        QTest::newRow("date difference") << -1 << 10 << "15.3.2020 - 1.3.2020 =" << "14Tage"
+                                         << "15. 03. 2020- | 01. 03. 2020= | 14Tage*";
+        QTest::newRow("second date refused") << -1 << 10 << "1.2.2020 + 1.3.2020 =" << "01. 02. 2020"
+                                             << "01. 02. 2020+ | = | 01. 02. 2020*";
+        QTest::newRow("date this year") << -1 << 10 << "1.5 +" << "01. 05. 2026" << "01. 05. 2026+";
+        QTest::newRow("date with two commas") << -1 << 10 << "1,2,2020 +" << "01. 02. 2020" << "01. 02. 2020+";
+    }
+    void steps()
+    {
+        QFETCH(int, places);
+        QFETCH(int, system);
+        QFETCH(QString, keys);
+        ScriptedPrompter prompter;
+        RechnerCore core;
+        chooseSystem(core, system);
+        core.SetNK(places);
+        press(core, keys);
+        QTEST(core.EAnzeige, "display");
+        QTEST(tape(core), "tapeText");
+        QCOMPARE(prompter.messages(), QStringList());
+    }
+
+    void resultStateAfterEquals()
+    {
+        RechnerCore core;
+        press(core, QStringLiteral("1.2.2020 + 30 ="));
+        QCOMPARE(core.FSystem, 10); // the switch to dates lasts one calculation
+        QCOMPARE(core.FNK, -1);
+        QCOMPARE(core.Eingabe, QString());
+        QCOMPARE(core.EingabeOp, QString());
+
+        press(core, QStringLiteral("200 ?%"));
+        QCOMPARE(core.EAnzeige, QStringLiteral("200 = 100 %"));
+        QCOMPARE(core.EingabeOp, QStringLiteral("?%"));
+        press(core, QStringLiteral("50 ="));
+        QCOMPARE(double(core.FWert), 25.0);
+    }
+
+    void signedTextCountsAtOnce()
+    {
+        RechnerCore core;
+        press(core, QStringLiteral("10 ×"));
+        core.InputProcessing(QStringLiteral("-7"), false);
+        QCOMPARE(core.EAnzeige, QStringLiteral("3"));
+        QCOMPARE(core.EingabeOp, QStringLiteral("+"));
+        press(core, QStringLiteral("12"));
+        core.InputProcessing(QStringLiteral("+5"), false); // not glued to the 12
+        QCOMPARE(core.EAnzeige, QStringLiteral("8"));
+    }
+
+    void refusedEntries_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("tapeText");
+        const QString invalid = QStringLiteral("Der Eingabewert ist ungültig!");
+        QTest::newRow("no date") << "0.5 +" << QStringList{invalid} << "";
+        QTest::newRow("days text taken over") << "15.3.2020 - 1.3.2020 = +" << QStringList{invalid}
+                                              << "15. 03. 2020- | 01. 03. 2020= | 14Tage*";
+        QTest::newRow("ends what-percentage twice") << "200 ?% 5x =" << QStringList{invalid, invalid}
+                                                    << "200 = 100%";
+    }
+    void refusedEntries()
+    {
+        QFETCH(QString, keys);
+        ScriptedPrompter prompter;
+        RechnerCore core;
+        // "x" is no key: type the text as a whole so the letter lands in the entry.
+        const QStringList parts = keys.split(QLatin1Char(' '));
+        for (const QString& part : parts) {
+            if (part.endsWith(QLatin1Char('x')))
+                core.Eingabe += part;
+            else
+                press(core, part);
+        }
+        QTEST(prompter.messages(), "messages");
+        for (const auto& call : prompter.calls) {
+            QCOMPARE(call.caption, QStringLiteral("Fehler"));
+            QCOMPARE(call.flags, 0);
+        }
+        QTEST(tape(core), "tapeText");
+    }
+
+    void floatErrorsChangeNothing_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("divide by zero") << "7 ÷" << "0 =" << "Gleitkommadivision durch Null";
+        QTest::newRow("mod by zero") << "7 mod" << "0 =" << "Gleitkommadivision durch Null";
+        QTest::newRow("factorial overflow") << "1000 +" << "1000 !" << "Gleitkommaüberlauf";
+        QTest::newRow("negative power base") << "0 - 8 = + ^" << "0,5 =" << "Ungültige Gleitkommaoperation";
+    }
+    void floatErrorsChangeNothing()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, last);
+        RechnerCore core;
+        press(core, keys);
+        const QString display = core.EAnzeige, label = core.EingabeOp, tapeBefore = tape(core);
+        const long double akku = core.FAkku;
+        try {
+            press(core, last);
+            QFAIL("no error");
+        } catch (const FloatError& e) {
+            QTEST(e.message(), "error");
+        }
+        QCOMPARE(core.EAnzeige, display);
+        QCOMPARE(core.EingabeOp, label);
+        QCOMPARE(tape(core), tapeBefore);
+        QCOMPARE(double(core.FAkku), double(akku));
+    }
+
+    void minusValuesRed()
+    {
+        RechnerCore core;
+        core.mMinuswerteRotClick();
+        press(core, QStringLiteral("10 - 15 ="));
+        QCOMPARE(tape(core), QStringLiteral("10- | 15={rot} | -5*{rot}"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCoreCalc)
+#include "tst_core_calc.moc"

@@ -1,0 +1,220 @@
+// Number systems and decimal places of the calculator core: keys, lists and currency panel.
+#include "tests/calculator/CoreScript.h"
+#include "platform/Error.h"
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vdl;
+using namespace vdl::test;
+
+namespace {
+
+struct CurrencyHost : RechnerHost {
+    QList<CurrencyEntry> currencies{{QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")},
+                                    {QStringLiteral("Euro"), QStringLiteral("€"), QStringLiteral("1,95583")}};
+    QStringList calls;
+    bool currencyAt(int index, CurrencyEntry& e) override
+    {
+        if (index < 0 || index >= currencies.size())
+            return false;
+        e = currencies[index];
+        return true;
+    }
+    void refreshCurrencies(RechnerCore&) override { calls << QStringLiteral("refresh"); }
+    void updateAlphaPad(RechnerCore& w) override { calls << QStringLiteral("pad %1").arg(w.FSystem); }
+    void releaseAlphaPad(RechnerCore& w) override { calls << QStringLiteral("release %1").arg(w.FSystem); }
+    void leaveCurrencyDownChain(RechnerCore&) override { calls << QStringLiteral("leave"); }
+};
+
+// Digit keys as "caption" or "-" when disabled, from B0 to B9.
+QString digitKeys(const RechnerCore& core)
+{
+    QStringList keys;
+    for (int k = RechnerCore::B0; k <= RechnerCore::B9; ++k) {
+        const auto& state = core.key(RechnerCore::Key(k));
+        keys << (state.enabled ? state.caption : QStringLiteral("-"));
+    }
+    return keys.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestCoreSystems : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { pinGerman(); }
+
+    void digitKeysPerSystem_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("digits");
+        QTest::newRow("binary") << 2 << "0 1 - - - - - - - -";
+        QTest::newRow("octal") << 8 << "0 1 2 3 4 5 6 7 - -";
+        QTest::newRow("hex") << 16 << "0 1 2 3 4 5 6 7 8 9";
+        QTest::newRow("date") << -2 << "0 1 2 3 4 5 6 7 8 9";
+        QTest::newRow("time") << -3 << "0 1 2 3 4 5 6 7 8 9";
+        QTest::newRow("currency") << -4 << "0 1 2 3 4 5 6 7 8 9";
+        QTest::newRow("roman") << -1 << "- I - - L X V M D C";
+    }
+    void digitKeysPerSystem()
+    {
+        QFETCH(int, system);
+        CurrencyHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        chooseSystem(core, system);
+        QTEST(digitKeys(core), "digits");
+        chooseSystem(core, 10);
+        QCOMPARE(digitKeys(core), QStringLiteral("0 1 2 3 4 5 6 7 8 9"));
+    }
+
+    void decimalModePerSystem_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<bool>("decimal");
+        QTest::addColumn<bool>("commaShown");
+        QTest::addColumn<bool>("timesEnabled");
+        QTest::newRow("decimal") << 10 << true << true << true;
+        QTest::newRow("currency") << -4 << true << true << true;
+        QTest::newRow("hex") << 16 << false << true << true;
+        QTest::newRow("date") << -2 << false << false << false;
+    }
+    void decimalModePerSystem()
+    {
+        QFETCH(int, system);
+        QFETCH(bool, decimal);
+        CurrencyHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        core.SetNK(2);
+        chooseSystem(core, system);
+        QCOMPARE(core.DezStEnabled, decimal);
+        QCOMPARE(core.WinkelVisible, decimal);
+        QCOMPARE(core.FNK, decimal ? 2 : 0);
+        for (auto k : {RechnerCore::BSin, RechnerCore::BFak, RechnerCore::BWurzel, RechnerCore::BPi})
+            QCOMPARE(core.key(k).enabled, decimal);
+        QTEST(core.key(RechnerCore::BKom).visible, "commaShown");
+        QCOMPARE(core.key(RechnerCore::BPunkt).visible, system == -2);
+        QTEST(core.key(RechnerCore::BMult).enabled, "timesEnabled");
+        chooseSystem(core, 10);
+        QCOMPARE(core.FNK, 2); // the places come back with the decimal system
+        QCOMPARE(core.DezStIndex, 3);
+    }
+
+    void placesAndPattern_data()
+    {
+        QTest::addColumn<int>("places");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("listIndex");
+        QTest::newRow("general") << -1 << "3,33333333333333" << 0;
+        QTest::newRow("integers") << 0 << "3" << 1;
+        QTest::newRow("two") << 2 << "3,33" << 3;
+        QTest::newRow("six, not listed") << 6 << "3,333333" << -1;
+    }
+    void placesAndPattern()
+    {
+        QFETCH(int, places);
+        RechnerCore core;
+        core.SetNK(places);
+        QTEST(core.DezStIndex, "listIndex");
+        press(core, QStringLiteral("10 ÷ 3 ="));
+        QTEST(core.EAnzeige, "shown");
+    }
+
+    void unlistedPlacesReadBackAsGeneral()
+    {
+        RechnerCore core;
+        core.SetNK(6);
+        core.SystChange();
+        QCOMPARE(core.FNK, -2);
+        press(core, QStringLiteral("10 ÷ 3 ="));
+        QCOMPARE(core.EAnzeige, QStringLiteral("3,33333333333333"));
+        core.DezStSelected(3);
+        QCOMPARE(core.FNK, 2);
+        QCOMPARE(core.FFormat, QStringLiteral("0.00"));
+    }
+
+    void mainSystemsOnly()
+    {
+        RechnerCore core;
+        QCOMPARE(core.SystItems.size(), 35);
+        QCOMPARE(core.SystItems[core.SystIndex], QStringLiteral("10"));
+        core.mNurHauptSystemeClick();
+        QCOMPARE(core.SystItems, (QStringList{"2", "4", "8", "10", "16", "32", "Römisch", "Datum", "Zeit", "Währung"}));
+        QCOMPARE(core.SystItems[core.SystIndex], QStringLiteral("10"));
+        core.SetSystem(5); // missing from the list: the selection stays
+        QCOMPARE(core.FSystem, 5);
+        QCOMPARE(core.SystItems[core.SystIndex], QStringLiteral("10"));
+        core.SystChange();
+        QCOMPARE(core.FSystem, 10);
+        core.mNurHauptSystemeClick();
+        chooseSystem(core, 3);
+        core.HMBearbeitenClick();
+        QVERIFY(!core.mNurHauptSystemeEnabled);
+        chooseSystem(core, 16);
+        core.HMBearbeitenClick();
+        QVERIFY(core.mNurHauptSystemeEnabled);
+    }
+
+    void letterKeypadAndCurrencyRequests()
+    {
+        CurrencyHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        chooseSystem(core, 16);
+        chooseSystem(core, 8);
+        QCOMPARE(host.calls, (QStringList{"pad 16", "leave", "pad 8", "release 8", "leave"}));
+        host.calls.clear();
+        core.SetTyp(QStringLiteral("Speicher"));
+        chooseSystem(core, 16); // a memory window never asks for the keypad
+        QCOMPARE(host.calls, QStringList{"leave"});
+    }
+
+    void currencyCalculation()
+    {
+        CurrencyHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        QSignalSpy popup(&core, &RechnerCore::currencyPopupRequested);
+        chooseSystem(core, -4);
+        QCOMPARE(popup.count(), 1);
+        QVERIFY(core.PnlWaehrung.visible);
+        QCOMPARE(core.PnlWaehrung.caption, QStringLiteral("DM  (1,00000)"));
+        QCOMPARE(core.PnlWaehrung.hint, QStringLiteral("Deutsche Mark"));
+        press(core, QStringLiteral("100 + 50 × 2 ="));
+        QCOMPARE(tape(core), QStringLiteral("100 DM+ | 50 DM× | 2= | 300 DM*"));
+
+        core.SelectCurrency(1);
+        QCOMPARE(core.PnlWaehrung.caption, QStringLiteral("€  (1,95583)"));
+        press(core, QStringLiteral("1.2.2020 + 30 ="));
+        QCOMPARE(core.FSystem, -4); // the date calculation returns to the currency
+        QCOMPARE(core.PnlWaehrung.Tag, 1);
+        QCOMPARE(core.PnlWaehrung.caption, QStringLiteral("€  (1,95583)"));
+        QCOMPARE(popup.count(), 1);
+
+        chooseSystem(core, 10);
+        QVERIFY(!core.PnlWaehrung.visible);
+        QCOMPARE(core.PnlWaehrung.Tag, -1);
+        try {
+            core.SelectCurrency(5);
+            QFAIL("no error");
+        } catch (const Error&) {
+            QCOMPARE(core.PnlWaehrung.Tag, 5);
+        }
+    }
+
+    void userChoiceEndsAutomaticSwitch()
+    {
+        RechnerCore core;
+        press(core, QStringLiteral("1.2.2020 +"));
+        QCOMPARE(core.FSystem, -2);
+        chooseSystem(core, -1);
+        press(core, QStringLiteral("X + V ="));
+        QCOMPARE(core.FSystem, -1);
+        QCOMPARE(core.EAnzeige, QStringLiteral("XV"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCoreSystems)
+#include "tst_core_systems.moc"

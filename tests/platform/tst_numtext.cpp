@@ -1,0 +1,232 @@
+#include "platform/CheckedMath.h"
+#include "platform/NumText.h"
+#include "tests/support/TestEnv.h"
+#include <QTest>
+#include <functional>
+
+using namespace vdl;
+Q_DECLARE_METATYPE(long double)
+
+class TestNumText : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { test::pinGerman(); }
+
+    void formatFloat_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("0,125 half up") << "0.00" << 0.125L << "0,13";
+        QTest::newRow("2,675 half up") << "0.00" << 2.675L << "2,68";
+        QTest::newRow("2,5 whole") << "0" << 2.5L << "3";
+        QTest::newRow("-2,5 away from zero") << "0" << -2.5L << "-3";
+        QTest::newRow("0,5") << "0" << 0.5L << "1";
+        QTest::newRow("0,4999") << "0" << 0.4999L << "0";
+        QTest::newRow("9,995 carries") << "0.00" << 9.995L << "10,00";
+        QTest::newRow("no minus for zero digits") << "0.00" << -0.001L << "0,00";
+        QTest::newRow("-0") << "0.00" << -0.0L << "0,00";
+        QTest::newRow("tiny") << "0" << 1e-20L << "0";
+        QTest::newRow("thirds") << "0.0000000000" << 1.0L / 3 << "0,3333333333";
+        QTest::newRow("grouped") << "#,##0.00" << 1234567.891L << "1.234.567,89";
+        QTest::newRow("grouped carry") << "#,##0" << 999.5L << "1.000";
+        QTest::newRow("grouped negative") << "#,##0" << -1234.0L << "-1.234";
+        QTest::newRow("18 digits") << "0" << 123456789012345678.0L << "123456789012345678";
+        QTest::newRow("beyond 18 digits") << "0" << 1e18L << "1E18";
+    }
+    void formatFloat()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(long double, value);
+        QFETCH(QString, shown);
+        QCOMPARE(FormatFloat(pattern, value), shown);
+    }
+
+    void floatToStr_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("1E15") << 1e15L << "1E15";
+        QTest::newRow("below 1E15") << 999999999999999.0L << "999999999999999";
+        QTest::newRow("rounds up to 1E15") << 999999999999999.5L << "1E15";
+        QTest::newRow("0,0001") << 0.0001L << "0,0001";
+        QTest::newRow("1E-5") << 0.00001L << "1E-5";
+        QTest::newRow("1,5E-7") << 1.5e-7L << "1,5E-7";
+        QTest::newRow("mantissa") << 6402373705728000.0L << "6,402373705728E15";
+        QTest::newRow("15 digits kept") << 9.99999999999999L << "9,99999999999999";
+        QTest::newRow("16th digit rounds") << 9.999999999999999L << "10";
+        QTest::newRow("18 digits") << 123456789012345678.0L << "1,23456789012346E17";
+        QTest::newRow("-0") << -0.0L << "0";
+        QTest::newRow("negative") << -1.5L << "-1,5";
+        QTest::newRow("one third") << 1.0L / 3 << "0,333333333333333";
+        QTest::newRow("0,1+0,2") << 0.1L + 0.2L << "0,3";
+        QTest::newRow("huge") << 1e300L << "1E300";
+        QTest::newRow("negative tiny") << -1e-300L << "-1E-300";
+    }
+    void floatToStr()
+    {
+        QFETCH(long double, value);
+        QFETCH(QString, shown);
+        QCOMPARE(FloatToStr(value), shown);
+    }
+
+    void strToFloat_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<long double>("value");
+        QTest::newRow("12,") << "12," << true << 12.0L;
+        QTest::newRow(",5") << ",5" << true << 0.5L;
+        QTest::newRow("blanks around") << " \t1,5 \r\n" << true << 1.5L;
+        QTest::newRow("plus") << "+3" << true << 3.0L;
+        QTest::newRow("minus") << "-0,25" << true << -0.25L;
+        QTest::newRow("exponent") << "1E3" << true << 1000.0L;
+        QTest::newRow("small exponent") << "1,5e-7" << true << 1.5e-7L;
+        QTest::newRow("signed exponent") << "2E+2" << true << 200.0L;
+        QTest::newRow("long double digits") << "0,1" << true << 0.1L;
+        QTest::newRow("empty") << "" << false << 0.0L;
+        QTest::newRow("point") << "1.5" << false << 0.0L;
+        QTest::newRow("grouping") << "1.000,5" << false << 0.0L;
+        QTest::newRow("two separators") << "1,2,3" << false << 0.0L;
+        QTest::newRow("separator only") << "," << false << 0.0L;
+        QTest::newRow("sign only") << "-" << false << 0.0L;
+        QTest::newRow("inner blank") << "1 000" << false << 0.0L;
+        QTest::newRow("inf") << "inf" << false << 0.0L;
+        QTest::newRow("hex") << "0x1A" << false << 0.0L;
+        QTest::newRow("exponent without digits") << "1E+" << false << 0.0L;
+        QTest::newRow("exponent alone") << "E5" << false << 0.0L;
+        QTest::newRow("overflow") << "1E5000" << false << 0.0L;
+        QTest::newRow("letters after") << "12a" << false << 0.0L;
+    }
+    void strToFloat()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(long double, value);
+        long double v = 0;
+        QCOMPARE(TryStrToFloat(text, v), valid);
+        if (valid) {
+            QCOMPARE(v, value);
+            QCOMPARE(StrToFloat(text), value);
+        } else {
+            try {
+                StrToFloat(text);
+                QFAIL("no error");
+            } catch (const ConvertError& e) {
+                QCOMPARE(e.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+            }
+        }
+    }
+
+    void pointSeparator()
+    {
+        Regional r;
+        r.decimalSeparator = QLatin1Char('.');
+        r.thousandSeparator = QLatin1Char(',');
+        Regional::set(r);
+        QCOMPARE(FormatFloat("#,##0.00", 1234.5L), QStringLiteral("1,234.50"));
+        QCOMPARE(FloatToStr(1.5e-7L), QStringLiteral("1.5E-7"));
+        QCOMPARE(StrToFloat("12."), 12.0L);
+        long double v;
+        QVERIFY(!TryStrToFloat("1,5", v));
+    }
+
+    void strToInt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plain") << "42" << true << 42;
+        QTest::newRow("leading blank") << " 42" << true << 42;
+        QTest::newRow("minus") << "-17" << true << -17;
+        QTest::newRow("hex") << "$FF" << true << 255;
+        QTest::newRow("negative hex") << "-$10" << true << -16;
+        QTest::newRow("max") << "2147483647" << true << 2147483647;
+        QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
+        QTest::newRow("above max") << "2147483648" << false << 0;
+        QTest::newRow("below min") << "-2147483649" << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("fraction") << "1,5" << false << 0;
+        QTest::newRow("trailing blank") << "12 " << false << 0;
+        QTest::newRow("dollar only") << "$" << false << 0;
+        QTest::newRow("bad hex digit") << "$G" << false << 0;
+        QTest::newRow("exponent") << "1E3" << false << 0;
+    }
+    void strToInt()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, value);
+        int v = 0;
+        QCOMPARE(TryStrToInt(text, v), valid);
+        QCOMPARE(StrToIntDef(text, -99), valid ? value : -99);
+        if (!valid)
+            QVERIFY_THROWS_EXCEPTION(ConvertError, StrToInt(text));
+        else
+            QCOMPARE(v, value);
+    }
+
+    void roundAndTrunc_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<long long>("rounded");
+        QTest::addColumn<long long>("truncated");
+        QTest::newRow("0,5") << 0.5L << 0LL << 0LL;
+        QTest::newRow("1,5") << 1.5L << 2LL << 1LL;
+        QTest::newRow("2,5") << 2.5L << 2LL << 2LL;
+        QTest::newRow("-2,5") << -2.5L << -2LL << -2LL;
+        QTest::newRow("-2,7") << -2.7L << -3LL << -2LL;
+        QTest::newRow("big") << 9e18L << 9000000000000000000LL << 9000000000000000000LL;
+    }
+    void roundAndTrunc()
+    {
+        QFETCH(long double, value);
+        QFETCH(long long, rounded);
+        QFETCH(long long, truncated);
+        QCOMPARE(Round(value), rounded);
+        QCOMPARE(Trunc(value), truncated);
+    }
+
+    void checkedMath_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<long double>("a");
+        QTest::addColumn<long double>("b");
+        QTest::addColumn<QString>("message"); // empty: no error
+        const QString byZero = "Gleitkommadivision durch Null", invalid = "Ungültige Gleitkommaoperation";
+        QTest::newRow("x/0") << "div" << 1.0L << 0.0L << byZero;
+        QTest::newRow("0/0") << "div" << 0.0L << 0.0L << invalid;
+        QTest::newRow("overflow") << "mul" << 1e4000L << 1e4000L << "Gleitkommaüberlauf";
+        QTest::newRow("sqrt(-1)") << "sqrt" << -1.0L << 0.0L << invalid;
+        QTest::newRow("ln(-1)") << "ln" << -1.0L << 0.0L << invalid;
+        QTest::newRow("ln(0)") << "ln" << 0.0L << 0.0L << byZero;
+        QTest::newRow("(-8)^(1/3)") << "power" << -8.0L << 1.0L / 3 << invalid;
+        QTest::newRow("0^-1") << "power" << 0.0L << -1.0L << byZero;
+        QTest::newRow("(-8)^3") << "power" << -8.0L << 3.0L << "";
+        QTest::newRow("trunc 1E19") << "trunc" << 1e19L << 0.0L << invalid;
+        QTest::newRow("round -1E19") << "round" << -1e19L << 0.0L << invalid;
+    }
+    void checkedMath()
+    {
+        QFETCH(QString, op);
+        QFETCH(long double, a);
+        QFETCH(long double, b);
+        QFETCH(QString, message);
+        const QMap<QString, std::function<void()>> ops = {
+            {"div", [&] { fp::div(a, b); }},     {"mul", [&] { fp::mul(a, b); }},
+            {"sqrt", [&] { fp::sqrt(a); }},      {"ln", [&] { fp::ln(a); }},
+            {"power", [&] { fp::power(a, b); }}, {"trunc", [&] { Trunc(a); }},
+            {"round", [&] { Round(a); }},
+        };
+        QString caught;
+        try {
+            ops[op]();
+        } catch (const FloatError& e) {
+            caught = e.message();
+        }
+        QCOMPARE(caught, message);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNumText)
+#include "tst_numtext.moc"

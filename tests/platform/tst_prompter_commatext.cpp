@@ -1,0 +1,209 @@
+#include "platform/CommaText.h"
+#include "platform/Error.h"
+#include "platform/Prompter.h"
+#include "platform/StringList.h"
+#include "platform/Var.h"
+#include "tests/support/TestEnv.h"
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace vdl;
+Q_DECLARE_METATYPE(vdl::Var)
+Q_DECLARE_METATYPE(long double)
+
+namespace {
+// The message box currently open, if any.
+QMessageBox* openBox()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+} // namespace
+
+class TestPrompterCommaText : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { test::pinGerman(); }
+
+    void messageBox_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("defaultButton");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("defaultAnswer");
+        QTest::newRow("error") << (mb::Ok | mb::IconError) << QStringList{"OK"} << "OK"
+                               << int(QMessageBox::Critical) << mb::IdOk;
+        QTest::newRow("ok cancel, second") << (mb::OkCancel | mb::IconWarning | mb::DefButton2)
+                                           << QStringList{"OK", "Abbrechen"} << "Abbrechen"
+                                           << int(QMessageBox::Warning) << mb::IdCancel;
+        QTest::newRow("yes no") << (mb::YesNo | mb::IconQuestion) << QStringList{"Ja", "Nein"} << "Ja"
+                                << int(QMessageBox::Question) << mb::IdYes;
+        QTest::newRow("yes no, second") << (mb::YesNo | mb::IconQuestion | mb::DefButton2)
+                                        << QStringList{"Ja", "Nein"} << "Nein"
+                                        << int(QMessageBox::Question) << mb::IdNo;
+        QTest::newRow("yes no cancel, third") << (mb::YesNoCancel | mb::IconInformation | mb::DefButton3)
+                                              << QStringList{"Ja", "Nein", "Abbrechen"} << "Abbrechen"
+                                              << int(QMessageBox::Information) << mb::IdCancel;
+    }
+    void messageBox()
+    {
+        QFETCH(int, flags);
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, defaultButton);
+        QFETCH(int, icon);
+        QFETCH(int, defaultAnswer);
+
+        // What the user sees: the real box, answered with Enter on its default button.
+        QStringList shownButtons;
+        QString shownText, shownDefault, shownCaption;
+        int shownIcon = -1;
+        QTimer::singleShot(0, [&] {
+            QMessageBox* box = openBox();
+            QVERIFY(box);
+            for (QAbstractButton* b : box->buttons())
+                shownButtons << b->text();
+            shownText = box->text();
+            shownCaption = box->windowTitle();
+            shownDefault = box->defaultButton()->text();
+            shownIcon = box->icon();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        const int answer = ShowMessage("Erste Zeile\r\nZweite Zeile", "vdlRechner", flags);
+        std::sort(shownButtons.begin(), shownButtons.end());
+        std::sort(buttons.begin(), buttons.end());
+        QCOMPARE(shownButtons, buttons);
+        QCOMPARE(shownDefault, defaultButton);
+        QCOMPARE(shownIcon, icon);
+        QCOMPARE(shownText, QStringLiteral("Erste Zeile\nZweite Zeile"));
+        QCOMPARE(shownCaption, QStringLiteral("vdlRechner"));
+        QCOMPARE(answer, defaultAnswer);
+
+        // The scripted prompter answers the same box the same way and records it.
+        ScriptedPrompter script;
+        QCOMPARE(ShowMessage("Frage", "Titel", flags), defaultAnswer);
+        script.answers << mb::IdNo;
+        QCOMPARE(ShowMessage("Zweite", "Titel", flags), mb::IdNo);
+        QCOMPARE(script.messages(), (QStringList{"Frage", "Zweite"}));
+        QCOMPARE(script.calls[0].caption, QStringLiteral("Titel"));
+        QCOMPARE(script.calls[0].flags, flags);
+    }
+
+    void scriptedPromptersNest()
+    {
+        ScriptedPrompter outer;
+        {
+            ScriptedPrompter inner;
+            ShowMessage("innen", "", mb::Ok);
+            QCOMPARE(inner.messages(), QStringList{"innen"});
+        }
+        ShowMessage("außen", "", mb::Ok);
+        QCOMPARE(outer.messages(), QStringList{"außen"});
+        QString value = "alt";
+        outer.inputAnswers << QString();
+        QVERIFY(!Prompter::current().inputText("Name", "Neuer Name:", value));
+        QCOMPARE(value, QStringLiteral("alt"));
+        QVERIFY(Prompter::current().openFileName("Öffnen", "/tmp", "Rechner-Layouts (*.zqe)").isEmpty());
+        QCOMPARE(outer.calls.last().extra, QStringLiteral("Rechner-Layouts (*.zqe)"));
+    }
+
+    void parseCommaText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("currency record") << "\"DM\",\"1,00000\",\"14. 09. 2001\""
+                                         << QStringList{"DM", "1,00000", "14. 09. 2001"};
+        QTest::newRow("commas") << "a,b" << QStringList{"a", "b"};
+        QTest::newRow("blank separates") << "a b" << QStringList{"a", "b"};
+        QTest::newRow("blanks around") << "  a , b " << QStringList{"a", "b"};
+        QTest::newRow("trailing comma") << "a," << QStringList{"a", ""};
+        QTest::newRow("empty between") << "a,,b" << QStringList{"a", "", "b"};
+        QTest::newRow("doubled quote") << "\"x\"\"y\"" << QStringList{"x\"y"};
+        QTest::newRow("quoted empty") << "\"\"" << QStringList{""};
+        QTest::newRow("nothing") << "" << QStringList{};
+        QTest::newRow("text after quote") << "\"ab\"cd,e" << QStringList{"ab", "cd", "e"};
+        QTest::newRow("unclosed quote") << "\"offen, bleibt" << QStringList{"offen, bleibt"};
+    }
+    void parseCommaText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, items);
+        QCOMPARE(ParseCommaText(text), items);
+    }
+
+    void toCommaText_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("currency record") << QStringList{"DM", "1,00000", "14. 09. 2001"}
+                                         << "DM,\"1,00000\",\"14. 09. 2001\"";
+        QTest::newRow("quote") << QStringList{"x\"y"} << "\"x\"\"y\"";
+        QTest::newRow("empty item") << QStringList{"a", ""} << "a,\"\"";
+        QTest::newRow("euro") << QStringList{"€", "Öl"} << "€,Öl";
+    }
+    void toCommaText()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QString, text);
+        QCOMPARE(ToCommaText(items), text);
+        QCOMPARE(ParseCommaText(text), items);
+    }
+
+    void stringList()
+    {
+        StringList list;
+        list.add("Euro", 1);
+        list.add("straße", 2);
+        list.add("ärger", 3);
+        QCOMPARE(list.indexOf("EURO"), 0);
+        QCOMPARE(list.indexOf("STRAßE"), 1);
+        QCOMPARE(list.indexOf("ÄRGER"), 2);
+        QCOMPARE(list.indexOf("Eur"), -1);
+        list.sort([](const QString& a, const QString& b) { return a.size() < b.size(); });
+        QCOMPARE(list.strings(), (QStringList{"Euro", "ärger", "straße"}));
+        QCOMPARE(list.object(1), qintptr(3));
+        QCOMPARE(list.text(), QStringLiteral("Euro\r\närger\r\nstraße\r\n"));
+        list.setCommaText("DM,\"1,00000\"");
+        QCOMPARE(list.commaText(), QStringLiteral("DM,\"1,00000\""));
+        QCOMPARE(list.object(0), qintptr(0));
+    }
+
+    void var_data()
+    {
+        QTest::addColumn<Var>("value");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<long double>("number");
+        QTest::newRow("empty") << Var() << "" << 0.0L;
+        QTest::newRow("int") << Var(7) << "7" << 7.0L;
+        QTest::newRow("float") << Var(2.5L) << "2,5" << 2.5L;
+        QTest::newRow("date") << Var::date(46362) << "06.12.2026" << 46362.0L;
+        QTest::newRow("text") << Var("1,5") << "1,5" << 1.5L;
+    }
+    void var()
+    {
+        QFETCH(Var, value);
+        QFETCH(QString, text);
+        QFETCH(long double, number);
+        QCOMPARE(value.toString(), text);
+        QCOMPARE(value.toFloat(), number);
+    }
+
+    void varTextThatIsNoNumber()
+    {
+        try {
+            Var("x").toFloat();
+            QFAIL("no error");
+        } catch (const ConvertError& e) {
+            QCOMPARE(e.message(), QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
+        }
+    }
+};
+
+QTEST_MAIN(TestPrompterCommaText)
+#include "tst_prompter_commatext.moc"

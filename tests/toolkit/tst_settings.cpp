@@ -1,0 +1,214 @@
+#include "toolkit/SettingsStore.h"
+#include "toolkit/vdlReg.h"
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+#include <memory>
+
+using namespace vdl;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        SettingsStore::setDir(m_dir->path());
+    }
+
+    void expandKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("addRoot");
+        QTest::addColumn<QString>("expanded");
+        QTest::newRow("title key") << "%" << true << R"(\software\vdl\vdlRechner)";
+        QTest::newRow("sub-key of title") << R"(%\FormFix)" << true << R"(\software\vdl\vdlRechner\FormFix)";
+        QTest::newRow("title unrooted") << R"(%\Waehrungen)" << false << R"(vdlRechner\Waehrungen)";
+        QTest::newRow("relative") << "System" << true << R"(\software\vdl\System)";
+        QTest::newRow("whole prefix, other case") << R"(\SOFTWARE\VDL\x)" << true << R"(\SOFTWARE\VDL\x)";
+        QTest::newRow("lacks backslash") << R"(software\vdl\x)" << true << R"(\software\vdl\x)";
+        QTest::newRow("tail vdl") << R"(vdl\Test)" << true << R"(\software\vdl\Test)";
+        QTest::newRow("tail backslash") << R"(\foo)" << true << R"(\software\vdl\foo)";
+    }
+    void expandKey()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, addRoot);
+        QFETCH(QString, expanded);
+        ExpandKey(key, addRoot);
+        QCOMPARE(key, expanded);
+        QVERIFY(IsRelativeKey("%") && IsRelativeKey("") && !IsRelativeKey(R"(\System)"));
+    }
+
+    void valuesSurviveUnchanged_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("blanks") << "FormFix" << "  a  b 1 ";
+        QTest::newRow("currency") << "Euro" << "€;1,95583;DM, Mark;/ \\ ;";
+        QTest::newRow("windows path") << "Datei" << R"(C:\new\rechner\)";
+        QTest::newRow("backslash runs") << "b" << R"(\\n\\\r\)";
+        QTest::newRow("line breaks") << "m" << "eins\r\nzwei\ndrei\r";
+        QTest::newRow("looks like a section") << "s" << "[\\software]";
+        QTest::newRow("odd name") << R"([a=b\c\)" << "a=b==";
+    }
+    void valuesSurviveUnchanged()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        WriteSetting(R"(%\Test)", "vorher", "v", true, true);
+        WriteSetting(R"(%\Test)", name, value, true, true);
+        WriteSetting(R"(%\Test)", "nachher", "n", true, true);
+        QCOMPARE(ReadSettingEx(R"(%\Test)", name, true), value);
+        QStringList names, values;
+        ReadKeyValues(R"(%\Test)", names, values, true);
+        QCOMPARE(names, QStringList({"vorher", name, "nachher"}));
+        QCOMPARE(values, QStringList({"v", value, "n"}));
+    }
+
+    void caseInsensitiveFirstSpellingKept()
+    {
+        WriteSetting(R"(%\Waehrungen)", "Euro", "1", false, true);
+        WriteSetting(R"(%\Waehrungen)", "Dollar", "2", false, true);
+        QCOMPARE(ReadSetting(R"(%\WAEHRUNGEN)", "EURO"), "1");
+        WriteSetting(R"(\SOFTWARE\VDL\VDLRECHNER\waehrungen)", "EURO", "3", false, true);
+        QFile f(SettingsStore::fileName(false));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=3\nDollar=2\n");
+        // A value written for the current user is not seen in the machine's root.
+        WriteSetting(R"(%\Waehrungen)", "Yen", "4", true, true);
+        QCOMPARE(ReadSetting(R"(%\Waehrungen)", "Yen"), "");
+        QCOMPARE(ReadSettingEx(R"(%\Waehrungen)", "Yen", true), "4");
+    }
+
+    void handWrittenFileIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("app font") << QByteArray("[\\software\\vdl\\vdlRechner]\r\nAppFont=10;1000;0;Tahoma\r\n")
+                                  << "%" << "AppFont" << "10;1000;0;Tahoma";
+        QTest::newRow("system key") << QByteArray("[\\Software\\VDL\\System]\nLike=*\n") << "System" << "Like" << "*";
+        QTest::newRow("absolute key") << QByteArray("[\\System]\nLike=%\n") << R"(\System)" << "Like" << "%";
+        QTest::newRow("absolute, no prefix")
+            << QByteArray("[\\software\\vdl\\System]\nLike=x\n") << R"(\System)" << "Like" << "";
+        QTest::newRow("path value") << QByteArray("[\\software\\vdl\\vdlRechner]\nPfad=C:\\Daten\\\n") << "%"
+                                    << "Pfad" << R"(C:\Daten\)";
+    }
+    void handWrittenFileIsRead()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, key);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFile f(SettingsStore::fileName(false));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        f.close();
+        QCOMPARE(ReadSetting(key, name), value);
+    }
+
+    void deletingAndListing()
+    {
+        WriteSetting(R"(%\Waehrungen)", "Euro", "x", false, true);
+        WriteSetting(R"(%\Waehrungen)", "Euro", "", false, true);
+        QCOMPARE(ReadSetting(R"(%\Waehrungen)", "Euro"), "");
+        // The key stays: listing it clears the names and leaves the values to the caller.
+        QStringList names{"n"}, values{"v"};
+        ReadKeyValues(R"(%\Waehrungen)", names, values, false);
+        QCOMPARE(names, QStringList());
+        QCOMPARE(values, QStringList({"v"}));
+        names = {"n"};
+        ReadKeyValues(R"(%\Fehlt)", names, values, false);
+        QCOMPARE(names, QStringList({"n"}));
+        QCOMPARE(values, QStringList({"v"}));
+        // An ODBC data source lies outside the program's own keys.
+        WriteSetting(R"(software\ODBC\ODBC.INI\Kasse)", "DBQ", "/daten/kasse.mdb", true, false);
+        QCOMPARE(ReadRegValue(R"(SOFTWARE\ODBC\ODBC.INI\KASSE)", "DBQ", false, true), "/daten/kasse.mdb");
+    }
+
+    void settingList_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("formName");
+        QTest::addColumn<QString>("storedKey");
+        QTest::addColumn<QStringList>("list");
+        QTest::newRow("form's grid") << R"(%\GridFix)" << "TfListe" << R"(%\GridFix\TfListe)"
+                                     << QStringList({"40", "120", ""});
+        QTest::newRow("empty key is title") << "" << "" << "%" << QStringList({"40", "120", ""});
+        QTest::newRow("absent") << R"(%\GridFix)" << "" << R"(%\GridIDs)" << QStringList();
+    }
+    void settingList()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, formName);
+        QFETCH(QString, storedKey);
+        QFETCH(QStringList, list);
+        WriteSetting(storedKey, "Grid1", "40;120;", true, true);
+        QWidget form;
+        form.setObjectName(formName);
+        QStringList result{"alt"};
+        ReadSettingList(key, "Grid1", formName.isEmpty() ? nullptr : &form, result, true);
+        QCOMPARE(result, list);
+    }
+
+    void failedSaveLeavesValueAbsent_data()
+    {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("folder below a file") << "datei/sub";
+        QTest::newRow("settings file is a folder") << "ordner";
+    }
+    void failedSaveLeavesValueAbsent()
+    {
+        QFETCH(QString, dir);
+        // Rights cannot stop root from writing, so the path itself is made impossible.
+        QFile plain(m_dir->filePath("datei"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        QVERIFY(QDir(m_dir->path()).mkpath("ordner/HKEY_CURRENT_USER.ini"));
+        SettingsStore::setDir(m_dir->filePath(dir));
+        WriteSetting("%", "FormFix", "1", true, true);
+        QCOMPARE(ReadSettingEx("%", "FormFix", true), "");
+    }
+
+    // Several running instances write into the same key at once; none may lose a value.
+    void concurrentWritersLoseNothing()
+    {
+        QList<QProcess*> children;
+        for (int w = 0; w < 4; ++w) {
+            auto* p = new QProcess(this);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("VDL_SETTINGS_DIR", m_dir->path());
+            env.insert("VDL_TEST_WRITER", QString::number(w));
+            p->setProcessEnvironment(env);
+            p->start(QCoreApplication::applicationFilePath(), {"childWriter"});
+            children.append(p);
+        }
+        for (QProcess* p : children)
+            QVERIFY(p->waitForFinished(120000) && p->exitCode() == 0);
+        QStringList names, values;
+        ReadKeyValues(R"(%\Parallel)", names, values, true);
+        QCOMPARE(names.size(), 100);
+        for (int w = 0; w < 4; ++w)
+            QCOMPARE(ReadSettingEx(R"(%\Parallel)", QString("W%1_24").arg(w), true), QString("Wert %1, 24; €").arg(w));
+    }
+
+    // Runs only as a child process of concurrentWritersLoseNothing.
+    void childWriter()
+    {
+        const QString writer = qEnvironmentVariable("VDL_TEST_WRITER");
+        if (writer.isEmpty())
+            QSKIP("runs only as a child writer");
+        SettingsStore::setDir(QString());
+        for (int i = 0; i < 25; ++i)
+            WriteSetting(R"(%\Parallel)", QString("W%1_%2").arg(writer).arg(i),
+                         QString("Wert %1, %2; €").arg(writer).arg(i), true, true);
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,1 @@
+// The toolkit library; its units live in the files beside this one.
