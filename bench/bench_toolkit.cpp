@@ -1,6 +1,7 @@
 // Number and date texts are formatted and read several times per key press; each call should
 // stay well under a microsecond.
 #include "platform/Clock.h"
+#include "platform/DateTimeText.h"
 #include "platform/NumText.h"
 #include "platform/Regional.h"
 #include "toolkit/vdlTools.h"
@@ -73,6 +74,16 @@ void BM_ParseDate(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ParseDate)->Arg(0)->Arg(1);
+
+void BM_FormatDateTime(benchmark::State& state)
+{
+    pinSettings();
+    const QString format =
+        state.range(0) ? QStringLiteral("dddd, d. mmmm yyyy hh:nn") : QStringLiteral("dd.mm.yyyy");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vdl::FormatDateTime(format, 37979.5));
+}
+BENCHMARK(BM_FormatDateTime)->Arg(0)->Arg(1);
 
 } // namespace
 

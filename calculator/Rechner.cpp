@@ -116,7 +116,7 @@ void TRechnerForm::buildPanels()
     Panel3 = new QFrame(this);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setGeometry(4, 4, 166, 22);
-    Panel3->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel3->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     Panel3->setAutoFillBackground(true);
     Panel3->setBackgroundRole(QPalette::Base);
     Panel3->setAcceptDrops(true);
@@ -135,7 +135,7 @@ void TRechnerForm::buildPanels()
     EAnzeige = new QLabel(this);
     EAnzeige->setObjectName(QStringLiteral("EAnzeige"));
     EAnzeige->setGeometry(4, 28, 166, 24);
-    EAnzeige->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    EAnzeige->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     EAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     EAnzeige->setMargin(2);
     EAnzeige->setToolTip(QStringLiteral("Ergebnis"));
@@ -152,17 +152,17 @@ void TRechnerForm::buildPanels()
     Label1 = makeLabel(QStringLiteral("System:"), this, 4, 56);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QStringLiteral("Rechensystem - Aut. Umsetzung: Rechte Maustaste"));
-    Syst = makeList("Syst", this, QRect(4, 70, 80, 20));
+    Syst = makeList("Syst", this, QRect(4, 70, 76, 20));
     Syst->setToolTip(QStringLiteral("Rechensystem"));
-    makeLabel(QStringLiteral("Dez.Stellen:"), this, 88, 56);
-    DezSt = makeList("DezSt", this, QRect(88, 70, 82, 20));
+    makeLabel(QStringLiteral("Dez.Stellen:"), this, 84, 56);
+    DezSt = makeList("DezSt", this, QRect(84, 70, 86, 20));
     DezSt->addItems(RechnerCore::dezStItems());
-    auto* label3 = makeLabel(QStringLiteral("Speicher:"), this, 4, 98);
-    label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = makeLabel(QStringLiteral("Speicher:"), this, 4, 98);
+    Label3->setObjectName(QStringLiteral("Label3"));
     Kombi = makeList("Kombi", this, QRect(52, 94, 118, 20));
     Kombi->addItem(QStringLiteral("(kein Speicher)"), 0);
 
-    Label5 = makeLabel(QStringLiteral(" Winkelmaß:"), this, 210, 10);
+    Label5 = new QLabel(QStringLiteral(" Winkelmaß:"), this);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setGeometry(178, 10, 92, 14);
     Label5->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -186,9 +186,10 @@ void TRechnerForm::buildPanels()
     History->setObjectName(QStringLiteral("History"));
     History->setProperty("Tag", 2929);
     History->setToolTip(QStringLiteral("Historie"));
-    History->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    History->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     History->setSelectionMode(QAbstractItemView::ExtendedSelection);
     History->setUniformItemSizes(true);
+    History->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     History->setItemDelegate(new TapeDelegate(History));
     History->setDragDropMode(QAbstractItemView::DragOnly);
     History->setDefaultDropAction(Qt::CopyAction);
@@ -200,12 +201,14 @@ void TRechnerForm::buildPanels()
     AutoPanel = new QFrame(this);
     AutoPanel->setObjectName(QStringLiteral("AutoPanel"));
     AutoPanel->setGeometry(178, 240, 158, 34);
-    AutoPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    AutoPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* label4 = new QLabel(QStringLiteral("Speicherautomatik eingeschaltet!"), AutoPanel);
     label4->setObjectName(QStringLiteral("Label4"));
     label4->setAlignment(Qt::AlignCenter);
     label4->setWordWrap(true);
-    (new QVBoxLayout(AutoPanel))->addWidget(label4);
+    auto* autoLayout = new QVBoxLayout(AutoPanel);
+    autoLayout->setContentsMargins(2, 2, 2, 2);
+    autoLayout->addWidget(label4);
     AutoPanel->hide();
 
     connect(Syst, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.SystSelected(i); }); });
@@ -234,9 +237,11 @@ void TRechnerForm::buildKeys()
 
 void TRechnerForm::installKeyPreview(QWidget* widget)
 {
+    // Pop-up menus and open lists are windows of their own and keep their keys.
     widget->installEventFilter(this);
     for (QWidget* child : widget->findChildren<QWidget*>())
-        child->installEventFilter(this);
+        if (child->window() == widget->window())
+            child->installEventFilter(this);
 }
 
 void TRechnerForm::guarded(const std::function<void()>& handler)

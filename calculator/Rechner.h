@@ -48,6 +48,7 @@ public:
     QListWidget* History = nullptr;
     QFrame* AutoPanel = nullptr;
     QLabel* Label1 = nullptr; // "System:"
+    QLabel* Label3 = nullptr; // "Speicher:"
     QLabel* Label5 = nullptr; // " Winkelmaß:"
     QComboBox* Syst = nullptr;
     QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number
@@ -103,7 +104,7 @@ private:
     void renderLists();
     void renderTape();
 
-    bool FormKeyPress(QKeyEvent* event); // true when the key was taken
+    bool FormKeyPress(QObject* watched, QKeyEvent* event); // true when the key was taken
     void resyncModifiers();
     void reenterTapeLine(const QListWidget* tape, int row);
     void fillCurrencyMenu();

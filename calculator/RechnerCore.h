@@ -139,7 +139,9 @@ public:
     static int keyByName(const QString& name); // -1 when there is no such key
 
     // Key layers: six places share keys; which key is in front follows FTasten (Shift
-    // wins over Ctrl) and, at the comma place, the date system.
+    // wins over Ctrl) and, at the comma place, the date system. The window shows at each
+    // place exactly the key keyAtPlace() names (the `visible` flags of BKom and BPunkt are
+    // folded in); every other key is shown when its `visible` flag is set.
     Layer keyLayer() const;
     static constexpr int PlaceCount = 6;
     static void placePosition(int place, int& left, int& top); // (210,148), (274,36), ...

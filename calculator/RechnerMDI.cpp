@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -27,6 +28,36 @@ namespace vdl {
 TMDIForm* MDIForm = nullptr;
 
 namespace {
+// The picture shown over the windows for the first seconds, stretched inside a narrow border;
+// the logo and version (its children) keep their distance to the lower edge.
+class StartPicture : public QWidget {
+public:
+    static constexpr int Border = 6;
+
+    explicit StartPicture(QWidget* parent)
+        : QWidget(parent), m_picture(QStringLiteral(":/start.jpg"))
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().window());
+        painter.drawPixmap(rect().adjusted(Border, Border, -Border, -Border), m_picture);
+    }
+    void resizeEvent(QResizeEvent*) override
+    {
+        const int bottom = height() - Border;
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            child->move(child->x(), bottom - (child->objectName() == QLatin1String("Label1") ? 23 : 36));
+    }
+
+private:
+    QPixmap m_picture;
+};
+
 const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
 const QString RechnerTyp = QStringLiteral("Rechner");
 const QString SpeicherTyp = QStringLiteral("Speicher");
@@ -86,14 +117,9 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
 
 TMDIForm::~TMDIForm()
 {
-    // The windows go after this object; their farewells must not reach it any more.
-    mdiArea->disconnect(this);
-    for (QMdiSubWindow* sub : mdiArea->subWindowList())
-        sub->disconnect(this);
-    for (TRechnerForm* window : windows()) {
-        window->disconnect(this);
-        window->core().disconnect(this);
-    }
+    // The windows go while the frame is still whole; their farewells find it closing.
+    m_destroying = true;
+    delete mdiArea;
     if (MDIForm == this)
         MDIForm = nullptr;
 }
@@ -169,39 +195,31 @@ void TMDIForm::buildMenus()
 
 void TMDIForm::buildStartPicture()
 {
-    Panel1 = new QWidget(mdiArea);
+    Panel1 = new StartPicture(mdiArea);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    auto* image1 = new QLabel(Panel1);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(QPixmap(QStringLiteral(":/start.jpg")));
-    image1->setScaledContents(true);
     auto* image2 = new QLabel(Panel1);
     image2->setObjectName(QStringLiteral("Image2"));
     image2->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
-    image2->resize(167, 26);
+    image2->setGeometry(StartPicture::Border + 22, 0, 167, 26);
     Label1 = new QLabel(QStringLiteral("3.1"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(12);
     font.setBold(true);
     Label1->setFont(font);
-    Label1->setStyleSheet(QStringLiteral("color: #FAF0AF; background: transparent;"));
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, QColor(0xFA, 0xF0, 0xAF));
+    Label1->setPalette(palette);
+    Label1->move(StartPicture::Border + 194, 0);
     Label1->adjustSize();
     mdiArea->installEventFilter(this);
 }
 
 bool TMDIForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // The start picture covers the whole window area; its logo and version stay at the lower
-    // left however large the frame is.
+    // The start picture covers the whole window area, above the windows.
     if (watched == mdiArea && event->type() == QEvent::Resize) {
-        const int border = 6;
         Panel1->setGeometry(mdiArea->rect());
-        const QRect inner = Panel1->rect().adjusted(border, border, -border, -border);
-        Panel1->findChild<QLabel*>(QStringLiteral("Image1"))->setGeometry(inner);
-        Panel1->findChild<QLabel*>(QStringLiteral("Image2"))->move(inner.left() + 22, inner.bottom() - 36);
-        Label1->move(inner.left() + 194, inner.bottom() - 23);
         Panel1->raise();
     }
     return QMainWindow::eventFilter(watched, event);
@@ -295,6 +313,8 @@ void TMDIForm::RemoveWindowName(int Nummer)
 
 void TMDIForm::windowClosed(int Nummer)
 {
+    if (m_destroying)
+        return;
     RemoveWindowName(Nummer);
     EnableTimer1();
     if (mdiArea->subWindowList().isEmpty())
@@ -362,23 +382,35 @@ bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
 
 void TMDIForm::mergeMenus(QMdiSubWindow* active)
 {
+    if (m_destroying)
+        return;
     if (active) {
         m_lastActive = active;
     } else if (!mdiArea->subWindowList().isEmpty()) {
         return; // the frame lost the focus; the last window's menus stay
     }
     auto* window = active ? qobject_cast<TRechnerForm*>(active->widget()) : nullptr;
-    QMenuBar* bar = menuBar();
-    bar->clear();
     // The window's own "&Datei" takes the place of the frame's.
+    QList<QAction*> wanted;
     if (window) {
         for (QMenu* menu : window->HauptMenue)
-            bar->addAction(menu->menuAction());
+            wanted << menu->menuAction();
     } else {
-        bar->addAction(HMDatei->menuAction());
+        wanted << HMDatei->menuAction();
     }
-    for (QAction* action : {HMFenster->menuAction(), MHilfe->menuAction(), W1, E1})
-        bar->addAction(action);
+    wanted << HMFenster->menuAction() << MHilfe->menuAction() << W1 << E1;
+    // Only the menus that change are swapped; the frame's own ones stay in place.
+    QMenuBar* bar = menuBar();
+    for (QAction* action : bar->actions()) {
+        if (!wanted.contains(action))
+            bar->removeAction(action);
+    }
+    QAction* before = nullptr;
+    for (qsizetype i = wanted.size() - 1; i >= 0; --i) {
+        if (!bar->actions().contains(wanted[i]))
+            bar->insertAction(before, wanted[i]);
+        before = wanted[i];
+    }
     // An open keypad follows the active calculator's number system.
     if (window && AlphaPad && window->core().isCalculator())
         AlphaPad->SetBase(window->core().FSystem);
@@ -388,6 +420,8 @@ void TMDIForm::mergeMenus(QMdiSubWindow* active)
 void TMDIForm::HMFensterClick()
 {
     // The keypad is offered for the bases above 10 only, and never without a window.
+    if (m_destroying)
+        return;
     const TRechnerForm* window = activeWindow();
     MAlphaPad->setEnabled(window && window->core().FSystem > 10);
 }

@@ -128,6 +128,7 @@ private:
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;
     bool m_walking = false;
+    bool m_destroying = false;
 };
 
 // The one frame of the program.

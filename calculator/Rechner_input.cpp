@@ -4,6 +4,7 @@
 #include "calculator/Rechner.h"
 #include "calculator/TapeDelegate.h"
 #include "platform/Cp1252.h"
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGuiApplication>
@@ -34,18 +35,16 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
         if (const int code = modifierCode(key->key())) {
-            guarded([&] {
-                if (event->type() == QEvent::KeyPress)
-                    m_core.FormKeyDown(code);
-                else
-                    m_core.FormKeyUp(code);
-            });
+            if (event->type() == QEvent::KeyPress)
+                m_core.FormKeyDown(code);
+            else
+                m_core.FormKeyUp(code);
             return false;
         }
         // A combo box keeps its keys (arrows and letters choose its entries).
         if (event->type() == QEvent::KeyRelease || qobject_cast<QComboBox*>(watched))
             return false;
-        return FormKeyPress(key);
+        return FormKeyPress(watched, key);
     }
     case QEvent::FocusIn:
         resyncModifiers();
@@ -81,7 +80,7 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
-bool TRechnerForm::FormKeyPress(QKeyEvent* event)
+bool TRechnerForm::FormKeyPress(QObject* watched, QKeyEvent* event)
 {
     unsigned char byte = 0;
     switch (event->key()) {
@@ -91,6 +90,10 @@ bool TRechnerForm::FormKeyPress(QKeyEvent* event)
     case Qt::Key_Escape: byte = 27; break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return false; // moves the focus, as in any window
+    case Qt::Key_Space:
+        if (qobject_cast<QAbstractButton*>(watched))
+            return false; // clicks a key reached with Tab; a blank means nothing to the input
+        break;
     default: {
         const QString text = event->text();
         if (text.isEmpty())

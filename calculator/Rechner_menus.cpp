@@ -128,7 +128,7 @@ void TRechnerForm::buildMenus()
     PSpeicher->addSeparator();
     addAutomatik(PSpeicher);
     attachPopup(Kombi, PSpeicher);
-    attachPopup(findChild<QLabel*>(QStringLiteral("Label3")), PSpeicher);
+    attachPopup(Label3, PSpeicher);
 
     // The pop-up of the system list: a new memory in another system.
     AutoSysPopup = new QMenu(this);

@@ -1,6 +1,7 @@
 // The pictures of the picture keys, drawn here so no image files are needed.
 #include "calculator/Rechner.h"
 #include <QIcon>
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
@@ -94,7 +95,15 @@ QIcon TRechnerForm::keyPicture(RechnerCore::Key key)
     painter.setRenderHint(QPainter::TextAntialiasing);
     draw(painter);
     painter.end();
-    return QIcon(picture);
+
+    // Greyed keys show the picture in one light grey, like the greyed captions.
+    QImage grey = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y)
+        for (int x = 0; x < grey.width(); ++x)
+            grey.setPixelColor(x, y, QColor(128, 128, 128, grey.pixelColor(x, y).alpha() / 2));
+    QIcon icon(picture);
+    icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    return icon;
 }
 
 } // namespace vdl

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
 
 namespace vdl {
 
@@ -30,7 +29,8 @@ void setListColour(QComboBox* list, bool on)
     QPalette palette = list->parentWidget()->palette();
     if (on)
         palette.setColor(QPalette::Button, palette.color(QPalette::Base));
-    list->setPalette(palette);
+    if (list->palette().color(QPalette::Button) != palette.color(QPalette::Button))
+        list->setPalette(palette);
 }
 
 } // namespace
@@ -128,7 +128,8 @@ void TRechnerForm::renderTape()
     // Follow the core's scrolling only when it moved, so the user's own scrolling stays.
     if (m_core.HistoryTopIndex != m_renderedTopIndex) {
         m_renderedTopIndex = m_core.HistoryTopIndex;
-        History->verticalScrollBar()->setValue(m_core.HistoryTopIndex);
+        if (QListWidgetItem* top = History->item(m_core.HistoryTopIndex))
+            History->scrollToItem(top, QAbstractItemView::PositionAtTop);
     }
 }
 

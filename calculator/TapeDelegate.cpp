@@ -71,9 +71,10 @@ void TapeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->restore();
 }
 
-QSize TapeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
+QSize TapeDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
 {
-    return {option.rect.width(), ItemHeight};
+    // Lines are as wide as the list: they are drawn from its right edge.
+    return {1, ItemHeight};
 }
 
 } // namespace vdl

@@ -15,11 +15,6 @@ constexpr double kMinDate = -693593;         // 01.01.0001
 constexpr double kMaxDate = 2958466;         // 01.01.10000
 constexpr double kMsecsPerDay = 86400000.0;
 
-const char* const kMonthNames[] = {"Januar", "Februar", "März", "April", "Mai", "Juni", "Juli",
-                                   "August", "September", "Oktober", "November", "Dezember"};
-const char* const kDayNames[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch",
-                                 "Donnerstag", "Freitag", "Samstag"};
-
 // Milliseconds of the day; a fraction that rounds up to the next day stays at 23:59:59.999
 // so that date and time of one value never disagree.
 int msecsOfDay(double dateTime)
@@ -28,9 +23,25 @@ int msecsOfDay(double dateTime)
     return int(std::min(ms, kMsecsPerDay - 1));
 }
 
-QString pad(int value, int width)
+// Appends a non-negative value with at least `width` digits (leading zeros).
+void appendNumber(QString& out, int value, int width)
 {
-    return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+    char buf[12];
+    int n = 0;
+    do {
+        buf[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    while (n < width)
+        buf[n++] = '0';
+    while (n > 0)
+        out += QLatin1Char(buf[--n]);
+}
+
+char16_t asciiLower(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= 'A' && u <= 'Z' ? char16_t(u + ('a' - 'A')) : u;
 }
 
 // Format letters and the longest run each takes ("dddd", "yyyy", "hh", "zzz"); 0 = no letter.
@@ -113,17 +124,18 @@ QString FormatDateTime(const QString& format, double dateTime)
     DecodeTime(dateTime, hour, min, sec, msec);
     const Regional& r = Regional::current();
     QString out;
+    out.reserve(format.size() + 16);
     qsizetype i = 0;
     while (i < format.size()) {
         const QChar c = format[i];
-        const char16_t letter = c.toLower().unicode();
         if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             const qsizetype end = format.indexOf(c, i + 1);
             const qsizetype stop = end < 0 ? format.size() : end;
-            out += format.mid(i + 1, stop - i - 1);
+            out += QStringView(format).mid(i + 1, stop - i - 1);
             i = stop + 1;
             continue;
         }
+        const char16_t letter = asciiLower(c);
         const int longest = longestRun(letter);
         if (longest == 0) {
             out += c == QLatin1Char('/') ? r.dateSeparator : c == QLatin1Char(':') ? r.timeSeparator : c;
@@ -131,37 +143,32 @@ QString FormatDateTime(const QString& format, double dateTime)
             continue;
         }
         int n = 1;
-        while (n < longest && i + n < format.size() && format[i + n].toLower().unicode() == letter)
+        while (n < longest && i + n < format.size() && asciiLower(format[i + n]) == letter)
             ++n;
         i += n;
         switch (letter) {
         case 'd':
-            out += n == 1 ? QString::number(day)
-                 : n == 2 ? pad(day, 2)
-                 : n == 3 ? GermanDayName(DayOfWeek(dateTime)).left(2)
-                          : GermanDayName(DayOfWeek(dateTime));
+            if (n <= 2)
+                appendNumber(out, day, n);
+            else
+                out += QStringView(GermanDayName(DayOfWeek(dateTime))).left(n == 3 ? 2 : -1);
             break;
         case 'm':
-            out += n == 1 ? QString::number(month)
-                 : n == 2 ? pad(month, 2)
-                 : n == 3 ? GermanMonthName(month).left(3)
-                          : GermanMonthName(month);
+            if (n <= 2)
+                appendNumber(out, month, n);
+            else
+                out += QStringView(GermanMonthName(month)).left(n == 3 ? 3 : -1);
             break;
         case 'y':
-            out += n <= 2 ? pad(year % 100, 2) : pad(year, 4);
+            if (n <= 2)
+                appendNumber(out, year % 100, 2);
+            else
+                appendNumber(out, year, 4);
             break;
-        case 'h':
-            out += n == 1 ? QString::number(hour) : pad(hour, 2);
-            break;
-        case 'n':
-            out += n == 1 ? QString::number(min) : pad(min, 2);
-            break;
-        case 's':
-            out += n == 1 ? QString::number(sec) : pad(sec, 2);
-            break;
-        case 'z':
-            out += n < 3 ? QString::number(msec) : pad(msec, 3);
-            break;
+        case 'h': appendNumber(out, hour, n); break;
+        case 'n': appendNumber(out, min, n); break;
+        case 's': appendNumber(out, sec, n); break;
+        case 'z': appendNumber(out, msec, n < 3 ? 1 : 3); break;
         }
     }
     return out;
@@ -217,14 +224,24 @@ double StrToDate(const QString& s)
     return d;
 }
 
+// Literal tables: formatting a date allocates nothing but its result.
 QString GermanMonthName(int month)
 {
-    return month >= 1 && month <= 12 ? QString::fromUtf8(kMonthNames[month - 1]) : QString();
+    static const QString names[] = {
+        QStringLiteral("Januar"), QStringLiteral("Februar"), QStringLiteral("März"),
+        QStringLiteral("April"), QStringLiteral("Mai"), QStringLiteral("Juni"),
+        QStringLiteral("Juli"), QStringLiteral("August"), QStringLiteral("September"),
+        QStringLiteral("Oktober"), QStringLiteral("November"), QStringLiteral("Dezember")};
+    return month >= 1 && month <= 12 ? names[month - 1] : QString();
 }
 
 QString GermanDayName(int dayOfWeek)
 {
-    return dayOfWeek >= 1 && dayOfWeek <= 7 ? QString::fromUtf8(kDayNames[dayOfWeek - 1]) : QString();
+    static const QString names[] = {QStringLiteral("Sonntag"), QStringLiteral("Montag"),
+                                    QStringLiteral("Dienstag"), QStringLiteral("Mittwoch"),
+                                    QStringLiteral("Donnerstag"), QStringLiteral("Freitag"),
+                                    QStringLiteral("Samstag")};
+    return dayOfWeek >= 1 && dayOfWeek <= 7 ? names[dayOfWeek - 1] : QString();
 }
 
 } // namespace vdl

@@ -1,7 +1,10 @@
 #include "platform/NumText.h"
 #include "platform/Error.h"
 #include "platform/Regional.h"
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
@@ -12,17 +15,21 @@ namespace vdl {
 namespace {
 
 // A finite value as decimal digits: value = ±d0.d1d2... × 10^exponent.
-// printf only supplies the 18 significant digits; every further rounding is ours,
-// half away from zero, so that 0,125 shows as 0,13 whatever its binary value.
+// The 18 significant digits are the exactly rounded ones printf's "%.17Le" gives; every
+// further rounding is ours, half away from zero, so that 0,125 shows as 0,13 whatever its
+// binary value.
 struct Decimal {
     bool negative = false;
-    std::string digits; // no leading zero unless the value is 0
+    char digits[20]; // no leading zero unless the value is 0
+    int count = 0;
     int exponent = 0;
 
-    bool isZero() const { return digits.find_first_not_of('0') == std::string::npos; }
+    bool isZero() const { return std::all_of(digits, digits + count, [](char c) { return c == '0'; }); }
 };
 
-Decimal toDecimal(long double value)
+bool g_printfDigitsOnly = false;
+
+Decimal toDecimalByPrintf(long double value)
 {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17Le", value);
@@ -34,23 +41,98 @@ Decimal toDecimal(long double value)
     }
     for (; *p != 'e'; ++p) {
         if (*p != '.')
-            d.digits += *p;
+            d.digits[d.count++] = *p;
     }
     d.exponent = std::atoi(p + 1);
     return d;
 }
 
+// The same digits in integer arithmetic, several times faster than printf, for the values a
+// calculator mostly shows (about 1E-10 <= |x| < 1E18); false for any other value.
+bool toDecimalExact(long double value, Decimal& d)
+{
+    constexpr unsigned long long lowest = 100000000000000000ULL; // 10^17
+    static constexpr auto powersOf5 = [] {
+        std::array<unsigned long long, 28> t{1};
+        for (std::size_t k = 1; k < t.size(); ++k)
+            t[k] = t[k - 1] * 5;
+        return t;
+    }();
+    using u128 = unsigned __int128;
+    d.negative = std::signbit(value);
+    if (value == 0) {
+        std::fill_n(d.digits, 18, '0');
+        d.count = 18;
+        d.exponent = 0;
+        return true;
+    }
+    int e2;
+    const long double f = std::frexp(std::fabs(value), &e2); // |value| = f * 2^e2, 0.5 <= f < 1
+    const u128 m = static_cast<unsigned long long>(std::ldexp(f, 64));
+    const int e = e2 - 64; // |value| = m * 2^e exactly
+    // log10 |value| lies in [(e2 - 1) log10 2, e2 log10 2): the estimate is right or one low.
+    int exponent = int(std::floor((e2 - 1) * 0.30102999566398120));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const int s = 17 - exponent; // |value| * 10^s has 18 digits before the point
+        if (s < 0 || s > 27)         // 5^27 * m still fits into 128 bits
+            return false;
+        u128 p = m * powersOf5[s];
+        const int shift = e + s; // |value| * 10^s = p * 2^shift
+        bool up = false;
+        if (shift >= 0) {
+            if (shift > 63 || (p >> (127 - shift)) != 0)
+                return false;
+            p <<= shift;
+        } else {
+            const int r = -shift;
+            if (r > 126)
+                return false;
+            const u128 rest = p & ((u128(1) << r) - 1), half = u128(1) << (r - 1);
+            p >>= r;
+            up = rest > half || (rest == half && (p & 1)); // printf rounds ties to even
+        }
+        if (p < lowest) {
+            --exponent;
+            continue;
+        }
+        if (p >= 10 * u128(lowest)) {
+            ++exponent;
+            continue;
+        }
+        unsigned long long q = static_cast<unsigned long long>(p) + up;
+        if (q == 10 * lowest) {
+            q = lowest;
+            ++exponent;
+        }
+        for (int i = 17; i >= 0; --i, q /= 10)
+            d.digits[i] = char('0' + q % 10);
+        d.count = 18;
+        d.exponent = exponent;
+        return true;
+    }
+    return false;
+}
+
+Decimal toDecimal(long double value)
+{
+    Decimal d;
+    if (!g_printfDigitsOnly && toDecimalExact(value, d))
+        return d;
+    return toDecimalByPrintf(value);
+}
+
 // Keeps `keep` significant digits (none when keep <= 0), rounding half away from zero.
 void roundTo(Decimal& d, int keep)
 {
-    if (keep >= int(d.digits.size()))
+    if (keep >= d.count)
         return;
     if (keep < 0) {
-        d.digits = "0";
+        d.digits[0] = '0';
+        d.count = 1;
         return;
     }
     const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
+    d.count = keep;
     if (up) {
         int i = keep - 1;
         while (i >= 0 && d.digits[i] == '9')
@@ -58,12 +140,16 @@ void roundTo(Decimal& d, int keep)
         if (i >= 0) {
             ++d.digits[i];
         } else {
-            d.digits.insert(d.digits.begin(), '1');
+            std::memmove(d.digits + 1, d.digits, d.count);
+            d.digits[0] = '1';
+            ++d.count;
             ++d.exponent;
         }
     }
-    if (d.digits.empty())
-        d.digits = "0";
+    if (d.count == 0) {
+        d.digits[0] = '0';
+        d.count = 1;
+    }
 }
 
 QString specialText(long double value)
@@ -77,7 +163,7 @@ QString specialText(long double value)
 char digitAt(const Decimal& d, int power)
 {
     const int i = d.exponent - power;
-    return i >= 0 && i < int(d.digits.size()) ? d.digits[i] : '0';
+    return i >= 0 && i < d.count ? d.digits[i] : '0';
 }
 
 QString formatFixed(long double value, int decimals, bool grouping)
@@ -86,6 +172,7 @@ QString formatFixed(long double value, int decimals, bool grouping)
     roundTo(d, d.exponent + 1 + decimals);
     const Regional& r = Regional::current();
     QString s;
+    s.reserve(32);
     const int top = std::max(d.exponent, 0);
     for (int p = top; p >= 0; --p) {
         s += QLatin1Char(digitAt(d, p));
@@ -133,8 +220,9 @@ QString FormatFloat(const QString& pattern, long double value)
     if (std::fabs(value) >= 1e18L)
         return FloatToStr(value);
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
-    const int decimals = point < 0 ? 0 : int(pattern.mid(point + 1).count(QLatin1Char('0')));
-    const bool grouping = pattern.left(point < 0 ? pattern.size() : point).contains(QLatin1Char(','));
+    const QStringView whole = QStringView(pattern).left(point < 0 ? pattern.size() : point);
+    const int decimals = point < 0 ? 0 : int(QStringView(pattern).mid(point + 1).count(QLatin1Char('0')));
+    const bool grouping = whole.contains(QLatin1Char(','));
     return formatFixed(value, decimals, grouping);
 }
 
@@ -146,16 +234,18 @@ QString FloatToStr(long double value)
     roundTo(d, 15);
     if (d.isZero())
         return QStringLiteral("0");
-    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    while (d.digits[d.count - 1] == '0')
+        --d.count;
     const QChar sep = Regional::current().decimalSeparator;
     QString s;
+    s.reserve(24);
     if (d.negative)
         s += QLatin1Char('-');
     if (d.exponent >= -4 && d.exponent < 15) {
         const int top = std::max(d.exponent, 0);
         for (int p = top; p >= 0; --p)
             s += QLatin1Char(digitAt(d, p));
-        const int last = d.exponent - int(d.digits.size()) + 1; // power of the last digit
+        const int last = d.exponent - d.count + 1; // power of the last digit
         if (last < 0) {
             s += sep;
             for (int p = -1; p >= last; --p)
@@ -163,9 +253,9 @@ QString FloatToStr(long double value)
         }
     } else {
         s += QLatin1Char(d.digits[0]);
-        if (d.digits.size() > 1) {
+        if (d.count > 1) {
             s += sep;
-            s += QLatin1String(d.digits.data() + 1, qsizetype(d.digits.size() - 1));
+            s += QLatin1String(d.digits + 1, d.count - 1);
         }
         s += QLatin1Char('E') + QString::number(d.exponent);
     }
@@ -296,6 +386,11 @@ long long Trunc(long double x)
 long long Round(long double x)
 {
     return toInt64(std::nearbyint(x));
+}
+
+void detail::setPrintfDigitsOnly(bool on)
+{
+    g_printfDigitsOnly = on;
 }
 
 } // namespace vdl

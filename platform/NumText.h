@@ -29,4 +29,10 @@ QString IntToStr(long long value);
 long long Trunc(long double x); // towards zero; raises FloatError when out of range
 long long Round(long double x); // halves to even; raises FloatError when out of range
 
+namespace detail {
+// Digits come from exact integer arithmetic where it applies and from printf otherwise; tests
+// switch printf on for every value to compare both.
+void setPrintfDigitsOnly(bool on);
+} // namespace detail
+
 } // namespace vdl

@@ -1,6 +1,7 @@
 #pragma once
 // The variant the toolkit's routines take: empty, integer, float, date (day number) or text.
 #include <QString>
+#include <concepts>
 
 namespace vdl {
 
@@ -11,6 +12,10 @@ public:
     Var() = default;
     Var(int v) : m_type(Type::Int), m_num(v) {}
     Var(long long v) : m_type(Type::Int), m_num(static_cast<long double>(v)) {}
+    // Any other integer type (long, unsigned, size_t) is an integer too, not an ambiguous call.
+    template <std::integral T>
+        requires(!std::same_as<T, int> && !std::same_as<T, long long> && !std::same_as<T, bool>)
+    Var(T v) : m_type(Type::Int), m_num(static_cast<long double>(v)) {}
     Var(double v) : m_type(Type::Float), m_num(v) {}
     Var(long double v) : m_type(Type::Float), m_num(v) {}
     Var(const QString& s) : m_type(Type::Text), m_text(s) {}

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMetaProperty>
 #include <QWidget>
 #include <algorithm>
@@ -28,8 +29,15 @@ QString convertRange(const QString& S, int Start, int Count, bool upper)
     return result;
 }
 
-// In Qt every top-level window is what the program calls a form.
-bool isForm(const QWidget* w) { return dynamic_cast<const Form*>(w) || w->isWindow(); }
+// In Qt every top-level window is what the program calls a form, and so is the content of
+// an MDI child window, which Qt wraps in a QMdiSubWindow that is no window of its own.
+bool isForm(const QWidget* w)
+{
+    if (dynamic_cast<const Form*>(w) || w->isWindow())
+        return true;
+    const auto* sub = qobject_cast<const QMdiSubWindow*>(w->parentWidget());
+    return sub && sub->widget() == w;
+}
 
 bool isMdiFrame(const QWidget* w)
 {
@@ -58,6 +66,12 @@ QWidget* TopParentForm(QWidget* Control)
         if (isForm(w) && !isMdiFrame(w))
             result = w;
     return result;
+}
+
+void StrToFont(const QString& S, QFont& Font)
+{
+    TColor unused = 0;
+    StrToFont(S, Font, unused);
 }
 
 void StrToFont(const QString& S, QFont& Font, TColor& Color)

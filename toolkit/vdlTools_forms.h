@@ -26,8 +26,8 @@ class TFormXP : public Form {};
 QString LowerCaseRange(const QString& S, int Start, int Count);
 QString UpperCaseRange(const QString& S, int Start, int Count);
 
-// The first form among Control and its parents: a widget of our form classes or any other
-// top-level window; nullptr for no control.
+// The first form among Control and its parents: a widget of our form classes, the content
+// of an MDI child window or any other top-level window; nullptr for no control.
 QWidget* ParentForm(QWidget* Control);
 // The outermost such form that is not the MDI frame (a main window around an MDI area): for
 // a control inside a calculator window, that window.
@@ -38,6 +38,7 @@ QWidget* TopParentForm(QWidget* Control);
 // so it goes to Color. An unreadable size or colour and an empty name keep what was there;
 // the four style flags are always set or cleared.
 void StrToFont(const QString& S, QFont& Font, TColor& Color);
+void StrToFont(const QString& S, QFont& Font); // for a caller that keeps no font colour
 // Non-overlapping occurrences of Sub in S (Step 0).
 int CountOccurrences(const QString& S, const QString& Sub, int Step);
 void ProcessAppMessages();

@@ -35,6 +35,10 @@ bool IsBoolText(const QString& S);  // a yes word or a no word
 // items' objects; any other Value finds nothing.
 int IndexOfValue(const StringList& List, const Var& Value, int Mode, int Start);
 int FindInList(const StringList* List, const Var& Value, int Mode, int Start); // -1 for no list
+inline int FindInList(const StringList& List, const Var& Value, int Mode, int Start)
+{
+    return IndexOfValue(List, Value, Mode, Start);
+}
 
 QString RectToStr(const Rect& R); // "Left,Top,Right,Bottom"
 bool StrToRect(const QString& S, Rect& R); // false (R unchanged) with fewer than four parts
@@ -43,6 +47,15 @@ bool StrToRect(const QString& S, Rect& R); // false (R unchanged) with fewer tha
 // the painter's brush.
 void TextRectCentered(QPainter& Canvas, const Rect& R, const QString& Text);
 void TextRectHCentered(QPainter& Canvas, const Rect& R, const QString& Text, int TopOffset);
+// Paint code often holds its painter by address.
+inline void TextRectCentered(QPainter* Canvas, const Rect& R, const QString& Text)
+{
+    TextRectCentered(*Canvas, R, Text);
+}
+inline void TextRectHCentered(QPainter* Canvas, const Rect& R, const QString& Text, int TopOffset)
+{
+    TextRectHCentered(*Canvas, R, Text, TopOffset);
+}
 
 // Focuses the edit and selects all its text, when it can take the focus.
 void SelectAllText(QWidget* Edit);

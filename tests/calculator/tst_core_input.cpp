@@ -58,7 +58,6 @@ private slots:
         QTest::newRow("backspace") << 8 << false << false << true << 10 << 0 << in << "<" << 0;
         QTest::newRow("escape") << 27 << false << false << true << 10 << 0 << in << "\x1b" << 0;
         QTest::newRow("ctrl+c") << 3 << false << true << true << 10 << 0 << drop << "" << 0;
-        QTest::newRow("ctrl+a") << 1 << false << true << true << 10 << 0 << drop << "" << 0;
         QTest::newRow("shift ?") << int('?') << true << false << true << 10 << 3 << in << whatPct << 0;
         QTest::newRow("shift % at start") << int('%') << true << false << true << 10 << 0 << in << whatPct << 0;
         QTest::newRow("shift % later") << int('%') << true << false << true << 10 << 1 << in << "%" << 0;
@@ -68,7 +67,6 @@ private slots:
         QTest::newRow("ctrl ÷") << 0xF7 << false << true << true << 10 << 0 << in << root << 0;
         QTest::newRow("d at start") << int('d') << false << false << true << 10 << 0 << sw << "" << -2;
         QTest::newRow("R at start") << int('R') << false << false << true << 10 << 0 << sw << "" << -1;
-        QTest::newRow("z at start") << int('z') << false << false << true << 10 << 0 << sw << "" << -3;
         QTest::newRow("d later") << int('d') << false << false << true << 10 << 1 << in << "d" << 0;
         QTest::newRow("d in hex") << int('d') << false << false << true << 16 << 0 << in << "d" << 0;
         QTest::newRow("memory digit") << int('5') << false << false << false << 10 << 0 << fwd << "5" << 0;
@@ -236,7 +234,6 @@ private slots:
         QTest::addColumn<int>("system");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("flags");
-        const QStringList names{"BggT", "Bkgv", "BPlus", "BMin", "BIst", "BMult", "BDiv", "BSin", "BProz", "BPi"};
         QTest::newRow("number") << 10 << "12" << "0011111111";
         QTest::newRow("list") << 10 << "12;18" << "1100000000";
         QTest::newRow("date") << -2 << "12" << "0011100000";

@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("short time") << "h:n:s z" << nikolaus << "13:5:9 7";
         QTest::newRow("millis") << "zzz" << nikolaus << "007";
         QTest::newRow("literals") << "'Uhr' hh \"mm\"" << nikolaus << "Uhr 13 mm";
+        QTest::newRow("open literal") << "hh 'Uhr mm" << nikolaus << "13 Uhr mm";
+        QTest::newRow("long runs split") << "yyyyyy dddddd" << nikolaus << "202626 Sonntag06";
+        QTest::newRow("other letters kept") << "Tag d, Wo. ä" << nikolaus << "Tag 6, Wo. ä";
         QTest::newRow("before day zero") << "dd.mm.yyyy hh:nn" << -1.25 << "29.12.1899 06:00";
         QTest::newRow("end of day stays") << "dd.mm.yyyy hh:nn:ss.zzz" << 46362.99999999999 << "06.12.2026 23:59:59.999";
     }

@@ -2,7 +2,9 @@
 #include "platform/NumText.h"
 #include "tests/support/TestEnv.h"
 #include <QTest>
+#include <cmath>
 #include <functional>
+#include <random>
 
 using namespace vdl;
 Q_DECLARE_METATYPE(long double)
@@ -40,6 +42,53 @@ private slots:
         QFETCH(long double, value);
         QFETCH(QString, shown);
         QCOMPARE(FormatFloat(pattern, value), shown);
+    }
+
+    // The shortcut that computes the digits without printf must show exactly what printf's
+    // digits show, in every format and for every kind of value.
+    void sameTextsWithoutPrintf_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("integers up to 2^64") << 0;
+        QTest::newRow("cents") << 1;
+        QTest::newRow("mantissas 2^-90 .. 2^70") << 2;
+        QTest::newRow("ties at the 18th digit") << 3;
+        QTest::newRow("next to powers of ten") << 4;
+        QTest::newRow("quotients") << 5;
+    }
+    void sameTextsWithoutPrintf()
+    {
+        QFETCH(int, kind);
+        std::mt19937_64 random(20240615 + kind);
+        const QString allDigits = "0." + QString(30, '0');
+        for (int i = 0; i < 20000; ++i) {
+            const unsigned long long r = random();
+            long double v = 0;
+            switch (kind) {
+            case 0: v = (long double)(r >> (r % 64)); break;
+            case 1: v = (long double)(long long)(r % 100000000000ULL - 50000000000ULL) / 100; break;
+            case 2: v = std::ldexp((long double)(r | 1ULL << 63), int(random() % 161) - 154); break;
+            case 3: // an odd multiple of 2^-19 in [0,1; 1) has 19 digits ending in 5
+                v = i % 2 ? std::ldexp((long double)(52429 + 2 * (r % 235929)), -19)
+                          : (long double)(100000000000000000ULL + r % 900000000000000000ULL) + 0.5L;
+                break;
+            case 4: {
+                const long double p = std::pow(10.0L, int(r % 40) - 20);
+                v = i % 2 ? std::nextafter(p, 0.0L) : std::nextafter(p, 1e30L);
+                break;
+            }
+            case 5: v = (long double)(r % 1000000) / (long double)(random() % 999 + 1); break;
+            }
+            if (r & 1)
+                v = -v;
+            const QStringList fast{FloatToStr(v), FormatFloat(allDigits, v), FormatFloat("#,##0.00", v),
+                                   FormatFloat("0", v)};
+            detail::setPrintfDigitsOnly(true);
+            const QStringList slow{FloatToStr(v), FormatFloat(allDigits, v), FormatFloat("#,##0.00", v),
+                                   FormatFloat("0", v)};
+            detail::setPrintfDigitsOnly(false);
+            QCOMPARE(fast, slow);
+        }
     }
 
     void floatToStr_data()

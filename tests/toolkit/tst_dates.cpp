@@ -38,6 +38,7 @@ private slots:
         QTest::newRow("six digits") << "241203" << none << "" << "24. 12. 2003";
         QTest::newRow("eight digits") << "24122003" << none << "" << "24. 12. 2003";
         QTest::newRow("month name") << "24 dez 2003" << none << "" << "24. Dezember. 2003";
+        QTest::newRow("name between digits") << "1MAI2003" << none << "" << "01. Mai. 2003";
         QTest::newRow("M is March") << "3 m 04" << none << "" << "03. März. 2004";
         QTest::newRow("MAE is March") << "3 mae 04" << none << "" << "03. März. 2004";
         QTest::newRow("MA is May") << "3-ma-04" << none << "" << "03. Mai. 2004";

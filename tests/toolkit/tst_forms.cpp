@@ -137,6 +137,13 @@ void TestForms::topParentFormInMdiFrame()
     QCOMPARE(TopParentForm(edit), window);
     QCOMPARE(ParentForm(edit), window);
     QCOMPARE(TopParentForm(area), nullptr);
+
+    // A child window that is a plain widget is still the form of its controls.
+    auto* plain = new QWidget;
+    auto* field = new QLineEdit(plain);
+    area->addSubWindow(plain);
+    QCOMPARE(ParentForm(field), plain);
+    QCOMPARE(TopParentForm(field), plain);
 }
 
 void TestForms::setTextIfEmpty()

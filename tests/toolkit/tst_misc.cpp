@@ -94,6 +94,7 @@ private slots:
             list.add(items[i], i * 10);
         QCOMPARE(IndexOfValue(list, value, mode, start), index);
         QCOMPARE(FindInList(&list, value, mode, start), index);
+        QCOMPARE(FindInList(list, value, mode, start), index);
         QCOMPARE(FindInList(nullptr, value, mode, start), -1);
     }
 
@@ -104,7 +105,8 @@ private slots:
         QTest::addColumn<Rect>("rect");
         QTest::newRow("four parts") << "10,20,300,400" << true << Rect{10, 20, 300, 400};
         QTest::newRow("three parts") << "10,20,300" << false << Rect{7, 7, 7, 7};
-        QTest::newRow("not a number") << "1,2,x,4,5" << true << Rect{1, 2, 0, 4};
+        QTest::newRow("not a number") << "1,2,x,4" << true << Rect{1, 2, 0, 4};
+        QTest::newRow("further parts ignored") << "1,2,3,4,x" << true << Rect{1, 2, 3, 4};
     }
     void rectTexts()
     {
@@ -141,7 +143,7 @@ private slots:
         p.setBrush(Qt::yellow);
         const QFontMetrics fm = p.fontMetrics();
         if (topOffset < 0)
-            TextRectCentered(p, rect, text);
+            TextRectCentered(&p, rect, text);
         else
             TextRectHCentered(p, rect, text, topOffset);
         p.end();

@@ -21,6 +21,31 @@ private slots:
         SettingsStore::setDir(m_dir->path());
     }
 
+    void settingsFolder_data()
+    {
+        QTest::addColumn<QString>("settingsDir");
+        QTest::addColumn<QString>("configHome");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("own variable first") << "/s/vdl" << "/c" << "/s/vdl/HKEY_CURRENT_USER.ini";
+        QTest::newRow("config home") << "" << "/c" << "/c/vdl/HKEY_CURRENT_USER.ini";
+        QTest::newRow("home") << "" << "" << QDir::homePath() + "/.config/vdl/HKEY_CURRENT_USER.ini";
+    }
+    void settingsFolder()
+    {
+        QFETCH(QString, settingsDir);
+        QFETCH(QString, configHome);
+        QFETCH(QString, file);
+        const QByteArray oldDir = qgetenv("VDL_SETTINGS_DIR"), oldHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("VDL_SETTINGS_DIR", settingsDir.toUtf8());
+        qputenv("XDG_CONFIG_HOME", configHome.toUtf8());
+        SettingsStore::setDir(QString());
+        const QString user = SettingsStore::fileName(true), machine = SettingsStore::fileName(false);
+        qputenv("VDL_SETTINGS_DIR", oldDir);
+        qputenv("XDG_CONFIG_HOME", oldHome);
+        QCOMPARE(user, file);
+        QCOMPARE(machine, QString(file).replace("CURRENT_USER", "LOCAL_MACHINE"));
+    }
+
     void expandKey_data()
     {
         QTest::addColumn<QString>("key");

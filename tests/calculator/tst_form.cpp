@@ -1,0 +1,465 @@
+// The calculator window as a user meets it: keys with their captions and hints, clicks and
+// typed keys and what the displays and the tape then show, key layers, lists and menus.
+#include "calculator/Rechner.h"
+#include "platform/Prompter.h"
+#include "tests/support/TestEnv.h"
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace vdl;
+using namespace vdl::test;
+
+namespace {
+
+QPushButton* key(TRechnerForm& form, const QString& name)
+{
+    return form.keys[RechnerCore::keyByName(name)];
+}
+
+void click(TRechnerForm& form, const QString& names)
+{
+    for (const QString& name : names.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        QTest::mouseClick(key(form, name), Qt::LeftButton);
+}
+
+// Types into the widget with the focus; {Enter}, {Back}, {Esc}, {Ctrl+A} and {Shift+%} stand
+// for those keys, every other character is typed as it is.
+void type(QWidget* target, const QString& keys)
+{
+    static const QRegularExpression token(QStringLiteral("\\{([^}]+)\\}|(.)"));
+    for (const QRegularExpressionMatch& m : token.globalMatch(keys)) {
+        const QString special = m.captured(1);
+        if (special == QLatin1String("Enter"))
+            QTest::keyClick(target, Qt::Key_Return);
+        else if (special == QLatin1String("Back"))
+            QTest::keyClick(target, Qt::Key_Backspace);
+        else if (special == QLatin1String("Esc"))
+            QTest::keyClick(target, Qt::Key_Escape);
+        else if (special == QLatin1String("Ctrl+A"))
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+        else if (special == QLatin1String("Shift+%"))
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Percent, QStringLiteral("%"), Qt::ShiftModifier);
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, m.captured(2), Qt::NoModifier);
+    }
+}
+
+QString tape(const TRechnerForm& form)
+{
+    QStringList lines;
+    for (int i = 0; i < form.History->count(); ++i) {
+        const int colour = form.History->item(i)->data(Qt::UserRole).toInt();
+        lines << form.History->item(i)->text() + (colour == 32768 ? "{grün}" : colour == 255 ? "{rot}" : "");
+    }
+    return lines.join(QStringLiteral(" | "));
+}
+
+// The keys a user sees at the six places the layers share, left to right as listed.
+QString shownAtPlaces(TRechnerForm& form)
+{
+    QStringList names;
+    for (int p = 0; p < RechnerCore::PlaceCount; ++p) {
+        QPoint at;
+        RechnerCore::placePosition(p, at.rx(), at.ry());
+        for (QPushButton* k : form.keys)
+            if (k->isVisible() && k->geometry().contains(at + QPoint(1, 1)))
+                names << k->objectName();
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+// Each item of a menu as "caption" or "caption (grau)", submenus in brackets.
+QString menuText(const QMenu* menu)
+{
+    QStringList items;
+    for (const QAction* a : menu->actions()) {
+        if (a->isSeparator())
+            items << QStringLiteral("-");
+        else if (a->menu())
+            items << a->text() + QStringLiteral(" [") + menuText(a->menu()) + QLatin1Char(']');
+        else
+            items << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" (grau)"));
+    }
+    return items.join(QStringLiteral(", "));
+}
+
+void choose(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text);
+    QVERIFY(index >= 0);
+    emit list->activated(index); // as the user's choice
+}
+
+struct CurrencyHost : RechnerHost {
+    QList<CurrencyEntry> currencies{{QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")},
+                                    {QStringLiteral("Euro"), QStringLiteral("€"), QStringLiteral("1,95583")}};
+    QStringList typed;
+    bool currencyAt(int index, CurrencyEntry& entry) override
+    {
+        if (index < 0 || index >= currencies.size())
+            return false;
+        entry = currencies[index];
+        return true;
+    }
+    void passKeyToCalculators(RechnerCore&, const QString& text) override { typed << text; }
+};
+
+} // namespace
+
+class TestForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TRechnerForm> form;
+
+private slots:
+    void initTestCase() { pinGerman(); }
+    void init()
+    {
+        form = std::make_unique<TRechnerForm>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form->History->setFocus();
+    }
+    void cleanup() { form.reset(); }
+
+    void window()
+    {
+        QCOMPARE(form->size(), QSize(347, 279));
+        QCOMPARE(QFontInfo(form->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(form->Kombi->itemText(0), QStringLiteral("(kein Speicher)"));
+        QCOMPARE(form->Syst->count(), 35);
+        QCOMPARE(form->Syst->currentText(), QStringLiteral("10"));
+        QCOMPARE(form->DezSt->currentText(), QStringLiteral("Standard"));
+        QCOMPARE(form->Winkel->currentText(), QStringLiteral("Rad"));
+        QCOMPARE(form->Winkel->toolTip(), QStringLiteral("Bogenmaß: ¼ Kreis = ½ Pi"));
+        QCOMPARE(form->History->property("Tag").toInt(), 2929);
+        QCOMPARE(form->History->selectionMode(), QAbstractItemView::ExtendedSelection);
+        QVERIFY(form->PnlWaehrung->isHidden());
+        QVERIFY(form->AutoPanel->isHidden());
+        // Everything a memory window shows lies within its 182 pixels.
+        for (QWidget* w : {static_cast<QWidget*>(form->Panel3), static_cast<QWidget*>(form->EAnzeige),
+                           static_cast<QWidget*>(form->Syst), static_cast<QWidget*>(form->DezSt),
+                           static_cast<QWidget*>(form->Kombi), static_cast<QWidget*>(form->History)})
+            QVERIFY2(w->mapTo(form.get(), QPoint(w->width(), 0)).x() <= 174, qPrintable(w->objectName()));
+        for (QPushButton* k : form->keys) {
+            QVERIFY(k->x() >= 178 && k->x() + k->width() <= 347 && k->y() + k->height() <= 279);
+            QCOMPARE(k->focusPolicy(), Qt::TabFocus);
+        }
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // empty for a picture key
+        QTest::addColumn<QString>("hint");
+        static const char* const table[][3] = {
+            {"B7", "7", ""}, {"BKom", ",", "Dezimalkomma"}, {"BPlus", "+", "Addieren"},
+            {"BMin", "\u2013", "Subtrahieren"}, {"BMult", "×", "Multiplizieren"}, {"BDiv", "÷", "Dividieren"},
+            {"BIst", "=", "Ergebnis abrufen"}, {"BBack", "<", "Letztes eingegebenes Zeichen löschen"},
+            {"BCE", "CE", "Eingabe löschen"}, {"BC", "CA", "Ergebnis löschen"},
+            {"BMPlus", "M+", "Zum Speicher addieren"}, {"BMMin", "M-", "Vom Speicher subtrahieren"},
+            {"BMR", "MR", "Ergebnis des Speichers als Eingabe übernehmen"},
+            {"BMC", "MC", "Ergebnis des Speichers löschen"}, {"BProz", "%", "Vorhergehende Zahl ist Prozentzahl"},
+            {"BWievProz", "?%", ""}, {"BProzIH", "", "Prozent im Hundert"},
+            {"BMod", "mod", "Modulo (Divisionsrest ermitteln)"}, {"BHoch", "", ""},
+            {"BWurzel", "√", "Quadratwurzel errechnen"}, {"BFak", "!", ""}, {"B1divX", "", "1 dividiert durch X"},
+            {"BPi", "Pi", "Kreiszahl"}, {"BSin", "sin", "Sinus (Winkelmaß beachten!)"},
+            {"BCot", "cot", "Cotangens (Winkelmaß beachten!)"}, {"BLogn", "ln", ""}, {"BggT", "ggT", ""},
+            {"Bkgv", "kgV", "Kleinstes gemeinsames Vielfaches ermitteln"},
+            {"BHist", "", "Historie (Protokollstreifen) löschen"}, {"BHistDruck", "", ""}};
+        for (const auto& row : table)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
+    }
+    void keys()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QPushButton* k = key(*form, name);
+        QCOMPARE(k->text(), caption);
+        QTEST(k->toolTip(), "hint");
+        QCOMPARE(!k->icon().isNull(), caption.isEmpty());
+        // Memory keys wait for a link, the print key for the print dialog.
+        QCOMPARE(k->isEnabled(), !QStringList({"BMPlus", "BMMin", "BMR", "BMC", "BHistDruck"}).contains(name));
+    }
+
+    void clicks_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("digits") << "B1 B2 BKom B5" << "12,5" << "" << "" << "";
+        QTest::newRow("sum") << "B7 BPlus B3 BIst" << "" << "" << "10" << "7+ | 3= | 10*";
+        QTest::newRow("dash sends minus") << "B9 BMin" << "" << "-" << "9" << "9-";
+        QTest::newRow("times") << "B6 BMult B7 BIst" << "" << "" << "42" << "6× | 7= | 42*";
+        QTest::newRow("clear all") << "B8 BPlus BC" << "" << "" << "" << "8+ | Ergebnis gelöscht!{grün}";
+        QTest::newRow("root") << "B1 B6 BWurzel" << "" << "√" << "2" << "2√";
+    }
+    void clicks()
+    {
+        QFETCH(QString, keys);
+        click(*form, keys);
+        QTEST(form->Eingabe->text(), "entry");
+        QTEST(form->EingabeOp->text(), "op");
+        QTEST(form->EAnzeige->text(), "display");
+        QTEST(tape(*form), "lines");
+    }
+
+    void floatErrorShowsBox()
+    {
+        ScriptedPrompter prompter;
+        click(*form, QStringLiteral("B1 BDiv B0 BIst"));
+        QCOMPARE(prompter.messages(), QStringList{QStringLiteral("Gleitkommadivision durch Null")});
+        QCOMPARE(prompter.calls.first().caption, QStringLiteral("vdlRechner"));
+        QCOMPARE(form->EAnzeige->text(), QStringLiteral("1"));
+        QCOMPARE(tape(*form), QStringLiteral("1÷"));
+    }
+
+    void layers_data()
+    {
+        QTest::addColumn<QList<int>>("held");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("none") << QList<int>{} << "BProz BDiv BMult BMin BKom BHist";
+        QTest::newRow("shift") << QList<int>{Qt::Key_Shift} << "BWievProz BMod BMult BMin BPunkt BHist";
+        QTest::newRow("ctrl") << QList<int>{Qt::Key_Control} << "BProzIH BWurzel BHoch BFak BPunkt BHistDruck";
+        QTest::newRow("ctrl then shift")
+            << QList<int>{Qt::Key_Control, Qt::Key_Shift} << "BWievProz BMod BMult BMin BPunkt BHist";
+    }
+    void layers()
+    {
+        QFETCH(QList<int>, held);
+        for (int k : held)
+            QTest::keyPress(form->History, Qt::Key(k));
+        QTEST(shownAtPlaces(*form), "shown");
+        for (int k : held)
+            QTest::keyRelease(form->History, Qt::Key(k));
+        QCOMPARE(shownAtPlaces(*form), QStringLiteral("BProz BDiv BMult BMin BKom BHist"));
+    }
+
+    void typing_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("system");
+        QTest::newRow("enter") << "5+3{Enter}" << "" << "" << "8" << "10";
+        QTest::newRow("backspace") << "123{Back}" << "12" << "" << "" << "10";
+        QTest::newRow("escape clears entry") << "5+3{Esc}" << "" << "+" << "5" << "10";
+        QTest::newRow("ctrl letters dropped") << "12{Ctrl+A}" << "12" << "" << "" << "10";
+        QTest::newRow("no code-page byte") << "1ł2" << "12" << "" << "" << "10";
+        QTest::newRow("what percentage") << "50{Shift+%}" << "" << "?%" << "50 = 100 %" << "10";
+        QTest::newRow("euro is what percentage") << "50€" << "" << "?%" << "50 = 100 %" << "10";
+        QTest::newRow("r switches to roman") << "r" << "" << "" << "" << "Römisch";
+        QTest::newRow("d ignored later") << "4+d" << "" << "+" << "4" << "10";
+    }
+    void typing()
+    {
+        QFETCH(QString, keys);
+        type(form->History, keys);
+        QTEST(form->Eingabe->text(), "entry");
+        QTEST(form->EingabeOp->text(), "op");
+        QTEST(form->EAnzeige->text(), "display");
+        QTEST(form->Syst->currentText(), "system");
+    }
+
+    void keysReachTheirControl()
+    {
+        // Lists and menus keep their keys; a blank clicks the key reached with Tab.
+        form->Syst->setFocus();
+        type(form->Syst, QStringLiteral("7"));
+        type(form->PAutoMemo, QStringLiteral("8"));
+        type(form->HauptMenue[0], QStringLiteral("9"));
+        QPushButton* five = key(*form, QStringLiteral("B5"));
+        five->setFocus();
+        QTest::keyClick(five, Qt::Key_Space);
+        QCOMPARE(form->Eingabe->text(), QStringLiteral("5"));
+    }
+
+    void memoryWindowPassesKeys()
+    {
+        CurrencyHost host;
+        form->core().setHost(&host);
+        form->SetTyp(QStringLiteral("Speicher"));
+        type(form->History, QStringLiteral("5{Enter}"));
+        QCOMPARE(host.typed, (QStringList{QStringLiteral("5"), QStringLiteral("\r")}));
+        QCOMPARE(form->Eingabe->text(), QString());
+    }
+
+    void systems_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("digits"); // captions of B0..B9, "_" for a greyed key
+        QTest::addColumn<bool>("decimal");
+        QTest::newRow("roman") << "Römisch" << "_ I _ _ L X V M D C" << false;
+        QTest::newRow("base 2") << "2" << "0 1 _ _ _ _ _ _ _ _" << false;
+        QTest::newRow("date") << "Datum" << "0 1 2 3 4 5 6 7 8 9" << false;
+        QTest::newRow("decimal") << "10" << "0 1 2 3 4 5 6 7 8 9" << true;
+    }
+    void systems()
+    {
+        QFETCH(QString, system);
+        choose(form->Syst, QStringLiteral("Römisch"));
+        choose(form->Syst, system);
+        QStringList digits;
+        for (int d = 0; d <= 9; ++d) {
+            const QPushButton* k = form->keys[RechnerCore::B0 + d];
+            digits << (k->isEnabled() ? k->text() : QStringLiteral("_"));
+        }
+        QTEST(digits.join(QLatin1Char(' ')), "digits");
+        QFETCH(bool, decimal);
+        QCOMPARE(form->DezSt->isEnabled(), decimal);
+        QCOMPARE(form->DezSt->palette().color(QPalette::Button) == form->palette().color(QPalette::Base), decimal);
+        QCOMPARE(form->Winkel->isHidden(), !decimal);
+        QCOMPARE(key(*form, QStringLiteral("BSin"))->isEnabled(), decimal);
+        QCOMPARE(form->DezSt->currentText(), decimal ? QStringLiteral("Standard") : QStringLiteral("Ganzzahlen"));
+        // The date system shows the point where the comma stood.
+        QCOMPARE(shownAtPlaces(*form).contains(QLatin1String("BPunkt")), system == QLatin1String("Datum"));
+    }
+
+    void decimalPlaces()
+    {
+        choose(form->DezSt, QStringLiteral("0,00"));
+        type(form->History, QStringLiteral("10/3*3="));
+        QCOMPARE(form->EAnzeige->text(), QStringLiteral("9,99"));
+        choose(form->Winkel, QStringLiteral("Deg"));
+        QCOMPARE(form->Winkel->toolTip(), QStringLiteral("Grad: ¼ Kreis = 90°"));
+    }
+
+    void currency()
+    {
+        CurrencyHost host;
+        form->core().setHost(&host);
+        choose(form->Syst, QStringLiteral("Währung"));
+        form->popWaehrung->close();
+        QVERIFY(!form->PnlWaehrung->isHidden());
+        QCOMPARE(form->PnlWaehrung->text(), QStringLiteral("DM  (1,00000)"));
+        QCOMPARE(form->PnlWaehrung->toolTip(), QStringLiteral("Deutsche Mark"));
+        emit form->popWaehrung->aboutToShow();
+        QCOMPARE(menuText(form->popWaehrung), QStringLiteral("Euro  (1,95583)"));
+        form->popWaehrung->actions().first()->trigger();
+        QCOMPARE(form->PnlWaehrung->text(), QStringLiteral("€  (1,95583)"));
+        type(form->History, QStringLiteral("100+"));
+        QCOMPARE(tape(*form), QStringLiteral("100 €+"));
+        choose(form->Syst, QStringLiteral("10"));
+        QVERIFY(form->PnlWaehrung->isHidden());
+    }
+
+    void tapeScrollsAndReenters()
+    {
+        for (int i = 1; i <= 12; ++i)
+            type(form->History, QString::number(i) + QLatin1Char('+'));
+        QCOMPARE(form->History->indexAt(QPoint(5, 5)).row(), 1);
+        const QRect line = form->History->visualItemRect(form->History->item(4));
+        QTest::mouseClick(form->History->viewport(), Qt::LeftButton, {}, line.center());
+        QTest::mouseDClick(form->History->viewport(), Qt::LeftButton, {}, line.center());
+        QCOMPARE(form->Eingabe->text(), QStringLiteral("5"));
+    }
+
+    void menus_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QString>("items");
+        QTest::newRow("Datei") << "&Datei"
+            << "Einstellungen &laden (grau), Einstellungen &speichern (grau), -, &Drucken (grau), "
+               "Drucke&r einrichten (grau), -, &Rechner/Speicher beenden, &Alles schließen, -, &Beenden";
+        QTest::newRow("Bearbeiten") << "&Bearbeiten"
+            << "&Historie speichern (grau), Historie &löschen, Historie in &Zwischenablage (grau), "
+               "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
+               "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
+        QTest::newRow("PAutoMemo") << "PAutoMemo"
+            << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
+               "Minuswerte rot], Historie [Speichern (grau), Löschen, In Zwischenablage (grau), Drucken (grau)], "
+               "Markierung [Löschen (grau), In Zwischenablage (grau), Drucken (grau)], -, Automatik "
+               "[Einschalten (grau), Ausschalten (grau)], -, &Rahmen anpassen";
+        QTest::newRow("PSpeicher") << "PSpeicher"
+            << "Neuen &Rechner verbinden (grau), Neuen &Speicher verbinden (grau), Speicher &trennen (grau), "
+               "Speicher &löschen (grau), -, Automatik [Einschalten (grau), Ausschalten (grau)]";
+        QTest::newRow("AutoSysPopup") << "AutoSysPopup"
+            << "Automatisch umrechnen in (grau), Dualsystem (grau), Quartalsystem (grau), Oktalsystem (grau), "
+               "Dezimalsystem (grau), Hexadezimalsystem (grau), Römische Zahlen (grau), Datum (grau), "
+               "Math. Datum (grau)";
+    }
+    void menus()
+    {
+        QFETCH(QString, menu);
+        QMap<QString, QMenu*> menus{{QStringLiteral("PAutoMemo"), form->PAutoMemo},
+                                    {QStringLiteral("PSpeicher"), form->PSpeicher},
+                                    {QStringLiteral("AutoSysPopup"), form->AutoSysPopup}};
+        for (QMenu* m : form->HauptMenue)
+            menus[m->title()] = m;
+        QVERIFY(menus.contains(menu));
+        QTEST(menuText(menus[menu]), "items");
+    }
+
+    void options()
+    {
+        choose(form->Syst, QStringLiteral("3"));
+        emit form->HauptMenue[1]->aboutToShow();
+        QVERIFY(!form->mNurHauptSysteme->isEnabled());
+        choose(form->Syst, QStringLiteral("10"));
+        emit form->HauptMenue[1]->aboutToShow();
+        QVERIFY(form->mNurHauptSysteme->isEnabled());
+        form->mNurHauptSysteme->trigger();
+        QCOMPARE(form->Syst->count(), 10);
+        QCOMPARE(form->Syst->currentText(), QStringLiteral("10"));
+        QVERIFY(form->mNurHauptSysteme->isChecked());
+        form->mPostenZaehlen->trigger();
+        type(form->History, QStringLiteral("5+3="));
+        QCOMPARE(tape(*form), QStringLiteral("1#5+ | 2#3= | 8*"));
+    }
+
+    void autoPanel()
+    {
+        form->core().setAutoTransfer(true);
+        QVERIFY(form->AutoPanel->isVisible());
+        QCOMPARE(form->AutoPanel->findChild<QLabel*>()->text(), QStringLiteral("Speicherautomatik eingeschaltet!"));
+        QVERIFY(!key(*form, QStringLiteral("BProz"))->isEnabled());
+        form->core().setAutoTransfer(false);
+        QVERIFY(form->AutoPanel->isHidden());
+    }
+
+    void closeAll()
+    {
+        QMdiArea area;
+        QList<TRechnerForm*> windows;
+        for (int i = 0; i < 3; ++i)
+            windows << new TRechnerForm;
+        for (TRechnerForm* w : windows)
+            area.addSubWindow(w)->setAttribute(Qt::WA_DeleteOnClose);
+        windows[1]->MAllesSchliessen->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(area.subWindowList().isEmpty());
+    }
+
+    void noEnglishText()
+    {
+        static const QRegularExpression english(
+            QStringLiteral("\\b(File|Edit|Clear|Memory|Print|Save|Delete|Close|Cancel|Result|Input|Settings|"
+                           "Help|Open|Exit|Copy|Paste|Options|History|Automatic|Currency|Degree|Window)\\b"));
+        QStringList texts;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            texts << w->toolTip();
+            if (auto* label = qobject_cast<QLabel*>(w))
+                texts << label->text();
+            if (auto* list = qobject_cast<QComboBox*>(w))
+                for (int i = 0; i < list->count(); ++i)
+                    texts << list->itemText(i);
+        }
+        for (QAction* a : form->findChildren<QAction*>())
+            texts << a->text() << a->toolTip();
+        for (const QString& text : std::as_const(texts))
+            QVERIFY2(!english.match(text).hasMatch(), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestForm)
+#include "tst_form.moc"
