@@ -191,8 +191,6 @@ void TRechnerForm::buildPanels()
     History->setUniformItemSizes(true);
     History->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     History->setItemDelegate(new TapeDelegate(History));
-    History->setDragDropMode(QAbstractItemView::DragOnly);
-    History->setDefaultDropAction(Qt::CopyAction);
     layout->addWidget(PnlWaehrung);
     layout->addWidget(History);
     connect(History, &QListWidget::itemDoubleClicked, this,

@@ -34,6 +34,10 @@ public:
     void SelectCurrency(int Index);
     // Brings the key layer of the held Shift/Ctrl keys to the front.
     void ShowKeyLayer();
+    // The tape's menu commands: every line or only the marked ones to the clipboard, and
+    // removing the marked lines.
+    void HistoryToClipboard(bool MarkedOnly);
+    void MMarkLoeschenClick();
 
     QSize sizeHint() const override { return {347, 279}; }
 
@@ -107,6 +111,7 @@ private:
     bool FormKeyPress(QObject* watched, QKeyEvent* event); // true when the key was taken
     void resyncModifiers();
     void reenterTapeLine(const QListWidget* tape, int row);
+    bool tapeMouseEvent(QEvent* event); // true when a drag was started
     void fillCurrencyMenu();
     void showCurrencyPopup();
     void MAllesSchliessenClick();
@@ -114,6 +119,7 @@ private:
 
     RechnerCore m_core;
     int m_renderedTopIndex = -1;
+    QPoint m_tapePressedAt{-1, -1}; // where the left button went down on the tape, if it did
 };
 
 } // namespace vdl

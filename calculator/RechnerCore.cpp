@@ -1,4 +1,4 @@
-// The window state as a whole: creation defaults, keys and layers, the tape writer,
+// The window state as a whole: creation defaults, keys and layers,
 // options, currency panel and link-related switches.
 #include "calculator/RechnerCore.h"
 #include "platform/Cp1252.h"
@@ -125,61 +125,6 @@ QString RechnerCore::operatorGlyph(const QString& op)
 bool RechnerCore::isCalculator() const
 {
     return Cp1252::upper(FTyp) == QLatin1String("RECHNER");
-}
-
-// ---- Tape --------------------------------------------------------------------------------
-
-void RechnerCore::AddHistory(const QString& Text, const QString& Op, int Colour)
-{
-    Batch batch(*this);
-    // A second "Ergebnis gelöscht" in a row says nothing new.
-    if (Text.startsWith(QLatin1String("Ergeb")) && !History.isEmpty()
-        && History.last().text.startsWith(QLatin1String("Ergeb")))
-        return;
-    if (Op == QLatin1String("*") || Op == QLatin1String(" ") || Op.isEmpty()
-        || Op + Text == QLatin1String("=") || Text.startsWith(QLatin1String("Erg")))
-        FPosten = 0;
-    else
-        ++FPosten;
-    QString opText = Op;
-    if (!opText.isEmpty() && opText[0].unicode() == op::Mod)
-        opText[0] = QChar(op::Div);
-    QString body = Text;
-    if (mPostenZaehlen && FPosten > 0)
-        body = IntToStr(FPosten) + QLatin1Char('#') + body;
-    History.append({body + opText, Colour});
-    if (History.size() > 10)
-        HistoryTopIndex = int(History.size()) - 11;
-}
-
-void RechnerCore::ClearTape()
-{
-    Batch batch(*this);
-    History.clear();
-    HistoryTopIndex = 0;
-    // A calculation under way keeps its running result as the first line.
-    if (FAkku != 0)
-        AddHistory(EAnzeige, EingabeOp, 0);
-}
-
-void RechnerCore::MHistorieLoeschenClick()
-{
-    Batch batch(*this);
-    ClearTape();
-    if (FSpeicherautomatik && m_host)
-        m_host->clearTapesDownChain(*this);
-}
-
-void RechnerCore::mPostenZaehlenClick()
-{
-    Batch batch(*this);
-    mPostenZaehlen = !mPostenZaehlen;
-}
-
-void RechnerCore::mMinuswerteRotClick()
-{
-    Batch batch(*this);
-    mMinuswerteRot = !mMinuswerteRot;
 }
 
 // ---- Currency ----------------------------------------------------------------------------

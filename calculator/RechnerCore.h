@@ -194,6 +194,12 @@ public:
     void AddHistory(const QString& Text, const QString& Op, int Colour);
     void ClearTape(); // empties the tape, keeping a running calculation as its first line
     void MHistorieLoeschenClick();
+    // Asks for a file name and writes the tape as a history file ("*.zqh").
+    void MHistorieSpeichernClick();
+    // Removes the lines at these rows (the marked ones); the item count stays.
+    void removeTapeLines(const QList<int>& rows);
+    // Enters the number of a tape line, of this window or dragged from another one.
+    void takeTapeLine(const QString& line);
     void mPostenZaehlenClick();
     void mMinuswerteRotClick();
 

@@ -13,8 +13,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
-#include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -28,17 +26,32 @@ namespace vdl {
 TMDIForm* MDIForm = nullptr;
 
 namespace {
-// The picture shown over the windows for the first seconds, stretched inside a narrow border;
-// the logo and version (its children) keep their distance to the lower edge.
+// The picture shown over the windows for the first seconds, stretched inside a narrow border,
+// with the logo and the version at the lower left.
 class StartPicture : public QWidget {
 public:
-    static constexpr int Border = 6;
-
     explicit StartPicture(QWidget* parent)
         : QWidget(parent), m_picture(QStringLiteral(":/start.jpg"))
     {
+        setObjectName(QStringLiteral("Panel1"));
         setAttribute(Qt::WA_OpaquePaintEvent);
+        m_logo = new QLabel(this);
+        m_logo->setObjectName(QStringLiteral("Image2"));
+        m_logo->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+        m_logo->resize(167, 26);
+        version = new QLabel(QStringLiteral("3.1"), this);
+        version->setObjectName(QStringLiteral("Label1"));
+        QFont font(QStringLiteral("Tahoma"));
+        font.setPixelSize(12);
+        font.setBold(true);
+        version->setFont(font);
+        QPalette palette = version->palette();
+        palette.setColor(QPalette::WindowText, QColor(0xFA, 0xF0, 0xAF));
+        version->setPalette(palette);
+        version->adjustSize();
     }
+
+    QLabel* version = nullptr;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -49,15 +62,19 @@ protected:
     }
     void resizeEvent(QResizeEvent*) override
     {
+        // Both keep their distance to the lower edge however large the frame is.
         const int bottom = height() - Border;
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            child->move(child->x(), bottom - (child->objectName() == QLatin1String("Label1") ? 23 : 36));
+        m_logo->move(Border + 22, bottom - 36);
+        version->move(Border + 194, bottom - 23);
     }
 
 private:
+    static constexpr int Border = 6;
     QPixmap m_picture;
+    QLabel* m_logo = nullptr;
 };
 
+const QSize StartSize(498, 462); // outer size, centred on the screen
 const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
 const QString RechnerTyp = QStringLiteral("Rechner");
 const QString SpeicherTyp = QStringLiteral("Speicher");
@@ -78,7 +95,7 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     MDIForm = this;
     initResources();
     setWindowTitle(Application::title());
-    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setActivationOrder(QMdiArea::CreationOrder);
@@ -88,7 +105,10 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     connect(mdiArea, &QMdiArea::subWindowActivated, this, &TMDIForm::mergeMenus);
 
     buildMenus();
-    buildStartPicture();
+    auto* startPicture = new StartPicture(mdiArea);
+    Panel1 = startPicture;
+    Label1 = startPicture->version;
+    mdiArea->installEventFilter(this);
     MRahmenAuto->setChecked(readOption(QStringLiteral("RahmenAnpassen")));
     mnubeibehalten->setChecked(readOption(QStringLiteral("EinstellungenBeibehalten")));
     CurrencyStore::seedDefaults();
@@ -112,7 +132,7 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
         TopMode = true;
         setWindowFlag(Qt::WindowStaysOnTopHint);
     }
-    resize(498, 462);
+    resize(StartSize);
 }
 
 TMDIForm::~TMDIForm()
@@ -193,28 +213,6 @@ void TMDIForm::buildMenus()
     mergeMenus(nullptr);
 }
 
-void TMDIForm::buildStartPicture()
-{
-    Panel1 = new StartPicture(mdiArea);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    auto* image2 = new QLabel(Panel1);
-    image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
-    image2->setGeometry(StartPicture::Border + 22, 0, 167, 26);
-    Label1 = new QLabel(QStringLiteral("3.1"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    Label1->setFont(font);
-    QPalette palette = Label1->palette();
-    palette.setColor(QPalette::WindowText, QColor(0xFA, 0xF0, 0xAF));
-    Label1->setPalette(palette);
-    Label1->move(StartPicture::Border + 194, 0);
-    Label1->adjustSize();
-    mdiArea->installEventFilter(this);
-}
-
 bool TMDIForm::eventFilter(QObject* watched, QEvent* event)
 {
     // The start picture covers the whole window area, above the windows.
@@ -236,11 +234,9 @@ void TMDIForm::showEvent(QShowEvent* event)
 
 void TMDIForm::FormShow()
 {
-    // Outer size 498 x 462, centred on the screen.
-    const QSize outer(498, 462);
-    resize(outer - (frameGeometry().size() - size()));
+    resize(StartSize - (frameGeometry().size() - size()));
     const QSize screen = screenSize();
-    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    move((screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2);
     MNeuenRechnerClick();
 }
 

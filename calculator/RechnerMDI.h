@@ -113,7 +113,6 @@ protected:
 
 private:
     void buildMenus();
-    void buildStartPicture();
     void FormShow();
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();

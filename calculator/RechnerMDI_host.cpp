@@ -75,6 +75,8 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
     auto* pad = new TAlphaPadForm(this);
     pad->SetBase(core.FSystem);
     pad->show();
+    // Typing goes on in the window, not in the keypad that just appeared.
+    activateWindow();
     if (TRechnerForm* window = formOf(core))
         window->keys[RechnerCore::BIst]->setFocus();
 }

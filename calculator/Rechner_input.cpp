@@ -2,7 +2,6 @@
 // (the tape would otherwise swallow the digits), translates it into a code-page byte and
 // hands it to the core.
 #include "calculator/Rechner.h"
-#include "calculator/TapeDelegate.h"
 #include "platform/Cp1252.h"
 #include <QAbstractButton>
 #include <QComboBox>
@@ -49,6 +48,9 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::FocusIn:
         resyncModifiers();
         return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+        return watched == History->viewport() && tapeMouseEvent(event);
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         // Only the entry panel takes tape lines; any list box may be dragged over it.
@@ -123,14 +125,6 @@ void TRechnerForm::changeEvent(QEvent* event)
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         resyncModifiers();
     QWidget::changeEvent(event);
-}
-
-void TRechnerForm::reenterTapeLine(const QListWidget* tape, int row)
-{
-    if (row < 0 || row >= tape->count())
-        return;
-    const QString body = splitTapeLine(tape->item(row)->text()).body;
-    guarded([&] { m_core.InputProcessing(body, false); });
 }
 
 } // namespace vdl

@@ -1,5 +1,5 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
-// with layouts, printing, saving the tape and memory links are shown but greyed.
+// with layouts, printing and memory links are shown but greyed.
 #include "calculator/Rechner.h"
 #include <QComboBox>
 #include <QLabel>
@@ -60,9 +60,9 @@ void TRechnerForm::buildMenus()
     MBeenden = addItem(datei, QStringLiteral("&Beenden"));
 
     auto* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
-    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"), false);
+    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"));
     MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"));
-    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"), false);
+    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"));
     MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), false);
     bearbeiten->addSeparator();
     mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"));
@@ -81,6 +81,9 @@ void TRechnerForm::buildMenus()
     connect(MBeenden, &QAction::triggered, this, [this] { window()->close(); });
     connect(MHistorieLoeschen, &QAction::triggered, this,
             [this] { guarded([&] { m_core.MHistorieLoeschenClick(); }); });
+    connect(MHistorieSpeichern, &QAction::triggered, this,
+            [this] { guarded([&] { m_core.MHistorieSpeichernClick(); }); });
+    connect(MHistorieZwischen, &QAction::triggered, this, [this] { HistoryToClipboard(false); });
     connect(mPostenZaehlen, &QAction::triggered, this, [this] { m_core.mPostenZaehlenClick(); });
     connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
     connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
@@ -99,14 +102,18 @@ void TRechnerForm::buildMenus()
     connect(addItem(einstellungen, QStringLiteral("Minuswerte rot")), &QAction::triggered, mMinuswerteRot,
             &QAction::trigger);
     QMenu* historie = PAutoMemo->addMenu(QStringLiteral("Historie"));
-    addItem(historie, QStringLiteral("Speichern"), false);
+    connect(addItem(historie, QStringLiteral("Speichern")), &QAction::triggered, MHistorieSpeichern,
+            &QAction::trigger);
     connect(addItem(historie, QStringLiteral("Löschen")), &QAction::triggered, MHistorieLoeschen,
             &QAction::trigger);
-    addItem(historie, QStringLiteral("In Zwischenablage"), false);
+    connect(addItem(historie, QStringLiteral("In Zwischenablage")), &QAction::triggered, MHistorieZwischen,
+            &QAction::trigger);
     addItem(historie, QStringLiteral("Drucken"), false);
     QMenu* markierung = PAutoMemo->addMenu(QStringLiteral("Markierung"));
-    addItem(markierung, QStringLiteral("Löschen"), false);
-    addItem(markierung, QStringLiteral("In Zwischenablage"), false);
+    connect(addItem(markierung, QStringLiteral("Löschen")), &QAction::triggered, this,
+            &TRechnerForm::MMarkLoeschenClick);
+    connect(addItem(markierung, QStringLiteral("In Zwischenablage")), &QAction::triggered, this,
+            [this] { HistoryToClipboard(true); });
     addItem(markierung, QStringLiteral("Drucken"), false);
     PAutoMemo->addSeparator();
     addAutomatik(PAutoMemo);

@@ -1,10 +1,8 @@
 // Rendering: the widgets take over the core's state after every change.
 #include "calculator/Rechner.h"
-#include "calculator/TapeDelegate.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace vdl {
@@ -102,35 +100,6 @@ void TRechnerForm::ShowKeyLayer()
     }
     for (QPushButton* key : front)
         key->raise();
-}
-
-void TRechnerForm::renderTape()
-{
-    const QList<RechnerCore::TapeLine>& lines = m_core.History;
-    while (History->count() > lines.size())
-        delete History->takeItem(History->count() - 1);
-    for (int i = 0; i < lines.size(); ++i) {
-        // The operator is stored as its code-page byte; the list shows the sign a user sees.
-        const QString& stored = lines[i].text;
-        const QString text = stored.isEmpty()
-            ? stored
-            : stored.left(stored.size() - 1) + RechnerCore::operatorGlyph(stored.right(1));
-        QListWidgetItem* item = History->item(i);
-        if (!item) {
-            item = new QListWidgetItem(History);
-        } else if (item->text() == text
-                   && item->data(TapeDelegate::ColourRole).toInt() == lines[i].colour) {
-            continue;
-        }
-        item->setText(text);
-        item->setData(TapeDelegate::ColourRole, lines[i].colour);
-    }
-    // Follow the core's scrolling only when it moved, so the user's own scrolling stays.
-    if (m_core.HistoryTopIndex != m_renderedTopIndex) {
-        m_renderedTopIndex = m_core.HistoryTopIndex;
-        if (QListWidgetItem* top = History->item(m_core.HistoryTopIndex))
-            History->scrollToItem(top, QAbstractItemView::PositionAtTop);
-    }
 }
 
 } // namespace vdl

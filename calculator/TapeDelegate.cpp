@@ -3,23 +3,6 @@
 
 namespace vdl {
 
-TapeLineParts splitTapeLine(const QString& line)
-{
-    TapeLineParts parts;
-    if (line.isEmpty())
-        return parts;
-    parts.op = line.right(1);
-    const QString rest = line.left(line.size() - 1);
-    const qsizetype hash = rest.indexOf(QLatin1Char('#'));
-    if (hash < 0) {
-        parts.body = rest;
-    } else {
-        parts.count = rest.left(hash);
-        parts.body = rest.mid(hash + 1);
-    }
-    return parts;
-}
-
 QColor colourFromBGR(int bgr)
 {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);

@@ -1,6 +1,8 @@
 #include "calculator/RechnerMDI.h"
 #include "calculator/Startup.h"
 #include "platform/Application.h"
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
@@ -10,8 +12,13 @@ int main(int argc, char** argv)
     if (vdl::Startup::ensureManifest(vdl::Startup::manifestPath(program)) && vdl::Startup::restartAfterManifest()
         && vdl::Startup::restart(program, arguments))
         return 0;
-    auto* frame = new vdl::TMDIForm(arguments);
-    frame->setAttribute(Qt::WA_DeleteOnClose);
-    frame->show();
+
+    // Qt's own texts (window menus, standard buttons, file dialogs) in German as well.
+    QTranslator qtGerman;
+    if (qtGerman.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtGerman);
+
+    vdl::TMDIForm frame(arguments);
+    frame.show();
     return app.exec();
 }

@@ -20,7 +20,7 @@ inline void press(RechnerCore& core, const QString& keys)
             core.InputProcessing(QChar(op::WhatPercent), true);
         else if (token == QLatin1String("%iH"))
             core.InputProcessing(QChar(op::PercentIH), true);
-        else if (token == QLatin1String("√"))
+        else if (token == QStringLiteral("√"))
             core.InputProcessing(QChar(op::Root), true);
         else
             core.InputProcessing(token, true);

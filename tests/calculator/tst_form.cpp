@@ -372,13 +372,13 @@ private slots:
             << "Einstellungen &laden (grau), Einstellungen &speichern (grau), -, &Drucken (grau), "
                "Drucke&r einrichten (grau), -, &Rechner/Speicher beenden, &Alles schließen, -, &Beenden";
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
-            << "&Historie speichern (grau), Historie &löschen, Historie in &Zwischenablage (grau), "
+            << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
                "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
                "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
             << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
-               "Minuswerte rot], Historie [Speichern (grau), Löschen, In Zwischenablage (grau), Drucken (grau)], "
-               "Markierung [Löschen (grau), In Zwischenablage (grau), Drucken (grau)], -, Automatik "
+               "Minuswerte rot], Historie [Speichern, Löschen, In Zwischenablage, Drucken (grau)], "
+               "Markierung [Löschen, In Zwischenablage, Drucken (grau)], -, Automatik "
                "[Einschalten (grau), Ausschalten (grau)], -, &Rahmen anpassen";
         QTest::newRow("PSpeicher") << "PSpeicher"
             << "Neuen &Rechner verbinden (grau), Neuen &Speicher verbinden (grau), Speicher &trennen (grau), "

@@ -15,33 +15,26 @@
 using namespace vdl;
 
 namespace {
+// A shown frame at frameAt with windows at the given places.
 struct Fixture {
     std::unique_ptr<TMDIForm> frame;
     QList<QMdiSubWindow*> subs;
 
-    // A frame at (left, top) with windows at the given positions; automatic fitting as asked.
-    Fixture(const QList<QPoint>& positions, bool automatic, const QStringList& arguments = {})
+    Fixture(const QList<QPoint>& places, bool automatic, QPoint frameAt = {100, 100}, const QStringList& arguments = {})
+        : frame(std::make_unique<TMDIForm>(arguments))
     {
-        frame = std::make_unique<TMDIForm>(arguments);
         frame->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frame.get()));
-        frame->Timer1->stop();
-        while (frame->windows().size() < positions.size())
+        while (frame->windows().size() < places.size())
             frame->MNeuenSpeicherClick();
         frame->Timer1->stop();
-        for (TRechnerForm* w : frame->windows())
-            subs << frame->subWindowOf(w);
-        for (int i = 0; i < positions.size(); ++i)
-            subs[i]->move(positions[i]);
+        for (int i = 0; i < places.size(); ++i) {
+            subs << frame->subWindowOf(frame->windows()[i]);
+            subs[i]->move(places[i]);
+        }
         frame->MRahmenAuto->setChecked(automatic);
+        frame->move(frameAt);
+        QTRY_COMPARE(frame->pos(), frameAt);
     }
-    void place(const QPoint& at)
-    {
-        frame->move(at);
-        QTRY_COMPARE(frame->pos(), at);
-    }
-    int clientWidth() const { return frame->mdiArea->width(); }
-    int clientHeight() const { return frame->mdiArea->height(); }
 };
 } // namespace
 
@@ -53,7 +46,7 @@ private slots:
     void initTestCase()
     {
         test::pinGerman();
-        SettingsStore::setDir(m_dir.filePath(QStringLiteral("settings")));
+        SettingsStore::setDir(m_dir.path());
         setExeDir(m_dir.path());
     }
     void init() { TMDIForm::setScreenSize(QSize(1280, 1024)); }
@@ -66,7 +59,6 @@ private slots:
         QTest::addColumn<QPoint>("shift");
         QTest::newRow("moved left") << QPoint(30, 0) << QPoint(250, 0) << QPoint(100, 100) << QPoint(30, 0);
         QTest::newRow("moved up and left") << QPoint(40, 70) << QPoint(250, 20) << QPoint(100, 100) << QPoint(40, 20);
-        QTest::newRow("already in the corner") << QPoint(0, 0) << QPoint(182, 0) << QPoint(0, 0) << QPoint(0, 0);
         // A frame partly off the screen leaves its windows where they are; the size still fits.
         QTest::newRow("frame off to the left") << QPoint(30, 10) << QPoint(250, 10) << QPoint(-20, 100) << QPoint(0, 0);
     }
@@ -76,21 +68,19 @@ private slots:
         QFETCH(QPoint, second);
         QFETCH(QPoint, frameAt);
         QFETCH(QPoint, shift);
-        Fixture f({first, second}, true);
-        f.place(frameAt);
+        Fixture f({first, second}, true, frameAt);
+        // The size counts the windows' places before they move.
         const int right = second.x() + f.subs[1]->width();
         const int bottom = std::max(first.y(), second.y()) + f.subs[0]->height();
         f.frame->MRahmenanpassenClick();
         QCOMPARE(f.subs[0]->pos(), first - shift);
         QCOMPARE(f.subs[1]->pos(), second - shift);
-        QTRY_COMPARE(f.clientWidth(), right + 4);
-        QTRY_COMPARE(f.clientHeight(), bottom + 4);
+        QTRY_COMPARE(f.frame->mdiArea->size(), QSize(right + 4, bottom + 4));
     }
 
-    void clampedOntoTheScreen()
+    void keptOnTheScreen()
     {
-        Fixture f({QPoint(0, 0), QPoint(182, 0)}, true);
-        f.place(QPoint(1200, 900));
+        Fixture f({QPoint(0, 0), QPoint(182, 0)}, true, QPoint(1200, 900));
         f.frame->MRahmenanpassenClick();
         const QRect outer = f.frame->frameGeometry();
         QTRY_COMPARE(f.frame->pos(), QPoint(1280 - outer.width(), 1024 - outer.height()));
@@ -110,99 +100,52 @@ private slots:
         QCOMPARE(f.frame->size(), before);
     }
 
-    void onlyWhenAutomatic()
-    {
-        Fixture f({QPoint(30, 0), QPoint(250, 0)}, false);
-        f.place(QPoint(100, 100));
-        const QSize before = f.frame->size();
-        f.frame->MRahmenanpassenClick();
-        QCOMPARE(f.subs[0]->pos(), QPoint(30, 0));
-        QCOMPARE(f.frame->size(), before);
-        QCOMPARE(f.frame->pos(), QPoint(100, 100));
-    }
-
-    void tickingFitsAtOnce()
-    {
-        Fixture f({QPoint(30, 0)}, false);
-        f.frame->MRahmenAutoClick();
-        QCOMPARE(f.subs[0]->pos(), QPoint(0, 0));
-    }
-
-    void topGoesToTheCornerWhenFitted()
-    {
-        Fixture f({QPoint(30, 0)}, false, {QStringLiteral("/top")});
-        QVERIFY(f.frame->TopMode);
-        QVERIFY(f.frame->windowFlags() & Qt::WindowStaysOnTopHint);
-        f.place(QPoint(100, 100));
-        f.frame->MRahmenanpassenClick();
-        QTRY_COMPARE(f.frame->pos(), QPoint(1280 - f.frame->frameGeometry().width(), 0));
-        QCOMPARE(f.subs[0]->pos(), QPoint(30, 0));
-    }
-
-    void topIsExact_data()
+    // Without "Automatisch" only a "/top" frame moves, to the top right corner.
+    void topGoesToTheCorner_data()
     {
         QTest::addColumn<QString>("argument");
-        QTest::addColumn<bool>("top");
-        QTest::newRow("/top") << "/top" << true;
-        QTest::newRow("/TOP") << "/TOP" << false;
-        QTest::newRow("layout") << "Kasse.zqe" << false;
+        QTest::addColumn<QPoint>("moved");
+        QTest::newRow("/top") << "/top" << QPoint(-1, 0);
+        QTest::newRow("/TOP") << "/TOP" << QPoint(100, 100);
+        QTest::newRow("none") << "" << QPoint(100, 100);
     }
-    void topIsExact()
+    void topGoesToTheCorner()
     {
         QFETCH(QString, argument);
-        QFETCH(bool, top);
-        TMDIForm frame({argument});
-        QCOMPARE(frame.TopMode, top);
-    }
-
-    void nothingWithoutWindows()
-    {
-        Fixture f({QPoint(30, 0)}, true, {QStringLiteral("/top")});
-        f.place(QPoint(100, 100));
-        f.subs[0]->close();
+        QFETCH(QPoint, moved);
+        Fixture f({QPoint(30, 0)}, false, QPoint(100, 100), {argument});
+        QCOMPARE(bool(f.frame->windowFlags() & Qt::WindowStaysOnTopHint), moved.x() < 0);
+        const QSize size = f.frame->size();
         f.frame->MRahmenanpassenClick();
-        QCOMPARE(f.frame->pos(), QPoint(100, 100));
+        if (moved.x() < 0)
+            moved.setX(1280 - f.frame->frameGeometry().width());
+        QTRY_COMPARE(f.frame->pos(), moved);
+        QCOMPARE(f.frame->size(), size);
+        QCOMPARE(f.subs[0]->pos(), QPoint(30, 0));
     }
 
-    void timerFitsAfterNewWindow()
+    void timerFitsAfterEachNewWindow()
     {
         Fixture f({QPoint(30, 0)}, true);
         f.frame->MNeuenRechnerClick();
         QVERIFY(f.frame->Timer1->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(!f.frame->Timer1->isActive(), 2000);
-        QCOMPARE(f.subs[0]->pos().x(), 0);
+        QCOMPARE(f.subs[0]->pos(), QPoint(0, 0));
     }
 
-    void arranging_data()
-    {
-        QTest::addColumn<int>("command");
-        QTest::addColumn<bool>("rows");
-        QTest::newRow("Untereinander") << 0 << true;
-        QTest::newRow("Nebeneinander") << 1 << false;
-    }
     void arranging()
     {
-        QFETCH(int, command);
-        QFETCH(bool, rows);
         Fixture f({QPoint(70, 50), QPoint(10, 90), QPoint(200, 5)}, false);
-        (command == 0 ? f.frame->MUntereinander : f.frame->MNebeneinander)->trigger();
-        QPoint at(0, 0);
-        for (QMdiSubWindow* sub : f.subs) {
-            QCOMPARE(sub->pos(), at);
-            (rows ? at.ry() : at.rx()) += rows ? sub->height() : sub->width();
-        }
-    }
-
-    void iconsAlongTheBottom()
-    {
-        Fixture f({QPoint(70, 50), QPoint(10, 90), QPoint(200, 5)}, false);
+        f.frame->MUntereinander->trigger();
+        QCOMPARE(f.subs[2]->pos(), QPoint(0, f.subs[0]->height() + f.subs[1]->height()));
+        f.frame->MNebeneinander->trigger();
+        QCOMPARE(f.subs[2]->pos(), QPoint(f.subs[0]->width() + f.subs[1]->width(), 0));
         f.subs[0]->showMinimized();
         f.subs[2]->showMinimized();
         f.frame->MSymboleAnordnen->trigger();
         const int bottom = f.frame->mdiArea->viewport()->height();
         QCOMPARE(f.subs[0]->geometry().bottomLeft(), QPoint(0, bottom - 1));
         QCOMPARE(f.subs[2]->geometry().bottomLeft(), QPoint(f.subs[0]->width(), bottom - 1));
-        QCOMPARE(f.subs[1]->pos(), QPoint(10, 90));
     }
 };
 

@@ -1,0 +1,105 @@
+// The tape of the window: its lines shown from the core, the menu commands on marked lines,
+// and lines taken back into an entry by double-click or by dragging them onto an entry.
+#include "calculator/HistoryText.h"
+#include "calculator/Rechner.h"
+#include "calculator/TapeDelegate.h"
+#include <QClipboard>
+#include <QDrag>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace vdl {
+
+void TRechnerForm::renderTape()
+{
+    const QList<RechnerCore::TapeLine>& lines = m_core.History;
+    // The operator is stored as its code-page byte; the list shows the sign a user sees.
+    const auto shown = [](const QString& stored) {
+        return stored.isEmpty() ? stored
+                                : stored.left(stored.size() - 1) + RechnerCore::operatorGlyph(stored.right(1));
+    };
+    const auto sameLine = [&](const QListWidgetItem* item, const RechnerCore::TapeLine& line) {
+        return item->data(TapeDelegate::ColourRole).toInt() == line.colour && item->text() == shown(line.text);
+    };
+    // Lines are nearly always only appended: while the last shown line still stands in its
+    // place, only the new ones are added, so a long tape costs nothing per key.
+    int from = History->count();
+    if (from > lines.size() || (from > 0 && !sameLine(History->item(from - 1), lines[from - 1]))) {
+        while (History->count() > lines.size())
+            delete History->takeItem(History->count() - 1);
+        for (int i = 0; i < History->count(); ++i) {
+            QListWidgetItem* item = History->item(i);
+            if (!sameLine(item, lines[i])) {
+                item->setText(shown(lines[i].text));
+                item->setData(TapeDelegate::ColourRole, lines[i].colour);
+            }
+        }
+        from = History->count();
+    }
+    for (int i = from; i < lines.size(); ++i) {
+        auto* item = new QListWidgetItem(shown(lines[i].text));
+        item->setData(TapeDelegate::ColourRole, lines[i].colour);
+        History->addItem(item);
+    }
+    // Follow the core's scrolling only when it moved, so the user's own scrolling stays.
+    if (m_core.HistoryTopIndex != m_renderedTopIndex) {
+        m_renderedTopIndex = m_core.HistoryTopIndex;
+        if (QListWidgetItem* top = History->item(m_core.HistoryTopIndex))
+            History->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    }
+}
+
+void TRechnerForm::HistoryToClipboard(bool MarkedOnly)
+{
+    const QList<RechnerCore::TapeLine>& lines = m_core.History;
+    if (lines.isEmpty())
+        return; // the clipboard keeps what it holds
+    QStringList chosen;
+    for (int i = 0; i < lines.size(); ++i)
+        if (!MarkedOnly || History->item(i)->isSelected())
+            chosen << lines[i].text;
+    QGuiApplication::clipboard()->setText(historyClipboardText(chosen));
+}
+
+void TRechnerForm::MMarkLoeschenClick()
+{
+    QList<int> marked;
+    for (int i = 0; i < History->count(); ++i)
+        if (History->item(i)->isSelected())
+            marked << i;
+    guarded([&] { m_core.removeTapeLines(marked); });
+    // The remaining lines were not marked; the list reused the items of the removed ones.
+    History->clearSelection();
+}
+
+void TRechnerForm::reenterTapeLine(const QListWidget* tape, int row)
+{
+    if (row < 0 || row >= tape->count())
+        return;
+    const QString line = tape->item(row)->text();
+    guarded([&] { m_core.takeTapeLine(line); });
+}
+
+bool TRechnerForm::tapeMouseEvent(QEvent* event)
+{
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_tapePressedAt = mouse->button() == Qt::LeftButton ? at : QPoint(-1, -1);
+        return false;
+    }
+    // A line is dragged once the mouse has moved 5 pixels; Qt's own list drag would wait for
+    // 10 and could move (delete) the line.
+    if (!(mouse->buttons() & Qt::LeftButton) || m_tapePressedAt.x() < 0 || History->count() == 0
+        || History->currentRow() < 0 || (at - m_tapePressedAt).manhattanLength() < 5)
+        return false;
+    m_tapePressedAt = QPoint(-1, -1);
+    auto* drag = new QDrag(History);
+    drag->setMimeData(new QMimeData); // the entry reads the line from the source tape itself
+    drag->exec(Qt::CopyAction);
+    return true;
+}
+
+} // namespace vdl
