@@ -1,6 +1,6 @@
 #include "calculator/AlphaPad.h"
+#include "calculator/KeyTranslation.h"
 #include "calculator/RechnerMDI.h"
-#include "platform/Cp1252.h"
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -17,24 +17,6 @@ constexpr int RowStep = 32;
 QString letter(int i)
 {
     return QString(QChar(u'A' + i));
-}
-
-// A typed character as the window's input expects it: Enter, Backspace and Escape by their
-// key codes, other control characters and characters without a code-page byte dropped.
-bool typedCharacter(const QKeyEvent* event, QChar& c)
-{
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: c = QChar(13); return true;
-    case Qt::Key_Backspace: c = QChar(8); return true;
-    case Qt::Key_Escape: c = QChar(27); return true;
-    default: break;
-    }
-    unsigned char byte = 0;
-    if (event->text().size() != 1 || !Cp1252::fromUnicode(event->text()[0], byte) || byte < 0x20)
-        return false;
-    c = QChar(byte);
-    return true;
 }
 } // namespace
 
@@ -109,10 +91,10 @@ void TAlphaPadForm::keyPressEvent(QKeyEvent* event)
 
 bool TAlphaPadForm::FormKeyPress(QKeyEvent* event)
 {
-    QChar c;
-    if (!typedCharacter(event, c))
+    unsigned char byte = 0;
+    if (!typedByte(*event, byte))
         return false;
-    if (MDIForm && MDIForm->sendToActiveWindow(QString(c), false))
+    if (MDIForm && MDIForm->sendToActiveWindow(QString(QChar(byte)), false))
         MDIForm->activateWindow();
     return true;
 }

@@ -5,25 +5,9 @@
 
 namespace vdl {
 
-namespace {
-// Two blanks before the rate, in menus and in the panel alike.
-QString withRate(const QString& text, const QStringList& fields)
-{
-    return text + QStringLiteral("  (") + fields.value(1) + QLatin1Char(')');
-}
-} // namespace
-
-QList<CurrencyCatalog::MenuItem> CurrencyCatalog::Fill(int ownIndex)
+void CurrencyCatalog::Fill()
 {
     CurrencyStore::read(CurrencyNames, CurrencyValues);
-    QList<MenuItem> items;
-    for (int i = 0; i < count(); ++i) {
-        if (i == ownIndex)
-            continue;
-        CurrencyFields = Fields(i);
-        items.append({withRate(CurrencyNames[i], CurrencyFields), i});
-    }
-    return items;
 }
 
 void CurrencyCatalog::checkIndex(int index) const
@@ -45,12 +29,6 @@ QStringList CurrencyCatalog::Fields(int index) const
     while (fields.size() < 3)
         fields << QString();
     return fields;
-}
-
-QString CurrencyCatalog::PanelCaption(int index) const
-{
-    const QStringList fields = Fields(index);
-    return withRate(fields[0], fields);
 }
 
 long double CurrencyCatalog::Rate(int index) const

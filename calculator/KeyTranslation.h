@@ -3,7 +3,14 @@
 // InputProcessing. Pure: depends only on its arguments, so it is tested table by table.
 #include <QString>
 
+class QKeyEvent;
+
 namespace vdl {
+
+// The character a key press types, as a Windows-1252 byte: Enter 13, Backspace 8 and
+// Escape 27 by their keys, anything else by its text. False when the key types nothing,
+// another control character (Ctrl+letters, Tab) or a character the code page lacks.
+bool typedByte(const QKeyEvent& event, unsigned char& byte);
 
 struct KeyAction {
     enum Kind {

@@ -124,11 +124,13 @@ void TRechnerForm::buildPanels()
     EingabeOp->setObjectName(QStringLiteral("EingabeOp"));
     EingabeOp->setGeometry(3, 2, 24, 18);
     EingabeOp->setToolTip(QStringLiteral("Aktiver Operator"));
+    EingabeOp->setTextFormat(Qt::PlainText);
     EingabeOp->setAcceptDrops(true);
     Eingabe = new QLabel(Panel3);
     Eingabe->setObjectName(QStringLiteral("Eingabe"));
     Eingabe->setGeometry(27, 2, 134, 18);
     Eingabe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Eingabe->setTextFormat(Qt::PlainText); // entries are never markup, whatever a user types
     Eingabe->setToolTip(QStringLiteral("Eingabe"));
     Eingabe->setAcceptDrops(true);
 
@@ -137,6 +139,7 @@ void TRechnerForm::buildPanels()
     EAnzeige->setGeometry(4, 28, 166, 24);
     EAnzeige->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     EAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    EAnzeige->setTextFormat(Qt::PlainText);
     EAnzeige->setMargin(2);
     EAnzeige->setToolTip(QStringLiteral("Ergebnis"));
     QFont bold = font();
@@ -180,6 +183,7 @@ void TRechnerForm::buildPanels()
     PnlWaehrung->setObjectName(QStringLiteral("PnlWaehrung"));
     PnlWaehrung->setFixedHeight(17);
     PnlWaehrung->setAlignment(Qt::AlignCenter);
+    PnlWaehrung->setTextFormat(Qt::PlainText); // the abbreviation is the user's own text
     PnlWaehrung->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PnlWaehrung->hide();
     History = new QListWidget(pnlHist);
@@ -194,7 +198,7 @@ void TRechnerForm::buildPanels()
     layout->addWidget(PnlWaehrung);
     layout->addWidget(History);
     connect(History, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { reenterTapeLine(History, History->row(item)); });
+            [this](QListWidgetItem* item) { reenterTapeLine(History->row(item)); });
 
     AutoPanel = new QFrame(this);
     AutoPanel->setObjectName(QStringLiteral("AutoPanel"));
@@ -260,6 +264,7 @@ void TRechnerForm::InputProcessing(const QString& Text, bool FromButton)
 void TRechnerForm::SetTyp(const QString& Typ)
 {
     m_core.SetTyp(Typ);
+    FormActivate();
 }
 
 void TRechnerForm::SelectCurrency(int Index)

@@ -11,6 +11,7 @@ class QAction;
 class QIcon;
 class QComboBox;
 class QFrame;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QListWidget;
@@ -39,9 +40,25 @@ public:
     void HistoryToClipboard(bool MarkedOnly);
     void MMarkLoeschenClick();
 
+    // Memory links (the window chosen in Kombi, found by its number) and automatic transfer.
+    TRechnerForm* memoryWindow() const; // null without a link
+    void KombiChange();
+    void FormActivate();
+    void MemoryOperation(const QString& Op); // "+", "-", "R" or "C"
+    void MNSpeicherVClick();
+    void MNRechnerVClick();
+    void MSpeicherTrennenClick();
+    void MSpeicherLoeschenClick();
+    void AutoEinClick();
+    void AutoAusClick();
+    void SetAutoMemory(bool Value);
+    void Automatik(int System, int CurrencyIndex);
+    void FormClose();
+
     QSize sizeHint() const override { return {347, 279}; }
 
-    int FNummer = 0; // the frame's running number of this window
+    int FNummer = 0;   // the frame's running number of this window
+    int FSpeicher = 0; // number of the window linked at the last link change; 0 for none
 
     // Components, named as everywhere in the program.
     QFrame* Panel3 = nullptr; // entry panel, also the drop target for tape lines
@@ -85,6 +102,23 @@ public:
     QMenu* PSpeicher = nullptr;
     QMenu* AutoSysPopup = nullptr;
     QMenu* popWaehrung = nullptr;
+    QAction* MNRechnerV = nullptr;
+    QAction* MNSpeicherV = nullptr;
+    QAction* MSpeicherTrennen = nullptr;
+    QAction* MSpeicherLoeschen = nullptr;
+    QAction* MAutoEin = nullptr; // "Automatik" in PSpeicher
+    QAction* MAutoAus = nullptr;
+    QAction* AutoEin = nullptr;  // "Automatik" in PAutoMemo
+    QAction* AutoAus = nullptr;
+    QAction* AutoSys = nullptr;  // heading of AutoSysPopup
+    QAction* Auto2 = nullptr;
+    QAction* Auto4 = nullptr;
+    QAction* Auto8 = nullptr;
+    QAction* Auto10 = nullptr;
+    QAction* Auto16 = nullptr;
+    QAction* AutoRom = nullptr;
+    QAction* AutoDatum = nullptr;
+    QAction* AutoMDat = nullptr;
 
 signals:
     void fitFrameRequested(); // "&Rahmen anpassen"
@@ -92,6 +126,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPanels();
@@ -110,9 +145,19 @@ private:
 
     bool FormKeyPress(QObject* watched, QKeyEvent* event); // true when the key was taken
     void resyncModifiers();
-    void reenterTapeLine(const QListWidget* tape, int row);
+    void reenterTapeLine(int row);
     bool tapeMouseEvent(QEvent* event); // true when a drag was started
+    bool tapeDropEvent(QEvent* event);  // drag-over and drop on the entry panel
     void fillCurrencyMenu();
+    // One item "name  (rate)" per currency of the frame's lists, except the one shown here.
+    void addCurrencyItems(QMenu* menu, const std::function<void(int)>& choose);
+    void addAutomatikMenu(QMenu* menu, QAction*& ein, QAction*& aus);
+    void buildLinkMenus();
+    void PSpeicherPopup();
+    void AutoSysPopupPopup();
+    void FillAutoCurrencyMenu();
+    void AutoWaehrungClick(int Index);
+    TRechnerForm* newLinkedWindow(const QString& Typ);
     void showCurrencyPopup();
     void MAllesSchliessenClick();
     void closeWindow();

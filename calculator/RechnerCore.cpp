@@ -116,6 +116,7 @@ QString RechnerCore::operatorGlyph(const QString& op)
         case op::Root: out += QChar(0x221A); break;
         case op::Mod: out += QStringLiteral("mod"); break;
         case op::PercentIH: out += QStringLiteral("%iH"); break;
+        case op::WhatPercent: out += QStringLiteral("?%"); break; // pending outside the decimals
         default: out += c;
         }
     }

@@ -8,7 +8,8 @@
 // Operator and command characters travel as QChars whose value is the Windows-1252 byte
 // (0xD7 ×, 0xF7 ÷, 0xD6 root, 0x80 what-percentage, 0x81 percent in hundred, 0x82 mod,
 // 0x01..0x05 commands). InputProcessing also accepts the decoded characters ('€' for 0x80,
-// '‚' for 0x82). Labels and tape lines keep the bytes; operatorGlyph() maps them for drawing.
+// '‚' for 0x82) and the drawn root sign '√'. Labels and tape lines keep the bytes;
+// operatorGlyph() maps them for drawing.
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -149,7 +150,7 @@ public:
 
     static QStringList winkelItems();  // "Rad", "Deg", "Grad"
     static QStringList dezStItems();   // "Standard", "Ganzzahlen", "0,0" .. "0,0000"
-    // Operator bytes as drawn: 0xD6 "√", 0x82 "mod", 0x81 "%iH"; anything else unchanged.
+    // Operator bytes as drawn: 0xD6 "√", 0x82 "mod", 0x81 "%iH", 0x80 "?%"; the rest unchanged.
     static QString operatorGlyph(const QString& op);
     bool isCalculator() const;         // FTyp is "Rechner", case ignored
 
@@ -178,6 +179,13 @@ public:
     void DezStChange();
     void FillSystemList(bool MainOnly);
     void SetSystem(int Code);
+    // The program's own change of system, made as a choice in the list makes it, except that
+    // the currency system takes the currency at currencyIndex without opening its pop-up.
+    void ChangeSystem(int Code, int currencyIndex)
+    {
+        SetSystem(Code);
+        systChange(currencyIndex, false);
+    }
     void SetDecimalMode(bool On);
     void SystChange();
     void HMBearbeitenClick();

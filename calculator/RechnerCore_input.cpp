@@ -10,11 +10,14 @@ namespace vdl {
 namespace {
 
 // The Windows-1252 byte of a character: values below 0x100 are the byte itself; the
-// decoded forms of 0x80..0x9F ('€', '‚') map back through the code page; 0 is ignored.
+// decoded forms of 0x80..0x9F ('€', '‚') map back through the code page, and the root sign
+// drawn on its key means root; 0 is ignored.
 unsigned char byteOf(QChar c)
 {
     if (c.unicode() < 0x100)
         return static_cast<unsigned char>(c.unicode());
+    if (c.unicode() == 0x221A)
+        return op::Root;
     unsigned char b = 0;
     return Cp1252::fromUnicode(c, b) ? b : 0;
 }
@@ -60,6 +63,9 @@ void RechnerCore::updateEnableFlags()
         m_keys[k].enabled = !list;
     for (Key k : {BMult, BDiv, BSin, BCos, BTan, BCot, B1divX, BPi, BLog, BLogn, BProz})
         m_keys[k].enabled = !list && FSystem != -2;
+    // The percent key stays off as long as automatic transfer is on.
+    if (FSpeicherautomatik)
+        m_keys[BProz].enabled = false;
 }
 
 void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)

@@ -408,8 +408,8 @@ void TMDIForm::mergeMenus(QMdiSubWindow* active)
         before = wanted[i];
     }
     // An open keypad follows the active calculator's number system.
-    if (window && AlphaPad && window->core().isCalculator())
-        AlphaPad->SetBase(window->core().FSystem);
+    if (window)
+        window->FormActivate();
     HMFensterClick();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/StringList.h"
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 class QAction;
@@ -98,6 +99,8 @@ public:
 
     // RechnerHost: what a window asks of the frame.
     bool isActiveChild(const RechnerCore& core) override;
+    void passToMemory(RechnerCore& core, const QString& text, const QString& op) override;
+    void memoryOperation(RechnerCore& core, const QString& op) override;
     void passKeyToCalculators(RechnerCore& core, const QString& text) override;
     void updateAlphaPad(RechnerCore& core) override;
     void releaseAlphaPad(RechnerCore& core) override;
@@ -119,14 +122,15 @@ private:
     void windowClosed(int Nummer);
     void tile(bool rows);
     TRechnerForm* formOf(const RechnerCore& core) const;
-    TRechnerForm* memoryOf(const TRechnerForm* window) const;
-    template <class Visit>
-    void followLinks(TRechnerForm* start, Visit visit);
+    struct TransferStep;
+    bool deliver(const TransferStep& step, RechnerCore& memory);
 
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;
     bool m_walking = false;
+    TransferStep* m_transfer = nullptr;          // the step on its way down the links, if any
+    QSet<const TRechnerForm*> m_sending;         // windows whose memory key is at work
     bool m_destroying = false;
 };
 

@@ -1,7 +1,9 @@
 // The frame: what the windows ask of it (active window, keypad, currencies, links).
 #include "calculator/AlphaPad.h"
+#include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
+#include "platform/Application.h"
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -11,6 +13,13 @@
 
 namespace vdl {
 
+namespace {
+TRechnerForm* memoryOf(TRechnerForm* window)
+{
+    return window->memoryWindow();
+}
+} // namespace
+
 TRechnerForm* TMDIForm::formOf(const RechnerCore& core) const
 {
     for (TRechnerForm* window : windows()) {
@@ -18,28 +27,6 @@ TRechnerForm* TMDIForm::formOf(const RechnerCore& core) const
             return window;
     }
     return nullptr;
-}
-
-// The window chosen in the link list, or none.
-TRechnerForm* TMDIForm::memoryOf(const TRechnerForm* window) const
-{
-    const QComboBox* kombi = window->Kombi;
-    return kombi->currentIndex() > 0 ? findWindow(kombi->currentData().toInt()) : nullptr;
-}
-
-// Visits the memories down the chain of links from start; links may form a cycle, so every
-// window is visited once at most.
-template <class Visit>
-void TMDIForm::followLinks(TRechnerForm* start, Visit visit)
-{
-    if (!start)
-        return;
-    QSet<int> visited{start->FNummer};
-    for (TRechnerForm* memory = memoryOf(start); memory && !visited.contains(memory->FNummer);
-         memory = memoryOf(memory)) {
-        visited.insert(memory->FNummer);
-        visit(memory);
-    }
 }
 
 bool TMDIForm::isActiveChild(const RechnerCore& core)
@@ -96,9 +83,16 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
     pad->deleteLater();
 }
 
-void TMDIForm::refreshCurrencies(RechnerCore& core)
+void TMDIForm::refreshCurrencies(RechnerCore&)
 {
-    Currencies.Fill(core.PnlWaehrung.visible ? core.PnlWaehrung.Tag : -1);
+    Currencies.Fill();
+    // A window keeps the currency it shows, wherever the lists read anew now put its name
+    // (nowhere when it was deleted, so that its rate is not taken from another currency).
+    for (TRechnerForm* window : windows()) {
+        RechnerCore::CurrencyPanel& panel = window->core().PnlWaehrung;
+        if (panel.visible)
+            panel.Tag = Currencies.CurrencyNames.indexOf(panel.hint);
+    }
 }
 
 bool TMDIForm::currencyAt(int index, CurrencyEntry& entry)
@@ -121,18 +115,83 @@ void TMDIForm::leaveCurrencyDownChain(RechnerCore& core)
     if (m_walking)
         return;
     const QScopedValueRollback walking(m_walking, true);
-    followLinks(formOf(core), [](TRechnerForm* memory) {
+    followLinks(formOf(core), memoryOf, [](TRechnerForm* memory) {
         RechnerCore& c = memory->core();
         if (c.FSystem == -4) {
             c.SetSystem(10);
             c.SystChange();
         }
+        return true;
     });
 }
 
 void TMDIForm::clearTapesDownChain(RechnerCore& core)
 {
-    followLinks(formOf(core), [](TRechnerForm* memory) { memory->core().ClearTape(); });
+    followLinks(formOf(core), memoryOf, [](TRechnerForm* memory) {
+        memory->core().ClearTape();
+        return true;
+    });
+}
+
+// ---- Memory keys and automatic transfer ---------------------------------------------------
+
+// One step of automatic transfer on its way down the chain of links.
+struct TMDIForm::TransferStep {
+    const RechnerCore* from = nullptr; // the window handing it on
+    bool passed = false;               // it did hand one on
+    QString text;                      // operand in the sender's system; empty repeats the last
+    QString op;
+    unsigned char pending = '+';       // the sender's pending operator, applied to the operand
+};
+
+void TMDIForm::memoryOperation(RechnerCore& core, const QString& op)
+{
+    TRechnerForm* window = formOf(core);
+    if (!window)
+        return;
+    // What the memory passes on must not come back into this window while it is sending.
+    const QScopedValueRollback sending(m_sending);
+    m_sending.insert(window);
+    window->MemoryOperation(op);
+}
+
+void TMDIForm::passToMemory(RechnerCore& core, const QString& text, const QString& op)
+{
+    // A memory reached by the walk under way hands its own step on through that walk.
+    if (m_transfer) {
+        if (&core == m_transfer->from)
+            *m_transfer = {&core, true, text, op, core.FOperator};
+        return;
+    }
+    TransferStep step{&core, true, text, op, core.FOperator};
+    const QScopedValueRollback transferring(m_transfer, &step);
+    followLinks(formOf(core), memoryOf, [&](TRechnerForm* memory) {
+        const TransferStep arriving = step;
+        step = {&memory->core(), false, QString(), QString(), '+'};
+        return deliver(arriving, memory->core()) && step.passed;
+    }, m_sending);
+}
+
+// Hands one step to a memory; false when it could not take it.
+bool TMDIForm::deliver(const TransferStep& step, RechnerCore& memory)
+{
+    QString operand;
+    if (!step.text.isEmpty()) {
+        const RechnerCore& from = *step.from;
+        if (!ConvertValue(step.text, from.FSystem, memory.FSystem, isFactorOperator(step.pending),
+                          [&] { return CurrencyRate(from); }, [&] { return CurrencyRate(memory); }, operand))
+            return false; // the warning is shown; nothing goes on
+        if (operand.isEmpty())
+            operand = QStringLiteral("0"); // no digits for it there
+    }
+    try {
+        takeStep(memory, step.pending, operand, step.op);
+    } catch (const std::exception& e) {
+        // The sender's own step stands; the memory's error is shown as its own key would show it.
+        Application::showException(e);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vdl

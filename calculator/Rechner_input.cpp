@@ -1,11 +1,10 @@
-// Keyboard, drops and re-entry from the tape. The window sees every key before its controls
+// Keyboard, and where tape events go. The window sees every key before its controls
 // (the tape would otherwise swallow the digits), translates it into a code-page byte and
 // hands it to the core.
+#include "calculator/KeyTranslation.h"
 #include "calculator/Rechner.h"
-#include "platform/Cp1252.h"
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -52,31 +51,10 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove:
         return watched == History->viewport() && tapeMouseEvent(event);
     case QEvent::DragEnter:
-    case QEvent::DragMove: {
-        // Only the entry panel takes tape lines; any list box may be dragged over it.
-        auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (watched != Panel3 && watched != Eingabe && watched != EingabeOp)
-            return false;
-        if (qobject_cast<QListWidget*>(drag->source())) {
-            drag->setDropAction(Qt::CopyAction);
-            drag->accept();
-        } else {
-            drag->ignore();
-        }
-        return true;
-    }
-    case QEvent::Drop: {
-        auto* drop = static_cast<QDropEvent*>(event);
-        if (watched != Panel3 && watched != Eingabe && watched != EingabeOp)
-            return false;
-        // Copy, never move: the source tape keeps its line.
-        drop->setDropAction(Qt::CopyAction);
-        drop->accept();
-        auto* tape = qobject_cast<QListWidget*>(drop->source());
-        if (tape && tape->property("Tag").toInt() == 2929)
-            reenterTapeLine(tape, tape->currentRow());
-        return true;
-    }
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        // Only the entry panel takes tape lines.
+        return (watched == Panel3 || watched == Eingabe || watched == EingabeOp) && tapeDropEvent(event);
     default:
         return false;
     }
@@ -84,28 +62,15 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
 
 bool TRechnerForm::FormKeyPress(QObject* watched, QKeyEvent* event)
 {
+    // Tab moves the focus, as in any window; a blank clicks a key reached with Tab.
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab
+        || (event->key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched)))
+        return false;
     unsigned char byte = 0;
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: byte = 13; break;
-    case Qt::Key_Backspace: byte = 8; break;
-    case Qt::Key_Escape: byte = 27; break;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return false; // moves the focus, as in any window
-    case Qt::Key_Space:
-        if (qobject_cast<QAbstractButton*>(watched))
-            return false; // clicks a key reached with Tab; a blank means nothing to the input
-        break;
-    default: {
-        const QString text = event->text();
-        if (text.isEmpty())
-            return false; // arrows, function keys: no character
-        // A character without a code-page byte cannot be entered; the core drops control
-        // characters such as Ctrl+letters.
-        if (text.size() != 1 || !Cp1252::fromUnicode(text[0], byte))
-            return true;
-    }
-    }
+    // Arrows and function keys type nothing and stay with the control; any other character
+    // the input cannot take (Ctrl+letters, no code-page byte) is swallowed.
+    if (!typedByte(*event, byte))
+        return !event->text().isEmpty();
     const bool shift = m_core.FTasten & 2;
     const bool ctrl = m_core.FTasten & 1;
     guarded([&] { m_core.FormKeyPress(byte, shift, ctrl); });

@@ -1,5 +1,5 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
-// with layouts, printing and memory links are shown but greyed.
+// with layouts and printing are shown but greyed.
 #include "calculator/Rechner.h"
 #include <QComboBox>
 #include <QLabel>
@@ -33,14 +33,6 @@ void attachPopup(QWidget* widget, QMenu* menu)
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
                      [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
-}
-
-// "Automatik" with "Einschalten" and "Ausschalten", greyed until memory links are offered.
-void addAutomatik(QMenu* menu)
-{
-    QMenu* automatik = menu->addMenu(QStringLiteral("Automatik"));
-    addItem(automatik, QStringLiteral("Einschalten"), false);
-    addItem(automatik, QStringLiteral("Ausschalten"), false);
 }
 
 } // namespace
@@ -116,7 +108,7 @@ void TRechnerForm::buildMenus()
             [this] { HistoryToClipboard(true); });
     addItem(markierung, QStringLiteral("Drucken"), false);
     PAutoMemo->addSeparator();
-    addAutomatik(PAutoMemo);
+    addAutomatikMenu(PAutoMemo, AutoEin, AutoAus);
     PAutoMemo->addSeparator();
     connect(addItem(PAutoMemo, QStringLiteral("&Rahmen anpassen")), &QAction::triggered, this,
             &TRechnerForm::fitFrameRequested);
@@ -128,24 +120,14 @@ void TRechnerForm::buildMenus()
 
     // The pop-up of the link box.
     PSpeicher = new QMenu(this);
-    addItem(PSpeicher, QStringLiteral("Neuen &Rechner verbinden"), false);
-    addItem(PSpeicher, QStringLiteral("Neuen &Speicher verbinden"), false);
-    addItem(PSpeicher, QStringLiteral("Speicher &trennen"), false);
-    addItem(PSpeicher, QStringLiteral("Speicher &löschen"), false);
-    PSpeicher->addSeparator();
-    addAutomatik(PSpeicher);
     attachPopup(Kombi, PSpeicher);
     attachPopup(Label3, PSpeicher);
 
     // The pop-up of the system list: a new memory in another system.
     AutoSysPopup = new QMenu(this);
-    QAction* heading = addItem(AutoSysPopup, QStringLiteral("Automatisch umrechnen in"), false);
-    AutoSysPopup->setDefaultAction(heading);
-    for (const char* system : {"Dualsystem", "Quartalsystem", "Oktalsystem", "Dezimalsystem",
-                               "Hexadezimalsystem", "Römische Zahlen", "Datum", "Math. Datum"})
-        addItem(AutoSysPopup, QString::fromUtf8(system), false);
     attachPopup(Label1, AutoSysPopup);
     attachPopup(Syst, AutoSysPopup);
+    buildLinkMenus(); // the items of both, and "Automatik" in PAutoMemo
 
     popWaehrung = new QMenu(this);
     connect(popWaehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
@@ -161,14 +143,7 @@ void TRechnerForm::fillCurrencyMenu()
     if (!host)
         return;
     host->refreshCurrencies(m_core);
-    CurrencyEntry entry;
-    for (int i = 0; host->currencyAt(i, entry); ++i) {
-        if (m_core.PnlWaehrung.visible && m_core.PnlWaehrung.Tag == i)
-            continue;
-        QString caption = entry.name + QStringLiteral("  (") + entry.rate + QLatin1Char(')');
-        QAction* item = popWaehrung->addAction(caption.replace(QLatin1Char('&'), QLatin1String("&&")));
-        connect(item, &QAction::triggered, this, [this, i] { guarded([&] { SelectCurrency(i); }); });
-    }
+    addCurrencyItems(popWaehrung, [this](int index) { SelectCurrency(index); });
 }
 
 void TRechnerForm::showCurrencyPopup()

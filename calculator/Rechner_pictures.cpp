@@ -1,9 +1,9 @@
 // The pictures of the picture keys, drawn here so no image files are needed.
 #include "calculator/Rechner.h"
 #include <QIcon>
-#include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace vdl {
 
@@ -88,21 +88,29 @@ QIcon TRechnerForm::keyPicture(RechnerCore::Key key)
     case RechnerCore::BHistDruck: draw = drawPrinter; break;
     default: return {};
     }
-    QPixmap picture(Width, Height);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    draw(painter);
-    painter.end();
+    // Drawn once per run and shared by every window, so that a new window opens at once.
+    const QString name = QStringLiteral("vdl-key-") + RechnerCore::keyName(key);
+    QPixmap picture, grey;
+    if (!QPixmapCache::find(name, &picture) || !QPixmapCache::find(name + QStringLiteral("-grey"), &grey)) {
+        picture = QPixmap(Width, Height);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        draw(painter);
+        painter.end();
 
-    // Greyed keys show the picture in one light grey, like the greyed captions.
-    QImage grey = picture.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < grey.height(); ++y)
-        for (int x = 0; x < grey.width(); ++x)
-            grey.setPixelColor(x, y, QColor(128, 128, 128, grey.pixelColor(x, y).alpha() / 2));
+        // Greyed keys show the picture in one light grey, like the greyed captions.
+        grey = picture;
+        QPainter greying(&grey);
+        greying.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        greying.fillRect(grey.rect(), QColor(128, 128, 128, 128));
+        greying.end();
+        QPixmapCache::insert(name, picture);
+        QPixmapCache::insert(name + QStringLiteral("-grey"), grey);
+    }
     QIcon icon(picture);
-    icon.addPixmap(QPixmap::fromImage(grey), QIcon::Disabled);
+    icon.addPixmap(grey, QIcon::Disabled);
     return icon;
 }
 

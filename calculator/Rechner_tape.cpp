@@ -12,6 +12,11 @@
 
 namespace vdl {
 
+namespace {
+// A dragged tape line carries its text in a format of its own, so an entry recognises it.
+const QString TapeLineFormat = QStringLiteral("application/x-vdlrechner-tape-line");
+} // namespace
+
 void TRechnerForm::renderTape()
 {
     const QList<RechnerCore::TapeLine>& lines = m_core.History;
@@ -74,11 +79,11 @@ void TRechnerForm::MMarkLoeschenClick()
     History->clearSelection();
 }
 
-void TRechnerForm::reenterTapeLine(const QListWidget* tape, int row)
+void TRechnerForm::reenterTapeLine(int row)
 {
-    if (row < 0 || row >= tape->count())
-        return;
-    const QString line = tape->item(row)->text();
+    if (row < 0 || row >= m_core.History.size())
+        return; // a double-click on an empty tape
+    const QString line = m_core.History[row].text;
     guarded([&] { m_core.takeTapeLine(line); });
 }
 
@@ -92,13 +97,35 @@ bool TRechnerForm::tapeMouseEvent(QEvent* event)
     }
     // A line is dragged once the mouse has moved 5 pixels; Qt's own list drag would wait for
     // 10 and could move (delete) the line.
-    if (!(mouse->buttons() & Qt::LeftButton) || m_tapePressedAt.x() < 0 || History->count() == 0
-        || History->currentRow() < 0 || (at - m_tapePressedAt).manhattanLength() < 5)
+    const int row = History->currentRow();
+    if (!(mouse->buttons() & Qt::LeftButton) || m_tapePressedAt.x() < 0 || row < 0
+        || row >= m_core.History.size() || (at - m_tapePressedAt).manhattanLength() < 5)
         return false;
     m_tapePressedAt = QPoint(-1, -1);
+    auto* data = new QMimeData;
+    data->setData(TapeLineFormat, m_core.History[row].text.toUtf8());
     auto* drag = new QDrag(History);
-    drag->setMimeData(new QMimeData); // the entry reads the line from the source tape itself
+    drag->setMimeData(data);
     drag->exec(Qt::CopyAction);
+    return true;
+}
+
+bool TRechnerForm::tapeDropEvent(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    const bool tapeLine = drop->mimeData()->hasFormat(TapeLineFormat);
+    // Any list may be dragged over the entry; only a tape line is taken. Copied, never moved:
+    // the source keeps its line.
+    if (!tapeLine && !qobject_cast<QListWidget*>(drop->source())) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop && tapeLine) {
+        const QString line = QString::fromUtf8(drop->mimeData()->data(TapeLineFormat));
+        guarded([&] { m_core.takeTapeLine(line); });
+    }
     return true;
 }
 

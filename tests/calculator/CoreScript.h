@@ -7,8 +7,8 @@
 
 namespace vdl::test {
 
-// One blank-separated token per click (FromButton true). "mod", "?%", "%iH" and "√" stand
-// for their operator codes; "[BSin]" and the like click that key.
+// One blank-separated token per click (FromButton true). "mod", "?%" and "%iH" stand for
+// their operator codes; "[BSin]" and the like click that key.
 inline void press(RechnerCore& core, const QString& keys)
 {
     for (const QString& token : keys.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -20,8 +20,6 @@ inline void press(RechnerCore& core, const QString& keys)
             core.InputProcessing(QChar(op::WhatPercent), true);
         else if (token == QLatin1String("%iH"))
             core.InputProcessing(QChar(op::PercentIH), true);
-        else if (token == QStringLiteral("√"))
-            core.InputProcessing(QChar(op::Root), true);
         else
             core.InputProcessing(token, true);
     }

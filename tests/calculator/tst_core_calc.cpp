@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("mod fraction") << -1 << 10 << "7,5 mod 2 =" << "1,5" << "7,5÷ | 2= | Rest 1,5*";
         QTest::newRow("power") << -1 << 10 << "2 ^ 10 =" << "1024" << "2^ | 10= | 1024*";
         QTest::newRow("root key") << -1 << 10 << "9 [BWurzel] 16 =" << "4" << "2√ | 16= | 4*";
+        QTest::newRow("typed root keeps the entry") << -1 << 10 << "9 √ 16 =" << "4" << "9√ | 16= | 4*";
         QTest::newRow("percent add") << -1 << 10 << "200 + 10 %" << "220" << "200+ | (10 %) 20= | 220*";
         QTest::newRow("percent subtract") << -1 << 10 << "200 - 10 %" << "180" << "200- | (10 %) 20= | 180*";
         QTest::newRow("percent of product") << -1 << 10 << "200 × 10 %" << "20" << "200× | 10% | = | 20*";
@@ -76,6 +77,36 @@ private slots:
         QTEST(core.EAnzeige, "display");
         QTEST(tape(core), "tapeText");
         QCOMPARE(prompter.messages(), QStringList());
+    }
+
+    // The operator label shows the pending operator; after a result it is empty.
+    void operatorLabel_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("plus") << 10 << "5 +" << "+";
+        QTest::newRow("minus") << 10 << "5 -" << "-";
+        QTest::newRow("times") << 10 << "5 *" << "×";
+        QTest::newRow("divide") << 10 << "5 :" << "÷";
+        QTest::newRow("power") << 10 << "5 ^" << "^";
+        QTest::newRow("root") << 10 << "5 [BWurzel]" << "√";
+        QTest::newRow("mod") << 10 << "5 mod" << "mod";
+        QTest::newRow("what percentage") << 10 << "5 ?%" << "?%";
+        QTest::newRow("percent in hundred of product") << 10 << "5 × 2 %iH" << "%iH";
+        QTest::newRow("percent ends") << 10 << "5 + 2 %" << "";
+        QTest::newRow("factorial ends") << 10 << "5 !" << "";
+        QTest::newRow("equals ends") << 10 << "5 =" << "";
+        QTest::newRow("what percentage in hex") << 16 << "FF ?%" << "?%";
+    }
+    void operatorLabel()
+    {
+        QFETCH(int, system);
+        QFETCH(QString, keys);
+        RechnerCore core;
+        chooseSystem(core, system);
+        press(core, keys);
+        QTEST(RechnerCore::operatorGlyph(core.EingabeOp), "label");
     }
 
     void resultStateAfterEquals()

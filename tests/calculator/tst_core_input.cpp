@@ -199,6 +199,7 @@ private slots:
         QSignalSpy focus(&core, &RechnerCore::tapeFocusRequested);
         press(core, QStringLiteral("12 + 3 ="));
         QCOMPARE(host.calls, (QStringList{"pass 12 +", "pass 3 ="}));
+        QVERIFY(!core.key(RechnerCore::BProz).enabled); // typing does not bring "%" back
         QCOMPARE(focus.count(), 0);
         host.active = true;
         press(core, QStringLiteral("4"));

@@ -381,12 +381,11 @@ private slots:
                "Markierung [Löschen, In Zwischenablage, Drucken (grau)], -, Automatik "
                "[Einschalten (grau), Ausschalten (grau)], -, &Rahmen anpassen";
         QTest::newRow("PSpeicher") << "PSpeicher"
-            << "Neuen &Rechner verbinden (grau), Neuen &Speicher verbinden (grau), Speicher &trennen (grau), "
+            << "Neuen &Rechner verbinden, Neuen &Speicher verbinden, Speicher &trennen (grau), "
                "Speicher &löschen (grau), -, Automatik [Einschalten (grau), Ausschalten (grau)]";
         QTest::newRow("AutoSysPopup") << "AutoSysPopup"
-            << "Automatisch umrechnen in (grau), Dualsystem (grau), Quartalsystem (grau), Oktalsystem (grau), "
-               "Dezimalsystem (grau), Hexadezimalsystem (grau), Römische Zahlen (grau), Datum (grau), "
-               "Math. Datum (grau)";
+            << "Automatisch umrechnen in, Dualsystem, Quartalsystem, Oktalsystem, Dezimalsystem (grau), "
+               "Hexadezimalsystem, Römische Zahlen, Datum, Math. Datum (grau)"; // hidden outside dates
     }
     void menus()
     {
@@ -397,6 +396,7 @@ private slots:
         for (QMenu* m : form->HauptMenue)
             menus[m->title()] = m;
         QVERIFY(menus.contains(menu));
+        emit menus[menu]->aboutToShow(); // as the user opens it
         QTEST(menuText(menus[menu]), "items");
     }
 

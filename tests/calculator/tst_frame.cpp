@@ -226,10 +226,13 @@ private slots:
         QFETCH(int, own);
         QFETCH(QStringList, items);
         auto frame = openFrame();
-        QStringList captions;
-        for (const auto& item : frame->Currencies.Fill(own))
-            captions << item.caption;
-        QCOMPARE(captions, items);
+        TRechnerForm* w = frame->windows()[0];
+        if (own >= 0) {
+            setSystem(w, -4);
+            w->popWaehrung->hide();
+            w->SelectCurrency(own);
+        }
+        QCOMPARE(menuLines(w->popWaehrung), items);
     }
 
     void windowShowsChosenCurrency()
@@ -260,11 +263,11 @@ private slots:
         auto frame = openFrame();
         CurrencyStore::write(QStringLiteral("Zloty"), QStringLiteral("zł"), QStringLiteral("0,50000"), QString());
         RechnerCore& core = frame->windows()[0]->core();
-        frame->Currencies.Fill(-1);
+        frame->Currencies.Fill();
         core.SelectCurrency(1);
         QCOMPARE(frame->CurrencyRate(core), 1.95583L);
         CurrencyStore::remove(QStringLiteral("Deutsche Mark"));
-        frame->Currencies.Fill(1);
+        frame->Currencies.Fill();
         QCOMPARE(frame->CurrencyRate(core), 0.5L);
         QCOMPARE(core.PnlWaehrung.caption, QStringLiteral("€  (1,95583)"));
         core.PnlWaehrung.Tag = 5;

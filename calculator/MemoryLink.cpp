@@ -1,0 +1,159 @@
+#include "calculator/MemoryLink.h"
+#include "calculator/RechnerCore.h"
+#include "platform/CheckedMath.h"
+#include "platform/Cp1252.h"
+#include "platform/DateTimeText.h"
+#include "platform/NumText.h"
+#include "platform/Prompter.h"
+#include "platform/Regional.h"
+#include "toolkit/vdlTools_dates.h"
+#include "toolkit/vdlTools_numbers.h"
+
+namespace vdl {
+
+namespace {
+
+// The general format without exponent. The receiver reads a value as typed keys, and an "E"
+// would be dropped there as no digit of the decimal system.
+QString plainText(long double value)
+{
+    const QString general = FloatToStr(value);
+    const qsizetype e = general.indexOf(QLatin1Char('E'));
+    if (e < 0)
+        return general;
+    const QChar sep = Regional::current().decimalSeparator;
+    const bool negative = general.startsWith(QLatin1Char('-'));
+    QString digits = general.mid(negative ? 1 : 0, e - (negative ? 1 : 0));
+    digits.remove(sep);
+    const int exponent = general.mid(e + 1).toInt();
+    QString out;
+    if (exponent < 0)
+        out = QLatin1Char('0') + sep + QString(-exponent - 1, QLatin1Char('0')) + digits;
+    else if (digits.size() > exponent + 1)
+        out = digits.left(exponent + 1) + sep + digits.mid(exponent + 1);
+    else
+        out = digits + QString(exponent + 1 - digits.size(), QLatin1Char('0'));
+    return negative ? QLatin1Char('-') + out : out;
+}
+
+// The day number of a date text as a user would type it; false when it is no date.
+bool dayOfDate(const QString& text, long double& day)
+{
+    QString numeric = QStringLiteral("yyyy mm dd");
+    if (!ParseDate(text, Var(QString()), numeric, 1950))
+        return false;
+    const QStringList parts = numeric.split(QLatin1Char(' '));
+    double date = 0;
+    if (parts.size() != 3 || !TryEncodeDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), date))
+        return false;
+    day = date;
+    return true;
+}
+
+QString convert(QString text, int from, int to, bool factor, const RateReader& fromRate, const RateReader& toRate)
+{
+    if (from == to && to != -4) {
+        long double v = 0;
+        const bool exponent = to == 10 && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
+        return exponent ? plainText(v) : text;
+    }
+    // A decimal value goes into a base, roman numerals or a date as its integer part.
+    const QChar sep = Regional::current().decimalSeparator;
+    if (from == 10 && to != 10 && to != -4 && text.contains(sep))
+        text.truncate(text.lastIndexOf(sep));
+
+    long double v = 0;
+    switch (from) {
+    case -2:
+        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'))) {
+            if (!dayOfDate(text, v))
+                v = 0; // no date: nothing to say about it
+        } else {
+            v = StrToFloat(text);
+        }
+        break;
+    case 10:
+        v = StrToFloat(text);
+        break;
+    case -4:
+        v = StrToFloat(text);
+        if (!factor)
+            v = fp::mul(v, fromRate());
+        break;
+    default:
+        v = BaseToFloat(text, from);
+        break;
+    }
+
+    switch (to) {
+    case -2:
+        // A small number is a count of days, a large one a date.
+        return v < 10000 ? plainText(v) : DateToText(false, false, 0, double(Trunc(v)));
+    case 10:
+        return plainText(v);
+    case -4:
+        return plainText(factor ? v : fp::div(v, toRate()));
+    default:
+        return IntToBase(Var(v), to);
+    }
+}
+
+} // namespace
+
+bool ConvertValue(const QString& Text, int From, int To, bool Factor, const RateReader& FromRate,
+                  const RateReader& ToRate, QString& Result)
+{
+    try {
+        Result = convert(Text, From, To, Factor, FromRate, ToRate);
+        return true;
+    } catch (const std::exception&) {
+        ShowMessage(QStringLiteral("Der Wert ist nicht umsetzbar!"), QStringLiteral("Warnung"), mb::IconError);
+        Result.clear();
+        return false;
+    }
+}
+
+bool isFactorOperator(unsigned char op)
+{
+    return op == op::Div || op == op::Mult || op == ':' || op == '/' || op == '*';
+}
+
+bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp)
+{
+    long double value = 0;
+    if (!sender.Eingabe.isEmpty()) {
+        Text = sender.Eingabe;
+        if (sender.ParseEntry(value) == 0)
+            return false; // refused: the entry parse has said so and cleared the entry
+    } else if (!sender.EAnzeige.isEmpty()) {
+        Text = sender.EAnzeige;
+        sender.ParseResult(value);
+    } else {
+        value = sender.FWert;
+        Text = FloatToStr(value);
+    }
+    if (value == 0 && sender.History.isEmpty())
+        return false;
+    QChar sign = QLatin1Char('+');
+    if (Text.startsWith(QLatin1Char('+')) || Text.startsWith(QLatin1Char('-'))) {
+        sign = Text[0];
+        Text.remove(0, 1);
+    }
+    // M- of a negative value adds.
+    SendOp = sign == Op[0] ? QStringLiteral("+") : QStringLiteral("-");
+    return true;
+}
+
+void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op)
+{
+    if (Op != QLatin1String("Y")) {
+        // The memory computes what the sender computed: the same pending operator (a sign
+        // typed into the sender may have replaced it) on the signed operand.
+        memory.FOperator = Pending;
+        if (!Operand.isEmpty())
+            memory.Eingabe = Operand;
+    }
+    memory.InputProcessing(Op, false);
+}
+
+} // namespace vdl

@@ -1,0 +1,52 @@
+#pragma once
+// Values handed from one window to another along a memory link: converted between number
+// systems, dates and currencies, and written so that the receiving window reads them as if
+// they had been typed there. No widgets here; the windows and the frame decide who sends
+// what to whom.
+#include <QSet>
+#include <QString>
+#include <functional>
+
+namespace vdl {
+
+class RechnerCore;
+
+// Reads a window's currency rate, only when a conversion needs it; it may throw (no currency).
+using RateReader = std::function<long double()>;
+
+// Converts Text from the system From into the system To (codes as RechnerCore::FSystem).
+// Factor: the value is a factor or divisor (× or ÷ pending), which passes between currencies
+// as it is. A failure shows "Der Wert ist nicht umsetzbar!" and returns false. An empty Result
+// means the value has no digits in the target (0, a negative or a fraction in a base or in
+// roman numerals). Decimal results never carry an exponent: "0,000001", not "1E-6".
+bool ConvertValue(const QString& Text, int From, int To, bool Factor, const RateReader& FromRate,
+                  const RateReader& ToRate, QString& Result);
+
+// True for the pending operators whose operand is a factor or divisor ("÷:/×*").
+bool isFactorOperator(unsigned char op);
+
+// M+ and M-: the unsigned value text and the operator to send for Op "+" or "-"; false when
+// nothing is to be sent (the entry was refused, or the value is 0 on an empty tape).
+bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp);
+
+// One step of automatic transfer arriving in memory: Operand (in the memory's system, signed,
+// empty to repeat its last operand) computed under the sender's pending operator, then Op.
+void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op);
+
+// Walks the chain of links from start, visiting each memory once at most, so that a cycle of
+// any length ends the walk. next(node) is the node's memory or null; visit(memory) returns
+// false to stop. Windows in `passed` count as visited already.
+template <class Node, class Next, class Visit>
+void followLinks(Node* start, Next next, Visit visit, QSet<const Node*> passed = {})
+{
+    if (!start)
+        return;
+    passed.insert(start);
+    for (Node* memory = next(start); memory && !passed.contains(memory); memory = next(memory)) {
+        passed.insert(memory);
+        if (!visit(memory))
+            return;
+    }
+}
+
+} // namespace vdl
