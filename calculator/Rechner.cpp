@@ -123,12 +123,14 @@ void TRechnerForm::buildPanels()
     EingabeOp = new QLabel(Panel3);
     EingabeOp->setObjectName(QStringLiteral("EingabeOp"));
     EingabeOp->setGeometry(3, 2, 24, 18);
+    EingabeOp->setFixedSize(EingabeOp->size()); // a new text then asks for no new layout
     EingabeOp->setToolTip(QStringLiteral("Aktiver Operator"));
     EingabeOp->setTextFormat(Qt::PlainText);
     EingabeOp->setAcceptDrops(true);
     Eingabe = new QLabel(Panel3);
     Eingabe->setObjectName(QStringLiteral("Eingabe"));
     Eingabe->setGeometry(27, 2, 134, 18);
+    Eingabe->setFixedSize(Eingabe->size());
     Eingabe->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Eingabe->setTextFormat(Qt::PlainText); // entries are never markup, whatever a user types
     Eingabe->setToolTip(QStringLiteral("Eingabe"));
@@ -137,6 +139,7 @@ void TRechnerForm::buildPanels()
     EAnzeige = new QLabel(this);
     EAnzeige->setObjectName(QStringLiteral("EAnzeige"));
     EAnzeige->setGeometry(4, 28, 166, 24);
+    EAnzeige->setFixedSize(EAnzeige->size());
     EAnzeige->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     EAnzeige->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     EAnzeige->setTextFormat(Qt::PlainText);

@@ -164,6 +164,10 @@ private:
 
     RechnerCore m_core;
     int m_renderedTopIndex = -1;
+    QList<QPushButton*> m_frontKeys; // the key in front at each shared place, as last shown
+    std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown
+    int m_renderedLayer = -1;
+    bool m_tapeScrollPending = false; // the tape scrolls to the core's top line when idle
     QPoint m_tapePressedAt{-1, -1}; // where the left button went down on the tape, if it did
 };
 

@@ -48,7 +48,7 @@ public:
         QPalette palette = version->palette();
         palette.setColor(QPalette::WindowText, QColor(0xFA, 0xF0, 0xAF));
         version->setPalette(palette);
-        version->adjustSize();
+        version->resize(40, 16); // room for the version in any fallback font
     }
 
     QLabel* version = nullptr;
@@ -95,7 +95,8 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     MDIForm = this;
     initResources();
     setWindowTitle(Application::title());
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    // From a pixmap: an icon made from the file name would read the file twice.
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icon.png"))));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setActivationOrder(QMdiArea::CreationOrder);
@@ -275,6 +276,8 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer] { windowClosed(nummer); });
     sub->show();
+    // Typing goes to the new window's tape, never into its system list.
+    window->setFocus();
 
     // Every other window offers the new one as its memory, and the new one offers them all.
     for (TRechnerForm* other : windows()) {

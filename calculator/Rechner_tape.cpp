@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QTimer>
 
 namespace vdl {
 
@@ -48,11 +49,17 @@ void TRechnerForm::renderTape()
         item->setData(TapeDelegate::ColourRole, lines[i].colour);
         History->addItem(item);
     }
-    // Follow the core's scrolling only when it moved, so the user's own scrolling stays.
-    if (m_core.HistoryTopIndex != m_renderedTopIndex) {
-        m_renderedTopIndex = m_core.HistoryTopIndex;
-        if (QListWidgetItem* top = History->item(m_core.HistoryTopIndex))
-            History->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    // Follow the core's scrolling only when it moved, so the user's own scrolling stays. The
+    // list scrolls once the event loop comes round: scrolling at once would lay out all its
+    // lines for every key, which it does anyway, once, before it paints.
+    if (m_core.HistoryTopIndex != m_renderedTopIndex && !m_tapeScrollPending) {
+        m_tapeScrollPending = true;
+        QTimer::singleShot(0, History, [this] {
+            m_tapeScrollPending = false;
+            m_renderedTopIndex = m_core.HistoryTopIndex;
+            if (QListWidgetItem* top = History->item(m_renderedTopIndex))
+                History->scrollToItem(top, QAbstractItemView::PositionAtTop);
+        });
     }
 }
 

@@ -4,31 +4,48 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vdl {
 
 namespace {
 
-// A list shows `items`; it is refilled only when they changed, so a popup stays usable.
+// A list shows `items`; it is refilled only when they changed, so a popup stays usable. The
+// items last filled in are kept beside it: reading them back from the list costs more.
 void syncItems(QComboBox* list, const QStringList& items)
 {
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i)
-        shown << list->itemText(i);
-    if (shown != items) {
+    if (list->property("filledWith").toStringList() != items) {
         list->clear();
         list->addItems(items);
+        list->setProperty("filledWith", items);
     }
 }
 
 // Lists in the decimal systems have the window colour, greyed ones the button face.
 void setListColour(QComboBox* list, bool on)
 {
-    QPalette palette = list->parentWidget()->palette();
-    if (on)
-        palette.setColor(QPalette::Button, palette.color(QPalette::Base));
-    if (list->palette().color(QPalette::Button) != palette.color(QPalette::Button))
-        list->setPalette(palette);
+    const QPalette& window = list->parentWidget()->palette();
+    const QColor wanted = window.color(on ? QPalette::Base : QPalette::Button);
+    if (list->palette().color(QPalette::Button) == wanted)
+        return;
+    QPalette palette = window;
+    palette.setColor(QPalette::Button, wanted);
+    list->setPalette(palette);
+}
+
+// A widget announces a new tooltip even when it is the same; most renders change none.
+void setHint(QWidget* widget, const QString& hint)
+{
+    if (widget->toolTip() != hint)
+        widget->setToolTip(hint);
+}
+
+bool sameKeys(const std::array<RechnerCore::KeyState, RechnerCore::KeyCount>& a,
+              const std::array<RechnerCore::KeyState, RechnerCore::KeyCount>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+        return x.enabled == y.enabled && x.visible == y.visible && x.caption == y.caption;
+    });
 }
 
 } // namespace
@@ -40,10 +57,12 @@ void TRechnerForm::render()
     EAnzeige->setText(m_core.EAnzeige);
     PnlWaehrung->setVisible(m_core.PnlWaehrung.visible);
     PnlWaehrung->setText(m_core.PnlWaehrung.caption);
-    PnlWaehrung->setToolTip(m_core.PnlWaehrung.hint);
-    AutoPanel->setVisible(m_core.AutoPanelVisible);
-    if (m_core.AutoPanelVisible)
-        AutoPanel->raise();
+    setHint(PnlWaehrung, m_core.PnlWaehrung.hint);
+    if (AutoPanel->isHidden() == m_core.AutoPanelVisible) {
+        AutoPanel->setVisible(m_core.AutoPanelVisible);
+        if (m_core.AutoPanelVisible)
+            AutoPanel->raise();
+    }
     mPostenZaehlen->setChecked(m_core.mPostenZaehlen);
     mMinuswerteRot->setChecked(m_core.mMinuswerteRot);
     mNurHauptSysteme->setChecked(m_core.mNurHauptSysteme);
@@ -62,14 +81,22 @@ void TRechnerForm::renderLists()
     Winkel->setCurrentIndex(m_core.WinkelIndex);
     Winkel->setVisible(m_core.WinkelVisible);
     Label5->setVisible(m_core.WinkelVisible);
-    Winkel->setToolTip(m_core.WinkelHint);
-    Label5->setToolTip(m_core.WinkelHint);
+    setHint(Winkel, m_core.WinkelHint);
+    setHint(Label5, m_core.WinkelHint);
     setListColour(DezSt, m_core.DezStEnabled);
     setListColour(Winkel, m_core.DezStEnabled);
 }
 
 void TRechnerForm::renderKeys()
 {
+    // Most steps change no key; the keys are drawn again only when one did.
+    std::array<RechnerCore::KeyState, RechnerCore::KeyCount> current;
+    for (int k = 0; k < RechnerCore::KeyCount; ++k)
+        current[k] = m_core.key(RechnerCore::Key(k));
+    if (m_core.keyLayer() == m_renderedLayer && sameKeys(current, m_renderedKeys))
+        return;
+    m_renderedKeys = current;
+    m_renderedLayer = m_core.keyLayer();
     for (int k = 0; k < RechnerCore::KeyCount; ++k) {
         const RechnerCore::KeyState& state = m_core.key(RechnerCore::Key(k));
         keys[k]->setText(state.caption);
@@ -98,8 +125,12 @@ void TRechnerForm::ShowKeyLayer()
         else
             key->setVisible(m_core.key(RechnerCore::Key(k)).visible);
     }
-    for (QPushButton* key : front)
-        key->raise();
+    // Restacking is dear; only a key that has just come to the front needs it.
+    for (int p = 0; p < front.size(); ++p) {
+        if (front[p] != m_frontKeys.value(p))
+            front[p]->raise();
+    }
+    m_frontKeys = front;
 }
 
 } // namespace vdl

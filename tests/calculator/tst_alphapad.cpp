@@ -90,6 +90,9 @@ private slots:
         QTest::keyClick(AlphaPad.data(), Qt::Key_F, Qt::NoModifier);
         QTest::keyClick(AlphaPad->letterKey(0), 'c'); // typed while a key has the focus
         QCOMPARE(w->Eingabe->text(), QStringLiteral("CFC"));
+        // A control character would be the command "clear entry"; typed, it is dropped.
+        QTest::sendKeyEvent(QTest::Click, AlphaPad.data(), Qt::Key_unknown, QStringLiteral("\x01"), Qt::NoModifier);
+        QCOMPARE(w->Eingabe->text(), QStringLiteral("CFC"));
         QTest::keyClick(AlphaPad.data(), Qt::Key_Escape);
         QCOMPARE(w->Eingabe->text(), QString());
 

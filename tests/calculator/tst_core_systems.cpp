@@ -111,6 +111,7 @@ private slots:
         QTest::newRow("integers") << 0 << "3" << 1;
         QTest::newRow("two") << 2 << "3,33" << 3;
         QTest::newRow("six, not listed") << 6 << "3,333333" << -1;
+        QTest::newRow("nine, at most eight") << 9 << "3,33333333" << -1;
     }
     void placesAndPattern()
     {

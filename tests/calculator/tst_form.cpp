@@ -357,7 +357,7 @@ private slots:
     {
         for (int i = 1; i <= 12; ++i)
             type(form->History, QString::number(i) + QLatin1Char('+'));
-        QCOMPARE(form->History->indexAt(QPoint(5, 5)).row(), 1);
+        QTRY_COMPARE(form->History->indexAt(QPoint(5, 5)).row(), 1); // scrolled when idle
         const QRect line = form->History->visualItemRect(form->History->item(4));
         QTest::mouseClick(form->History->viewport(), Qt::LeftButton, {}, line.center());
         QTest::mouseDClick(form->History->viewport(), Qt::LeftButton, {}, line.center());

@@ -1,0 +1,59 @@
+#pragma once
+// Drives the frame's windows the way a user links them, and reads back their pop-ups.
+#include "calculator/Rechner.h"
+#include "calculator/RechnerMDI.h"
+#include <QComboBox>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+#include <memory>
+
+namespace vdl::test {
+
+inline std::unique_ptr<TMDIForm> openFrame()
+{
+    auto frame = std::make_unique<TMDIForm>();
+    frame->show(); // opens Rechner1
+    return frame;
+}
+
+// The user picks the window numbered `memory` (0: "(kein Speicher)") in the link box.
+inline void choose(TRechnerForm* window, int memory)
+{
+    const int index = window->Kombi->findData(memory);
+    QVERIFY(index >= 0);
+    window->Kombi->setCurrentIndex(index);
+    emit window->Kombi->activated(index);
+}
+
+// As the close box does it: the window goes at once, its memory a moment later.
+inline void closeWindow(TMDIForm& frame, TRechnerForm* window)
+{
+    frame.subWindowOf(window)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Opens the pop-up and finds the item with this caption (null when there is none).
+inline QAction* popupItem(QMenu* menu, const QString& caption)
+{
+    emit menu->aboutToShow();
+    for (QAction* action : menu->actions()) {
+        if (action->text() == caption)
+            return action;
+    }
+    return nullptr;
+}
+
+// The items a pop-up shows when opened, greyed ones marked " (aus)".
+inline QStringList shownItems(QMenu* menu)
+{
+    emit menu->aboutToShow();
+    QStringList items;
+    for (const QAction* action : menu->actions()) {
+        if (action->isVisible())
+            items << action->text() + (action->isEnabled() ? QString() : QStringLiteral(" (aus)"));
+    }
+    return items;
+}
+
+} // namespace vdl::test
