@@ -261,7 +261,9 @@ void TRechnerForm::guarded(const std::function<void()>& handler)
 
 void TRechnerForm::InputProcessing(const QString& Text, bool FromButton)
 {
-    m_core.InputProcessing(Text, FromButton);
+    // Whoever hands the window a text (keypad, frame, another window) gets the error shown
+    // in the application's error box; the rest of the text is dropped, nothing else changes.
+    guarded([&] { m_core.InputProcessing(Text, FromButton); });
 }
 
 void TRechnerForm::SetTyp(const QString& Typ)

@@ -29,7 +29,8 @@ public:
     RechnerCore& core() { return m_core; }
     const RechnerCore& core() const { return m_core; }
 
-    // The one entry for input; errors (vdl::FloatError, vdl::Error) are not caught here.
+    // The one entry for input; an error (vdl::FloatError, vdl::Error) ends the text and is
+    // shown in the application's error box.
     void InputProcessing(const QString& Text, bool FromButton);
     void SetTyp(const QString& Typ);
     void SelectCurrency(int Index);

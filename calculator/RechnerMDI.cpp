@@ -369,11 +369,7 @@ bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
     TRechnerForm* window = activeWindow();
     if (!window)
         return false;
-    try {
-        window->InputProcessing(Text, FromButton);
-    } catch (const std::exception& e) {
-        Application::showException(e);
-    }
+    window->InputProcessing(Text, FromButton);
     return true;
 }
 

@@ -221,6 +221,13 @@ private slots:
         QCOMPARE(prompter.calls.first().caption, QStringLiteral("vdlRechner"));
         QCOMPARE(form->EAnzeige->text(), QStringLiteral("1"));
         QCOMPARE(tape(*form), QStringLiteral("1÷"));
+
+        // A text handed to the window stops at the error; the rest of it is dropped.
+        form->InputProcessing(QStringLiteral("0=5"), false);
+        QCOMPARE(prompter.messages().size(), 2);
+        QCOMPARE(prompter.calls.last().flags, 16);
+        QCOMPARE(form->EAnzeige->text(), QStringLiteral("1"));
+        QCOMPARE(form->Eingabe->text(), QStringLiteral("00")); // the refused entry stays
     }
 
     void layers_data()
