@@ -124,6 +124,8 @@ QString tapeLineNumber(const QString& line, int system)
     }
     if (text.startsWith(QLatin1String("Rest ")))
         text.remove(0, 5);
+    // A date is shown "01. 02. 2000"; its blanks are no end of the number.
+    text.replace(QLatin1String(". "), QLatin1String("."));
     // The number ends at the first blank: a currency, " Tage" or the " = " of a percentage
     // or ggT line may follow.
     const qsizetype blank = text.indexOf(QLatin1Char(' '));

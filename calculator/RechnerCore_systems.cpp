@@ -69,6 +69,8 @@ void RechnerCore::SetDecimalMode(bool On)
     for (Key k : {BKom, BProz, BProzIH, BWievProz, BSin, BTan, BCos, BCot, BWurzel, BFak, BHoch,
                   B1divX, BLog, BLogn, BPi})
         m_keys[k].enabled = On;
+    if (FSpeicherautomatik)
+        m_keys[BProz].enabled = false; // stays off while automatic transfer is on
     const bool date = FSystem == -2;
     m_keys[BKom].visible = !date;
     m_keys[BPunkt].visible = date;

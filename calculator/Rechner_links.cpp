@@ -177,7 +177,7 @@ void TRechnerForm::KombiChange()
     } else {
         FSpeicher = memory->FNummer;
         m_core.setMemoryKeysEnabled(true);
-        if (!m_core.isCalculator())
+        if (m_core.FTyp.compare(SpeicherTyp, Qt::CaseInsensitive) == 0)
             AutoEinClick(); // a memory that links onward passes everything on
     }
 }
@@ -254,9 +254,12 @@ void TRechnerForm::MemoryOperation(const QString& Op)
         memory->InputProcessing(QStringLiteral("Y"), false);
     } else if (Op == QLatin1String("R")) {
         // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
-        const QString shown = target.EAnzeige.isEmpty() ? FloatToStr(target.FWert) : target.EAnzeige;
+        // Its last value is a number, written in decimals (an amount stays in its currency).
+        const bool shown = !target.EAnzeige.isEmpty();
+        const QString text = shown ? target.EAnzeige : FloatToStr(target.FWert);
+        const int from = shown || target.FSystem == -4 ? target.FSystem : 10;
         QString value;
-        if (ConvertValue(shown, target.FSystem, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
+        if (ConvertValue(text, from, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
             m_core.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
     }
 }

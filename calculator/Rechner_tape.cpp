@@ -27,7 +27,13 @@ void TRechnerForm::renderTape()
                                 : stored.left(stored.size() - 1) + RechnerCore::operatorGlyph(stored.right(1));
     };
     const auto sameLine = [&](const QListWidgetItem* item, const RechnerCore::TapeLine& line) {
-        return item->data(TapeDelegate::ColourRole).toInt() == line.colour && item->text() == shown(line.text);
+        return item->data(TapeDelegate::ColourRole).toInt() == line.colour
+               && item->data(TapeDelegate::LineRole).toString() == line.text;
+    };
+    const auto setLine = [&](QListWidgetItem* item, const RechnerCore::TapeLine& line) {
+        item->setText(shown(line.text));
+        item->setData(TapeDelegate::LineRole, line.text);
+        item->setData(TapeDelegate::ColourRole, line.colour);
     };
     // Lines are nearly always only appended: while the last shown line still stands in its
     // place, only the new ones are added, so a long tape costs nothing per key.
@@ -37,16 +43,14 @@ void TRechnerForm::renderTape()
             delete History->takeItem(History->count() - 1);
         for (int i = 0; i < History->count(); ++i) {
             QListWidgetItem* item = History->item(i);
-            if (!sameLine(item, lines[i])) {
-                item->setText(shown(lines[i].text));
-                item->setData(TapeDelegate::ColourRole, lines[i].colour);
-            }
+            if (!sameLine(item, lines[i]))
+                setLine(item, lines[i]);
         }
         from = History->count();
     }
     for (int i = from; i < lines.size(); ++i) {
-        auto* item = new QListWidgetItem(shown(lines[i].text));
-        item->setData(TapeDelegate::ColourRole, lines[i].colour);
+        auto* item = new QListWidgetItem;
+        setLine(item, lines[i]);
         History->addItem(item);
     }
     // Follow the core's scrolling only when it moved, so the user's own scrolling stays. The

@@ -1,5 +1,6 @@
 #include "calculator/TapeDelegate.h"
 #include <QPainter>
+#include <algorithm>
 
 namespace vdl {
 
@@ -11,7 +12,8 @@ QColor colourFromBGR(int bgr)
 void TapeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const
 {
-    const TapeLineParts parts = splitTapeLine(index.data(Qt::DisplayRole).toString());
+    TapeLineParts parts = splitTapeLine(index.data(LineRole).toString());
+    parts.op = RechnerCore::operatorGlyph(parts.op);
     const bool selected = option.state & QStyle::State_Selected;
     const int colour = index.data(ColourRole).toInt();
     QColor lineColour = colourFromBGR(colour);
@@ -36,16 +38,20 @@ void TapeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (result)
         font.setPixelSize(17);
     const int opWidth = QFontMetrics(font).horizontalAdvance(parts.op);
+    // One sign is centred 8 pixels left of the edge; a wider one ("%iH") stays inside the
+    // line and pushes the body to its left.
+    const int opX = std::min(right - opWidth / 2 - 8, right - opWidth - 2);
     painter->setFont(font);
     painter->setPen(lineColour);
-    painter->drawText(QRect(right - opWidth / 2 - 8, r.y() + (result ? 1 : 0), opWidth + 2, 40),
-                      Qt::AlignLeft | Qt::AlignTop, parts.op);
+    painter->drawText(QRect(opX, r.y() + (result ? 1 : 0), opWidth + 2, 40), Qt::AlignLeft | Qt::AlignTop,
+                      parts.op);
 
-    font.setPixelSize(option.font.pixelSize() > 0 ? option.font.pixelSize() : 11);
+    font.setPixelSize(11); // 8 points
     painter->setFont(font);
     const int bodyWidth = QFontMetrics(font).horizontalAdvance(parts.body);
-    painter->drawText(QRect(right - bodyWidth - 15, r.y(), bodyWidth + 2, 40),
-                      Qt::AlignLeft | Qt::AlignTop, parts.body);
+    const int bodyRight = std::min(right - 15, opX - 2);
+    painter->drawText(QRect(bodyRight - bodyWidth, r.y(), bodyWidth + 2, 40), Qt::AlignLeft | Qt::AlignTop,
+                      parts.body);
     if (!parts.count.isEmpty()) {
         painter->setPen(countColour);
         painter->drawText(QRect(r.x() + 2, r.y(), right, 40), Qt::AlignLeft | Qt::AlignTop,

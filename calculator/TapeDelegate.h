@@ -16,6 +16,9 @@ public:
 
     static constexpr int ItemHeight = 14;
     static constexpr int ColourRole = Qt::UserRole; // the line's $BBGGRR colour
+    // The line as stored, operator as its code-page byte: the shown text cannot be taken
+    // apart when an operator is shown with several characters ("%iH").
+    static constexpr int LineRole = Qt::UserRole + 1;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

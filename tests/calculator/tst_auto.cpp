@@ -10,6 +10,7 @@
 #include "toolkit/SettingsStore.h"
 #include <QComboBox>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -137,6 +138,8 @@ private slots:
         QTest::addColumn<QString>("memorySystem"); // and its currency panel
         QTest::newRow("hex") << 10 << "Hexadezimalsystem" << "255 + 1 ="
                              << "255+ | 1= | 256*" << "FF+ | 1= | 100*" << "100" << "16";
+        QTest::newRow("hex, going on with the result") << 10 << "Hexadezimalsystem" << "255 + 1 = + 1 ="
+            << "255+ | 1= | 256* | 256+ | 1= | 257*" << "FF+ | 1= | 100* | 100+ | 1= | 101*" << "101" << "16";
         QTest::newRow("binary") << 10 << "Dualsystem" << "12 + 5 ="
                                 << "12+ | 5= | 17*" << "1100+ | 101= | 10001*" << "10001" << "2";
         QTest::newRow("octal") << 10 << "Oktalsystem" << "64 - 1 ="
@@ -172,7 +175,10 @@ private slots:
         QVERIFY(memory);
         QCOMPARE(calculator->memoryWindow(), memory);
         QVERIFY(calculator->AutoPanel->isVisible());
+        QVERIFY(!calculator->keys[RechnerCore::BProz]->isEnabled());
         QCOMPARE(memory->windowTitle(), QStringLiteral("Speicher2"));
+        const QMdiSubWindow* mine = frame->subWindowOf(calculator);
+        QCOMPARE(frame->subWindowOf(memory)->pos(), QPoint(mine->x() + mine->width(), mine->y()));
         press(calculator->core(), keys);
         QTEST(tape(calculator->core()), "calculatorTape");
         QTEST(tape(memory->core()), "memoryTape");
@@ -233,25 +239,45 @@ private slots:
         QTEST(tape(memory->core()), "memoryTape");
     }
 
-    // A chain of three memories, each in another system, each replaying its neighbour.
+    // A chain of three memories, each in another system, each replaying its neighbour: the
+    // first made from the system pop-up, the next two by "Neuen &Speicher verbinden".
+    void threeMemoriesDeep_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QList<int>>("systems"); // of the second and third memory
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("tapes");
+        QTest::newRow("binary, roman, decimal") << "Dualsystem" << QList<int>{-1, 10} << "12 + 5 ="
+            << QStringList{"1100+ | 101= | 10001*", "XII+ | V= | XVII*", "12+ | 5= | 17*"};
+        QTest::newRow("hex, binary, roman") << "Hexadezimalsystem" << QList<int>{2, -1} << "255 + 1 ="
+            << QStringList{"FF+ | 1= | 100*", "11111111+ | 1= | 100000000*", "CCLV+ | I= | CCLVI*"};
+        QTest::newRow("date, decimal, hex") << "Datum" << QList<int>{10, 16} << "36526 + 30 ="
+            << QStringList{"01. 01. 2000+ | 30 Tage= | 31. 01. 2000*", "36526+ | 30= | 36556*", "8EAE+ | 1E= | 8ECC*"};
+        QTest::newRow("euro, mark, decimal") << "Euro  (1,95583)" << QList<int>{-4, 10} << "195,583 + 195,583 ="
+            << QStringList{"100 €+ | 100 €= | 200 €*", "195,583 DM+ | 195,583 DM= | 391,166 DM*",
+                           "195,583+ | 195,583= | 391,166*"};
+    }
     void threeMemoriesDeep()
     {
+        QFETCH(QString, item);
+        QFETCH(QList<int>, systems);
+        QFETCH(QString, keys);
         auto frame = openFrame();
         TRechnerForm* calculator = frame->windows()[0];
-        TRechnerForm* binary = autoMemory(*frame, calculator, QStringLiteral("Dualsystem"));
-        popupItem(binary->PSpeicher, QStringLiteral("Neuen &Speicher verbinden"))->trigger();
-        TRechnerForm* roman = frame->windows().last();
-        setSystem(roman, -1);
-        popupItem(roman->PSpeicher, QStringLiteral("Neuen &Speicher verbinden"))->trigger();
-        TRechnerForm* decimal = frame->windows().last();
-        setSystem(decimal, 10);
-        QVERIFY(!binary->AutoPanel->isHidden());
-        QVERIFY(!roman->AutoPanel->isHidden());
-        QVERIFY(decimal->AutoPanel->isHidden()); // it links nowhere
-        press(calculator->core(), QStringLiteral("12 + 5 ="));
-        QCOMPARE(tape(binary->core()), QStringLiteral("1100+ | 101= | 10001*"));
-        QCOMPARE(tape(roman->core()), QStringLiteral("XII+ | V= | XVII*"));
-        QCOMPARE(tape(decimal->core()), QStringLiteral("12+ | 5= | 17*"));
+        QList<TRechnerForm*> memories{autoMemory(*frame, calculator, item)};
+        for (int system : systems) {
+            popupItem(memories.last()->PSpeicher, QStringLiteral("Neuen &Speicher verbinden"))->trigger();
+            memories << frame->windows().last();
+            setSystem(memories.last(), system);
+        }
+        QVERIFY(!memories[0]->AutoPanel->isHidden());
+        QVERIFY(!memories[1]->AutoPanel->isHidden());
+        QVERIFY(memories[2]->AutoPanel->isHidden()); // it links nowhere
+        press(calculator->core(), keys);
+        QStringList tapes;
+        for (const TRechnerForm* memory : memories)
+            tapes << tape(memory->core());
+        QTEST(tapes, "tapes");
     }
 
     // A cycle of windows that all pass their steps on: each step arrives once everywhere.

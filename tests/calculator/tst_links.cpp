@@ -50,13 +50,21 @@ QString describe(const TMDIForm& frame)
 }
 
 // Blank-separated steps: "+R" / "+S" / "+S=Name" new window, "1>2" window 1 chooses window 2
-// ("1>0" no memory), "x2" closes window 2, "1~" "Speicher &trennen", "1!" "Speicher &löschen".
+// ("1>0" no memory), "x2" closes window 2, "1~" "Speicher &trennen", "1!" "Speicher &löschen",
+// "r2=Kasse" renames window 2 as the rename dialog does (its caption and its entry in every list).
 void act(TMDIForm& frame, const QString& script)
 {
     for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (step.startsWith(QLatin1Char('+'))) {
             const QString type = step[1] == QLatin1Char('R') ? QStringLiteral("Rechner") : QStringLiteral("Speicher");
             frame.NewWindow(type, step.section(QLatin1Char('='), 1));
+        } else if (step.startsWith(QLatin1Char('r'))) {
+            TRechnerForm* renamed = frame.findWindow(step.mid(1).section(QLatin1Char('='), 0, 0).toInt());
+            renamed->setWindowTitle(step.section(QLatin1Char('='), 1));
+            for (TRechnerForm* w : frame.windows()) {
+                if (const int item = w->Kombi->findData(renamed->FNummer); item > 0)
+                    w->Kombi->setItemText(item, renamed->windowTitle());
+            }
         } else if (step.startsWith(QLatin1Char('x'))) {
             closeWindow(frame, frame.findWindow(step.mid(1).toInt()));
         } else if (step.contains(QLatin1Char('>'))) {
@@ -116,6 +124,17 @@ private slots:
             << "Rechner1 (Rechner3) | Rechner3 (Rechner1)";
         QTest::newRow("same names, closing one") << "+S=Kasse +S=Kasse 1>2 x3"
             << "Rechner1>Kasse M (Kasse) | Kasse ()";
+        QTest::newRow("closing the memory of two memories") << "+S +S +S 2>4 3>4 x4"
+            << "Rechner1 (Speicher2,Speicher3) | Speicher2 (Rechner1,Speicher3) | Speicher3 (Rechner1,Speicher2)";
+        QTest::newRow("closing a window of a cycle") << start + "1>2 2>3 3>1 x2"
+            << "Rechner1 () | Rechner3>Rechner1 M (Rechner1)";
+        QTest::newRow("renamed memory") << start + "1>2 r2=Kasse"
+            << "Rechner1>Kasse M (Kasse,Rechner3) | Kasse (Rechner3) | Rechner3 (Rechner1,Kasse)";
+        QTest::newRow("renamed window gives its new name back") << start + "1>2 r1=Kasse 1>0 +R"
+            << "Kasse (Speicher2,Rechner3,Rechner4) | Speicher2 (Rechner3,Kasse,Rechner4) | "
+               "Rechner3 (Kasse,Speicher2,Rechner4) | Rechner4 (Kasse,Speicher2,Rechner3)";
+        QTest::newRow("renamed to a taken name, closing it") << start + "1>2 r3=Speicher2 x3"
+            << "Rechner1>Speicher2 M (Speicher2) | Speicher2 ()";
         QTest::newRow("new window after closing") << start + "1>2 x3 +R"
             << "Rechner1>Speicher2 M (Speicher2,Rechner4) | Speicher2 (Rechner4) | Rechner4 (Rechner1,Speicher2)";
     }
@@ -159,7 +178,7 @@ private slots:
     void memoryKeys_data()
     {
         QTest::addColumn<int>("system");      // of the memory
-        QTest::addColumn<QString>("keys");     // typed into the decimal calculator
+        QTest::addColumn<QString>("keys");     // typed into the decimal calculator (into the memory before " | ")
         QTest::addColumn<QString>("tape");     // of the memory
         QTest::addColumn<QString>("display");  // of the memory
         QTest::addColumn<QString>("entry");    // of the calculator afterwards
@@ -169,6 +188,10 @@ private slots:
         QTest::newRow("M- entry") << 10 << "5 M+ CE 2 M-" << "5+ | 2+{rot}" << "3" << "2" << QStringList();
         QTest::newRow("M+ negative display subtracts") << 10 << "5 - 10 = M+" << "5+{rot}" << "-5" << "" << QStringList();
         QTest::newRow("M- negative display adds") << 10 << "5 - 10 = M-" << "5+" << "5" << "" << QStringList();
+        QTest::newRow("M+ negative entry subtracts") << 10 << "5 - 10 = M+ MR M+" << "5+{rot} | 5+{rot}" << "-10"
+                                                     << "-5" << QStringList();
+        QTest::newRow("M- negative entry adds") << 10 << "5 - 10 = M+ MR M-" << "5+{rot} | 5+" << "0" << "-5"
+                                                << QStringList();
         QTest::newRow("nothing to send") << 10 << "M+" << "" << "" << "" << QStringList();
         QTest::newRow("0 after a calculation is sent") << 10 << "5 - 5 = M+" << "0+" << "0" << "" << QStringList();
         QTest::newRow("refused entry sends nothing") << 10 << "1 , 2 , 3 M+" << "" << "" << ""
@@ -184,6 +207,8 @@ private slots:
         QTest::newRow("MR from binary") << 2 << "8 M+ CE MR" << "1000+" << "1000" << "8" << QStringList();
         QTest::newRow("MR of an empty display") << 10 << "5 M+ MC MR" << "5+ | Ergebnis gelöscht!{grün}" << ""
                                                 << "0" << QStringList();
+        QTest::newRow("MR of a fraction the memory cannot show") << 2 << "1 ÷ 10 = | MR" << "1÷ | 10= | *" << ""
+                                                                 << "0,5" << QStringList();
     }
     void memoryKeys()
     {
@@ -197,7 +222,9 @@ private slots:
         memory->mMinuswerteRot->trigger();
         test::chooseSystem(memory->core(), system);
         choose(calculator, memory->FNummer);
-        press(calculator->core(), keys);
+        if (keys.contains(QLatin1String(" | ")))
+            press(memory->core(), keys.section(QLatin1String(" | "), 0, 0));
+        press(calculator->core(), keys.section(QLatin1String(" | "), -1));
         QTEST(test::tape(memory->core()), "tape");
         QTEST(memory->EAnzeige->text(), "display");
         QTEST(calculator->Eingabe->text(), "entry");

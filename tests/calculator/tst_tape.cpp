@@ -4,6 +4,7 @@
 #include "calculator/HistoryText.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
+#include "calculator/TapeDelegate.h"
 #include "platform/ExeDir.h"
 #include "platform/Prompter.h"
 #include "tests/calculator/CoreScript.h"
@@ -232,12 +233,67 @@ private slots:
         QTest::newRow("cleared") << "Ergebnis gelöscht!" << 10 << "";
         QTest::newRow("small exponent") << "1,5E-7+" << 10 << "0,00000015";
         QTest::newRow("hex digits stay") << "1E15+" << 16 << "1E15";
+        QTest::newRow("date") << "1#01. 02. 2000+" << -2 << "01.02.2000";
+        QTest::newRow("days") << "30 Tage=" << -2 << "30";
+        QTest::newRow("days apart") << "60Tage*" << -2 << "60";
     }
     void lineNumber()
     {
         QFETCH(QString, line);
         QFETCH(int, system);
         QTEST(tapeLineNumber(line, system), "number");
+    }
+
+    void firstVisibleLine_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("first");
+        QTest::newRow("11 from the start") << 11 << 0;
+        QTest::newRow("12 from the second") << 12 << 1;
+        QTest::newRow("30 show the last 11") << 30 << 19;
+    }
+    void firstVisibleLine()
+    {
+        QFETCH(int, lines);
+        QFETCH(int, first);
+        for (int i = 0; i < lines; ++i)
+            press(form->core(), QStringLiteral("1 +"));
+        QTRY_COMPARE(form->History->indexAt(QPoint(5, 2)).row(), first);
+        QCOMPARE(form->History->indexAt(QPoint(5, 11 * TapeDelegate::ItemHeight - 1)).row(), lines - 1);
+    }
+
+    // The operator stands whole inside the line, apart from the body to its left.
+    void drawnOperator_data()
+    {
+        QTest::addColumn<QString>("keys"); // the last line drawn
+        QTest::addColumn<QString>("op");
+        QTest::newRow("plus") << "12 +" << "+";
+        QTest::newRow("root") << "9 √" << "√";
+        QTest::newRow("result") << "2 + 3 =" << "*";
+        QTest::newRow("percent in hundred") << "200 × 5 %iH" << "%iH";
+    }
+    void drawnOperator()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, op);
+        press(form->core(), keys);
+        QListWidgetItem* line = form->History->item(form->History->count() - 1);
+        line->setSelected(true);
+        const QImage image = form->History->viewport()->grab(form->History->visualItemRect(line)).toImage();
+        // Columns with ink, as runs from the right: the operator, then the body.
+        QList<QPair<int, int>> runs;
+        for (int x = image.width() - 1; x >= 0; --x) {
+            bool ink = false;
+            for (int y = 0; y < image.height(); ++y)
+                ink = ink || image.pixel(x, y) != image.pixel(0, 0);
+            if (ink && (runs.isEmpty() || runs.last().first > x + 1))
+                runs.append({x, x});
+            else if (ink)
+                runs.last().first = x;
+        }
+        QVERIFY(runs.size() >= 2);
+        QVERIFY(runs[0].second <= image.width() - 3);
+        QVERIFY(runs[0].second - runs[0].first + 4 >= QFontMetrics(form->font()).horizontalAdvance(op));
     }
 
     void doubleClick()
