@@ -147,7 +147,7 @@ private:
     bool FormKeyPress(QObject* watched, QKeyEvent* event); // true when the key was taken
     void resyncModifiers();
     void reenterTapeLine(int row);
-    bool tapeMouseEvent(QEvent* event); // true when a drag was started
+    bool tapeMouseEvent(QEvent* event); // true when used up: a drag, a right click
     bool tapeDropEvent(QEvent* event);  // drag-over and drop on the entry panel
     void fillCurrencyMenu();
     // One item "name  (rate)" per currency of the frame's lists, except the one shown here.

@@ -262,7 +262,7 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     WindowNames.add(name, nummer);
     window->FNummer = nummer;
     window->SetTyp(Typ);
-    window->setWindowTitle(name);
+    window->setWindowTitle(QString());
     connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
     connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
 
@@ -278,6 +278,10 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     sub->show();
     // Typing goes to the new window's tape, never into its system list.
     window->setFocus();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
+    window->setWindowTitle(name);
 
     // Every other window offers the new one as its memory, and the new one offers them all.
     for (TRechnerForm* other : windows()) {

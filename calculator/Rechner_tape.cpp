@@ -103,6 +103,9 @@ bool TRechnerForm::tapeMouseEvent(QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint at = mouse->position().toPoint();
     if (event->type() == QEvent::MouseButtonPress) {
+        // The right button opens the pop-up for the marked lines: it must not mark anew.
+        if (mouse->button() == Qt::RightButton)
+            return true;
         m_tapePressedAt = mouse->button() == Qt::LeftButton ? at : QPoint(-1, -1);
         return false;
     }
