@@ -91,7 +91,6 @@ QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
 TRechnerForm::TRechnerForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("RechnerForm"));
-    setWindowTitle(QStringLiteral("Rechner"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
@@ -219,6 +218,8 @@ void TRechnerForm::buildPanels()
     connect(Syst, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.SystSelected(i); }); });
     connect(DezSt, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.DezStSelected(i); }); });
     connect(Winkel, &QComboBox::activated, this, [this](int i) { guarded([&] { m_core.WinkelSelected(i); }); });
+    // `activated` comes from the user only; the program's own index changes link nothing.
+    connect(Kombi, &QComboBox::activated, this, [this] { guarded([&] { KombiChange(); }); });
 }
 
 void TRechnerForm::buildKeys()

@@ -98,11 +98,12 @@ public:
     QAction* MUmbenennen = nullptr;
     QAction* MRahmenAnpassen = nullptr;
 
-    // Pop-up menus of the window.
-    QMenu* PAutoMemo = nullptr;
-    QMenu* PSpeicher = nullptr;
-    QMenu* AutoSysPopup = nullptr;
-    QMenu* popWaehrung = nullptr;
+    // Pop-up menus of the window. Most windows never open one, so all of them are built the
+    // first time any is asked for; the actions below exist from then on.
+    QMenu* PAutoMemo();
+    QMenu* PSpeicher();
+    QMenu* AutoSysPopup();
+    QMenu* popWaehrung();
     QAction* MNRechnerV = nullptr;
     QAction* MNSpeicherV = nullptr;
     QAction* MSpeicherTrennen = nullptr;
@@ -133,6 +134,7 @@ private:
     void buildPanels();
     void buildKeys();
     void buildMenus();
+    void buildPopups();
     void installKeyPreview(QWidget* widget);
     static QIcon keyPicture(RechnerCore::Key key);
 
@@ -164,6 +166,10 @@ private:
     void closeWindow();
 
     RechnerCore m_core;
+    QMenu* m_autoMemo = nullptr; // the pop-ups, once built
+    QMenu* m_speicher = nullptr;
+    QMenu* m_autoSys = nullptr;
+    QMenu* m_waehrung = nullptr;
     int m_renderedTopIndex = -1;
     QList<QPushButton*> m_frontKeys; // the key in front at each shared place, as last shown
     std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown

@@ -13,6 +13,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QTimer>
 
 // Resources of a static library are registered by hand, outside any namespace.
@@ -58,7 +59,9 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        painter.drawPixmap(rect().adjusted(Border, Border, -Border, -Border), m_picture);
+        const QRect inside = rect().adjusted(Border, Border, -Border, -Border);
+        if (!inside.isEmpty())
+            painter.drawPixmap(inside.topLeft(), stretched(inside.size()));
     }
     void resizeEvent(QResizeEvent*) override
     {
@@ -69,6 +72,24 @@ protected:
     }
 
 private:
+    // Stretching the picture costs more than all the rest of the start; it is done once for
+    // each size and kept for the next frame.
+    QPixmap stretched(const QSize& size) const
+    {
+        const qreal ratio = devicePixelRatioF();
+        const QString key = QStringLiteral("vdl-start-%1x%2@%3").arg(size.width()).arg(size.height()).arg(ratio);
+        QPixmap picture;
+        if (!QPixmapCache::find(key, &picture)) {
+            picture = QPixmap(size * ratio);
+            picture.setDevicePixelRatio(ratio);
+            QPainter painter(&picture);
+            painter.drawPixmap(QRect(QPoint(), size), m_picture);
+            painter.end();
+            QPixmapCache::insert(key, picture);
+        }
+        return picture;
+    }
+
     static constexpr int Border = 6;
     QPixmap m_picture;
     QLabel* m_logo = nullptr;
@@ -262,7 +283,6 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     WindowNames.add(name, nummer);
     window->FNummer = nummer;
     window->SetTyp(Typ);
-    window->setWindowTitle(QString());
     connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
     connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
 
@@ -278,6 +298,8 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     sub->show();
     // Typing goes to the new window's tape, never into its system list.
     window->setFocus();
+    // Qt measures the title anew in every layout pass of an inner window, and a new one has
+    // several pending; they run now, while it has no title yet, and it is named after them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);

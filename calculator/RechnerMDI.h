@@ -36,7 +36,7 @@ public:
 
     // Creates a window of Typ "Rechner" or "Speicher" inside the frame; an empty Name becomes
     // Typ followed by the running number ("Rechner1", "Speicher2").
-    TRechnerForm* NewWindow(const QString& Typ, const QString& Name);
+    TRechnerForm* NewWindow(const QString& Typ, const QString& Name = QString());
     void RemoveWindowName(int Nummer);
 
     // The open windows in creation order, the active one, and one by its number.

@@ -58,17 +58,17 @@ void TRechnerForm::buildLinkMenus()
         connect(action, &QAction::triggered, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
         return action;
     };
-    MNRechnerV = item(PSpeicher, "Neuen &Rechner verbinden", &TRechnerForm::MNRechnerVClick);
-    MNSpeicherV = item(PSpeicher, "Neuen &Speicher verbinden", &TRechnerForm::MNSpeicherVClick);
-    MSpeicherTrennen = item(PSpeicher, "Speicher &trennen", &TRechnerForm::MSpeicherTrennenClick);
-    MSpeicherLoeschen = item(PSpeicher, "Speicher &löschen", &TRechnerForm::MSpeicherLoeschenClick);
-    PSpeicher->addSeparator();
-    addAutomatikMenu(PSpeicher, MAutoEin, MAutoAus);
-    connect(PSpeicher, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
-    connect(PAutoMemo, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+    MNRechnerV = item(PSpeicher(), "Neuen &Rechner verbinden", &TRechnerForm::MNRechnerVClick);
+    MNSpeicherV = item(PSpeicher(), "Neuen &Speicher verbinden", &TRechnerForm::MNSpeicherVClick);
+    MSpeicherTrennen = item(PSpeicher(), "Speicher &trennen", &TRechnerForm::MSpeicherTrennenClick);
+    MSpeicherLoeschen = item(PSpeicher(), "Speicher &löschen", &TRechnerForm::MSpeicherLoeschenClick);
+    PSpeicher()->addSeparator();
+    addAutomatikMenu(PSpeicher(), MAutoEin, MAutoAus);
+    connect(PSpeicher(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+    connect(PAutoMemo(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
 
-    AutoSys = AutoSysPopup->addAction(QStringLiteral("Automatisch umrechnen in"));
-    AutoSysPopup->setDefaultAction(AutoSys);
+    AutoSys = AutoSysPopup()->addAction(QStringLiteral("Automatisch umrechnen in"));
+    AutoSysPopup()->setDefaultAction(AutoSys);
     const struct {
         QAction* TRechnerForm::*item;
         const char* caption;
@@ -81,15 +81,12 @@ void TRechnerForm::buildLinkMenus()
         {&TRechnerForm::AutoMDat, "Math. Datum", 10}, // a decimal memory: dates arrive as day numbers
     };
     for (const auto& s : systems) {
-        QAction* action = AutoSysPopup->addAction(QString::fromUtf8(s.caption));
+        QAction* action = AutoSysPopup()->addAction(QString::fromUtf8(s.caption));
         const int system = s.system;
         connect(action, &QAction::triggered, this, [this, system] { guarded([&] { Automatik(system, -1); }); });
         this->*s.item = action;
     }
-    connect(AutoSysPopup, &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
-
-    // `activated` comes from the user only; the program's own index changes link nothing.
-    connect(Kombi, &QComboBox::activated, this, [this] { guarded([&] { KombiChange(); }); });
+    connect(AutoSysPopup(), &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
 }
 
 void TRechnerForm::PSpeicherPopup()
@@ -109,7 +106,7 @@ void TRechnerForm::PSpeicherPopup()
 void TRechnerForm::AutoSysPopupPopup()
 {
     const bool linked = Kombi->currentIndex() > 0;
-    for (QAction* action : AutoSysPopup->actions())
+    for (QAction* action : AutoSysPopup()->actions())
         action->setEnabled(!linked);
     const int system = m_core.FSystem;
     const std::pair<QAction*, int> own[] = {{Auto2, 2},   {Auto4, 4},    {Auto8, 8},     {Auto10, 10},
@@ -126,7 +123,7 @@ void TRechnerForm::AutoSysPopupPopup()
 
 void TRechnerForm::FillAutoCurrencyMenu()
 {
-    const QList<QAction*> items = AutoSysPopup->actions();
+    const QList<QAction*> items = AutoSysPopup()->actions();
     for (qsizetype i = items.size() - 1; i >= 9; --i)
         delete items[i];
     RechnerHost* host = m_core.host();
@@ -134,7 +131,7 @@ void TRechnerForm::FillAutoCurrencyMenu()
         return;
     host->refreshCurrencies(m_core);
     if (Kombi->currentIndex() <= 0)
-        addCurrencyItems(AutoSysPopup, [this](int index) { AutoWaehrungClick(index); });
+        addCurrencyItems(AutoSysPopup(), [this](int index) { AutoWaehrungClick(index); });
 }
 
 void TRechnerForm::addCurrencyItems(QMenu* menu, const std::function<void(int)>& choose)

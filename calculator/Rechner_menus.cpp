@@ -28,13 +28,6 @@ QAction* addOption(QMenu* menu, const QString& caption)
     return action;
 }
 
-void attachPopup(QWidget* widget, QMenu* menu)
-{
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
-                     [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
-}
-
 } // namespace
 
 void TRechnerForm::buildMenus()
@@ -81,19 +74,71 @@ void TRechnerForm::buildMenus()
     connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
     connect(MRahmenAnpassen, &QAction::triggered, this, &TRechnerForm::fitFrameRequested);
 
+    // Right clicks open the pop-ups: the one of the tape, the displays, the digit keys and the
+    // automatic-transfer panel; the one of the link box; the one of the system list (a new
+    // memory in another system); the currency list.
+    const auto attach = [this](QWidget* widget, QMenu* (TRechnerForm::*popup)()) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget, popup](const QPoint& at) { (this->*popup)()->popup(widget->mapToGlobal(at)); });
+    };
+    for (QWidget* w : {static_cast<QWidget*>(History), static_cast<QWidget*>(EAnzeige),
+                       static_cast<QWidget*>(Panel3), static_cast<QWidget*>(AutoPanel)})
+        attach(w, &TRechnerForm::PAutoMemo);
+    for (int k = RechnerCore::B0; k <= RechnerCore::BKom; ++k)
+        attach(keys[k], &TRechnerForm::PAutoMemo);
+    attach(Kombi, &TRechnerForm::PSpeicher);
+    attach(Label3, &TRechnerForm::PSpeicher);
+    attach(Label1, &TRechnerForm::AutoSysPopup);
+    attach(Syst, &TRechnerForm::AutoSysPopup);
+    attach(PnlWaehrung, &TRechnerForm::popWaehrung);
+}
+
+QMenu* TRechnerForm::PAutoMemo()
+{
+    buildPopups();
+    return m_autoMemo;
+}
+
+QMenu* TRechnerForm::PSpeicher()
+{
+    buildPopups();
+    return m_speicher;
+}
+
+QMenu* TRechnerForm::AutoSysPopup()
+{
+    buildPopups();
+    return m_autoSys;
+}
+
+QMenu* TRechnerForm::popWaehrung()
+{
+    buildPopups();
+    return m_waehrung;
+}
+
+void TRechnerForm::buildPopups()
+{
+    if (m_autoMemo)
+        return;
+    m_autoMemo = new QMenu(this);
+    m_speicher = new QMenu(this);
+    m_autoSys = new QMenu(this);
+    m_waehrung = new QMenu(this);
+
     // The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
-    PAutoMemo = new QMenu(this);
-    addItem(PAutoMemo, QStringLiteral("&Umbenennen"), false);
-    connect(addItem(PAutoMemo, QStringLiteral("&Rechner/Speicher beenden")), &QAction::triggered, this,
+    addItem(m_autoMemo, QStringLiteral("&Umbenennen"), false);
+    connect(addItem(m_autoMemo, QStringLiteral("&Rechner/Speicher beenden")), &QAction::triggered, this,
             &TRechnerForm::closeWindow);
-    PAutoMemo->addSeparator();
-    QMenu* einstellungen = PAutoMemo->addMenu(QStringLiteral("Einstellungen"));
+    m_autoMemo->addSeparator();
+    QMenu* einstellungen = m_autoMemo->addMenu(QStringLiteral("Einstellungen"));
     addItem(einstellungen, QStringLiteral("Speichern"), false);
     connect(addItem(einstellungen, QStringLiteral("Posten zählen")), &QAction::triggered, mPostenZaehlen,
             &QAction::trigger);
     connect(addItem(einstellungen, QStringLiteral("Minuswerte rot")), &QAction::triggered, mMinuswerteRot,
             &QAction::trigger);
-    QMenu* historie = PAutoMemo->addMenu(QStringLiteral("Historie"));
+    QMenu* historie = m_autoMemo->addMenu(QStringLiteral("Historie"));
     connect(addItem(historie, QStringLiteral("Speichern")), &QAction::triggered, MHistorieSpeichern,
             &QAction::trigger);
     connect(addItem(historie, QStringLiteral("Löschen")), &QAction::triggered, MHistorieLoeschen,
@@ -101,54 +146,37 @@ void TRechnerForm::buildMenus()
     connect(addItem(historie, QStringLiteral("In Zwischenablage")), &QAction::triggered, MHistorieZwischen,
             &QAction::trigger);
     addItem(historie, QStringLiteral("Drucken"), false);
-    QMenu* markierung = PAutoMemo->addMenu(QStringLiteral("Markierung"));
+    QMenu* markierung = m_autoMemo->addMenu(QStringLiteral("Markierung"));
     connect(addItem(markierung, QStringLiteral("Löschen")), &QAction::triggered, this,
             &TRechnerForm::MMarkLoeschenClick);
     connect(addItem(markierung, QStringLiteral("In Zwischenablage")), &QAction::triggered, this,
             [this] { HistoryToClipboard(true); });
     addItem(markierung, QStringLiteral("Drucken"), false);
-    PAutoMemo->addSeparator();
-    addAutomatikMenu(PAutoMemo, AutoEin, AutoAus);
-    PAutoMemo->addSeparator();
-    connect(addItem(PAutoMemo, QStringLiteral("&Rahmen anpassen")), &QAction::triggered, this,
+    m_autoMemo->addSeparator();
+    addAutomatikMenu(m_autoMemo, AutoEin, AutoAus);
+    m_autoMemo->addSeparator();
+    connect(addItem(m_autoMemo, QStringLiteral("&Rahmen anpassen")), &QAction::triggered, this,
             &TRechnerForm::fitFrameRequested);
-    for (QWidget* w : {static_cast<QWidget*>(History), static_cast<QWidget*>(EAnzeige),
-                       static_cast<QWidget*>(Panel3), static_cast<QWidget*>(AutoPanel)})
-        attachPopup(w, PAutoMemo);
-    for (int k = RechnerCore::B0; k <= RechnerCore::BKom; ++k)
-        attachPopup(keys[k], PAutoMemo);
 
-    // The pop-up of the link box.
-    PSpeicher = new QMenu(this);
-    attachPopup(Kombi, PSpeicher);
-    attachPopup(Label3, PSpeicher);
-
-    // The pop-up of the system list: a new memory in another system.
-    AutoSysPopup = new QMenu(this);
-    attachPopup(Label1, AutoSysPopup);
-    attachPopup(Syst, AutoSysPopup);
-    buildLinkMenus(); // the items of both, and "Automatik" in PAutoMemo
-
-    popWaehrung = new QMenu(this);
-    connect(popWaehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
-    attachPopup(PnlWaehrung, popWaehrung);
+    buildLinkMenus(); // the items of the link box's and the system list's pop-ups
+    connect(m_waehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
 }
 
 void TRechnerForm::fillCurrencyMenu()
 {
     // Re-read at every opening, so currencies edited meanwhile are offered; the window's
     // own currency is left out.
-    popWaehrung->clear();
+    m_waehrung->clear();
     RechnerHost* host = m_core.host();
     if (!host)
         return;
     host->refreshCurrencies(m_core);
-    addCurrencyItems(popWaehrung, [this](int index) { SelectCurrency(index); });
+    addCurrencyItems(m_waehrung, [this](int index) { SelectCurrency(index); });
 }
 
 void TRechnerForm::showCurrencyPopup()
 {
-    popWaehrung->popup(Syst->mapToGlobal(QPoint(0, Syst->height())));
+    popWaehrung()->popup(Syst->mapToGlobal(QPoint(0, Syst->height())));
 }
 
 void TRechnerForm::closeWindow()

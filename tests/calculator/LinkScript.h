@@ -2,13 +2,25 @@
 // Drives the frame's windows the way a user links them, and reads back their pop-ups.
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
+#include "platform/ExeDir.h"
+#include "toolkit/SettingsStore.h"
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 namespace vdl::test {
+
+// Settings and program folder of the running test function (and data row) alone, below dir.
+inline void useOwnFolders(const QTemporaryDir& dir)
+{
+    const QString path = dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QTest::currentDataTag());
+    QDir().mkpath(path);
+    SettingsStore::setDir(path);
+    setExeDir(path);
+}
 
 inline std::unique_ptr<TMDIForm> openFrame()
 {

@@ -53,19 +53,16 @@ private slots:
         QTest::newRow("10") << 10 << "";
         QTest::newRow("11") << 11 << "A";
         QTest::newRow("16") << 16 << "A B C D E F";
-        QTest::newRow("31") << 31 << all.left(41);
         QTest::newRow("32") << 32 << all.left(43);
         QTest::newRow("roman") << -1 << all;
-        QTest::newRow("currency") << -4 << all;
     }
     void lettersOfABase()
     {
         QFETCH(int, base);
-        QFETCH(QString, enabled);
         TAlphaPadForm pad(nullptr);
         QCOMPARE(AlphaPad.data(), &pad);
         pad.SetBase(base);
-        QCOMPARE(captions(pad), enabled);
+        QTEST(captions(pad), "enabled");
     }
 
     void valuesWhileHeld()

@@ -1,50 +1,25 @@
-// The frame as the user meets it: window names and numbers, link lists, menus, options,
-// the shared currency lists and the walks along links.
-#include "calculator/Rechner.h"
-#include "calculator/RechnerMDI.h"
+// The frame as the user meets it: window names and numbers, menus, options, the shared
+// currency lists and the walks along links.
 #include "dates/CurrencyStore.h"
 #include "platform/Error.h"
-#include "platform/ExeDir.h"
-#include "platform/NumText.h"
+#include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
-#include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
-#include <QComboBox>
 #include <QFile>
 #include <QLabel>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
 
 using namespace vdl;
+using test::choose;
+using test::closeWindow;
+using test::openFrame;
 
 namespace {
-std::unique_ptr<TMDIForm> openFrame()
-{
-    auto frame = std::make_unique<TMDIForm>();
-    frame->show();
-    return frame;
-}
-
-// As the close box does it: the window goes at once, its memory a moment later.
-void closeWindow(TMDIForm& frame, TRechnerForm* window)
-{
-    frame.subWindowOf(window)->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void setSystem(TRechnerForm* w, int system)
 {
     w->core().SetSystem(system);
     w->core().SystChange();
-}
-
-void link(TRechnerForm* window, const TRechnerForm* memory)
-{
-    window->Kombi->setCurrentIndex(window->Kombi->findData(memory->FNummer));
+    w->popWaehrung()->hide();
 }
 
 QStringList texts(const QList<QAction*>& actions)
@@ -70,14 +45,6 @@ QStringList menuLines(QMenu* menu)
     emit menu->aboutToShow();
     return texts(menu->actions());
 }
-
-QStringList kombiItems(const TRechnerForm* w)
-{
-    QStringList list;
-    for (int i = 0; i < w->Kombi->count(); ++i)
-        list << w->Kombi->itemText(i) + QLatin1Char('=') + w->Kombi->itemData(i).toString();
-    return list;
-}
 } // namespace
 
 class TestFrame : public QObject {
@@ -88,10 +55,7 @@ private slots:
     void init()
     {
         test::pinGerman();
-        const QString dir = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QTest::currentDataTag());
-        SettingsStore::setDir(dir);
-        QDir().mkpath(dir);
-        setExeDir(dir);
+        test::useOwnFolders(m_dir);
     }
 
     void freshStart()
@@ -144,26 +108,12 @@ private slots:
         }
     }
 
-    // Each list offers every other window, the newest last; windows are told apart by number.
-    void linkListsFollowCreation()
-    {
-        auto frame = openFrame();
-        frame->NewWindow(QStringLiteral("Speicher"), QStringLiteral("Kasse"));
-        frame->NewWindow(QStringLiteral("Rechner"), QStringLiteral("Kasse"));
-        const QList<TRechnerForm*> w = frame->windows();
-        QCOMPARE(kombiItems(w[0]), QStringList({"(kein Speicher)=0", "Kasse=2", "Kasse=3"}));
-        QCOMPARE(kombiItems(w[1]), QStringList({"(kein Speicher)=0", "Rechner1=1", "Kasse=3"}));
-        QCOMPARE(kombiItems(w[2]), QStringList({"(kein Speicher)=0", "Rechner1=1", "Kasse=2"}));
-        QCOMPARE(frame->findWindow(3), w[2]);
-    }
-
     void fensterMenu_data()
     {
         QTest::addColumn<int>("system");
         QTest::addColumn<QString>("alphaPad");
         QTest::newRow("decimal") << 10 << "&Alpha-Pad|Ctrl+A (aus)";
         QTest::newRow("base 11") << 11 << "&Alpha-Pad|Ctrl+A";
-        QTest::newRow("currency") << -4 << "&Alpha-Pad|Ctrl+A (aus)";
     }
     void fensterMenu()
     {
@@ -187,9 +137,7 @@ private slots:
         QTest::addColumn<QString>("setting");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("ticked");
-        QTest::newRow("fit missing") << "RahmenAnpassen" << "" << false;
         QTest::newRow("fit WAHR") << "RahmenAnpassen" << " WAHR " << true;
-        QTest::newRow("fit Nein") << "RahmenAnpassen" << "Nein" << false;
         QTest::newRow("keep missing") << "EinstellungenBeibehalten" << "" << false;
         QTest::newRow("keep Ja") << "EinstellungenBeibehalten" << "Ja" << true;
     }
@@ -213,37 +161,28 @@ private slots:
         QCOMPARE(QFile::exists(last), option == frame->MRahmenAuto);
     }
 
-    void currencyMenuTexts_data()
+    // The currency panel and its pop-up, which offers every currency but the one shown.
+    void currencyPanel_data()
     {
-        QTest::addColumn<int>("own");
+        QTest::addColumn<int>("system");
+        QTest::addColumn<bool>("pickOther"); // from the pop-up
+        QTest::addColumn<QString>("panel");   // caption|hint
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("none shown") << -1 << QStringList{"Deutsche Mark  (1,00000)", "Euro  (1,95583)"};
-        QTest::newRow("showing Euro") << 1 << QStringList{"Deutsche Mark  (1,00000)"};
-        QTest::newRow("showing DM") << 0 << QStringList{"Euro  (1,95583)"};
+        QTest::newRow("not a currency") << 10 << false << "" << QStringList{"Deutsche Mark  (1,00000)", "Euro  (1,95583)"};
+        QTest::newRow("first one shown") << -4 << false << "DM  (1,00000)|Deutsche Mark" << QStringList{"Euro  (1,95583)"};
+        QTest::newRow("other one picked") << -4 << true << "€  (1,95583)|Euro" << QStringList{"Deutsche Mark  (1,00000)"};
     }
-    void currencyMenuTexts()
+    void currencyPanel()
     {
-        QFETCH(int, own);
-        QFETCH(QStringList, items);
+        QFETCH(int, system);
         auto frame = openFrame();
         TRechnerForm* w = frame->windows()[0];
-        if (own >= 0) {
-            setSystem(w, -4);
-            w->popWaehrung->hide();
-            w->SelectCurrency(own);
-        }
-        QCOMPARE(menuLines(w->popWaehrung), items);
-    }
-
-    void windowShowsChosenCurrency()
-    {
-        auto frame = openFrame();
-        TRechnerForm* w = frame->windows()[0];
-        setSystem(w, -4);
-        w->popWaehrung->hide();
-        QCOMPARE(w->PnlWaehrung->text(), QStringLiteral("DM  (1,00000)"));
-        QCOMPARE(w->PnlWaehrung->toolTip(), QStringLiteral("Deutsche Mark"));
-        QCOMPARE(menuLines(w->popWaehrung), QStringList({"Euro  (1,95583)"}));
+        setSystem(w, system);
+        QFETCH(bool, pickOther);
+        if (pickOther)
+            test::popupItem(w->popWaehrung(), QStringLiteral("Euro  (1,95583)"))->trigger();
+        QTEST(w->PnlWaehrung->isHidden() ? QString() : w->PnlWaehrung->text() + '|' + w->PnlWaehrung->toolTip(), "panel");
+        QTEST(menuLines(w->popWaehrung()), "items");
     }
 
     // A window keeps its position in the list when the list changes under it, under any
@@ -285,10 +224,8 @@ private slots:
         for (int i = 0; i < 3; ++i)
             frame->MNeuenSpeicherClick();
         const QList<TRechnerForm*> w = frame->windows();
-        link(w[0], w[1]);
-        link(w[1], w[2]);
-        link(w[2], w[3]);
-        link(w[3], w[1]); // a cycle must end the walk, not hang it
+        for (int i = 0; i < 4; ++i) // 1 > 2 > 3 > 4 > 2: a cycle must end the walk, not hang it
+            choose(w[i], w[i == 3 ? 1 : i + 1]->FNummer);
         const int systems[] = {-4, -4, 16, -4};
         for (int i = 0; i < 4; ++i)
             setSystem(w[i], systems[i]);
@@ -305,9 +242,9 @@ private slots:
         TRechnerForm* memory = frame->NewWindow(QStringLiteral("Speicher"), QString());
         TRechnerForm* other = frame->NewWindow(QStringLiteral("Rechner"), QString());
         TRechnerForm* linked = frame->NewWindow(QStringLiteral("Rechner"), QString());
-        link(frame->windows()[0], memory);
-        link(linked, memory);
-        link(other, linked);
+        choose(frame->windows()[0], memory->FNummer);
+        choose(linked, memory->FNummer);
+        choose(other, linked->FNummer);
         frame->passKeyToCalculators(memory->core(), QStringLiteral("7"));
         QCOMPARE(frame->windows()[0]->Eingabe->text(), QStringLiteral("7"));
         QCOMPARE(linked->Eingabe->text(), QStringLiteral("7"));

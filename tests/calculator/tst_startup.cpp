@@ -62,8 +62,7 @@ private slots:
     void restartCommandLine()
     {
         QFETCH(QStringList, arguments);
-        QFETCH(QString, commandLine);
-        QCOMPARE(Startup::restartCommandLine(QStringLiteral("/opt/vdl/vdlRechner"), arguments), commandLine);
+        QTEST(Startup::restartCommandLine(QStringLiteral("/opt/vdl/vdlRechner"), arguments), "commandLine");
         QCOMPARE(Startup::restartDirectory(QStringLiteral("/opt/vdl/vdlRechner")), QStringLiteral("/opt/vdl/"));
     }
 };

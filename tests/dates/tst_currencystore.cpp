@@ -46,18 +46,15 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, data);
-        QFETCH(QStringList, names);
         if (!name.isEmpty())
             WriteSetting(Key, name, data, false, true);
         CurrencyStore::seedDefaults();
-        QCOMPARE(sortedNames(), names);
+        QTEST(sortedNames(), "names");
         const auto kept = [&](const char* seed, const QString& seeded) {
             return name.compare(QLatin1String(seed), Qt::CaseInsensitive) == 0 ? data : seeded;
         };
         QCOMPARE(ReadSetting(Key, QStringLiteral("Deutsche Mark")), kept("Deutsche Mark", DmData));
         QCOMPARE(ReadSetting(Key, QStringLiteral("Euro")), kept("Euro", EuroData));
-        QCOMPARE(DmData.size(), 29);
-        QCOMPARE(EuroData.size(), 28);
     }
 
     void deletedDefaultReturnsAtNextStart()

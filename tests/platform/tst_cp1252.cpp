@@ -24,14 +24,12 @@ private slots:
         QTest::newRow("euro") << 0x80 << "€";
         QTest::newRow("sharp s") << 0xDF << "ß";
         QTest::newRow("undefined 0x81") << 0x81 << QString(QChar(0x81));
-        QTest::newRow("undefined 0x8D") << 0x8D << QString(QChar(0x8D));
         QTest::newRow("undefined 0x9D") << 0x9D << QString(QChar(0x9D));
         QTest::newRow("low comma") << 0x82 << "‚";
         QTest::newRow("en dash") << 0x96 << "–";
         QTest::newRow("Y diaeresis") << 0x9F << "Ÿ";
         QTest::newRow("times") << 0xD7 << "×";
         QTest::newRow("divide") << 0xF7 << "÷";
-        QTest::newRow("ASCII") << 0x41 << "A";
     }
     void characters()
     {
@@ -48,14 +46,12 @@ private slots:
         QTest::newRow("root sign") << "a√b" << QByteArray("a?b");
         QTest::newRow("C1 control without byte") << QString(QChar(0x80)) << QByteArray("?");
         QTest::newRow("emoji is one character") << "x😀" << QByteArray("x?");
-        QTest::newRow("Greek mu") << "μ" << QByteArray("?");
     }
     void unencodable()
     {
         QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
         QVERIFY(!Cp1252::canEncode(text));
-        QCOMPARE(Cp1252::encode(text), bytes);
+        QTEST(Cp1252::encode(text), "bytes");
     }
 
     void caseMapping_data()

@@ -21,15 +21,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::newRow("0,125 half up") << "0.00" << 0.125L << "0,13";
         QTest::newRow("2,675 half up") << "0.00" << 2.675L << "2,68";
-        QTest::newRow("2,5 whole") << "0" << 2.5L << "3";
         QTest::newRow("-2,5 away from zero") << "0" << -2.5L << "-3";
-        QTest::newRow("0,5") << "0" << 0.5L << "1";
         QTest::newRow("0,4999") << "0" << 0.4999L << "0";
         QTest::newRow("9,995 carries") << "0.00" << 9.995L << "10,00";
         QTest::newRow("no minus for zero digits") << "0.00" << -0.001L << "0,00";
-        QTest::newRow("-0") << "0.00" << -0.0L << "0,00";
-        QTest::newRow("tiny") << "0" << 1e-20L << "0";
-        QTest::newRow("thirds") << "0.0000000000" << 1.0L / 3 << "0,3333333333";
         QTest::newRow("grouped") << "#,##0.00" << 1234567.891L << "1.234.567,89";
         QTest::newRow("grouped carry") << "#,##0" << 999.5L << "1.000";
         QTest::newRow("grouped negative") << "#,##0" << -1234.0L << "-1.234";
@@ -40,52 +35,38 @@ private slots:
     {
         QFETCH(QString, pattern);
         QFETCH(long double, value);
-        QFETCH(QString, shown);
-        QCOMPARE(FormatFloat(pattern, value), shown);
+        QTEST(FormatFloat(pattern, value), "shown");
     }
 
     // The shortcut that computes the digits without printf must show exactly what printf's
-    // digits show, in every format and for every kind of value.
-    void sameTextsWithoutPrintf_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("integers up to 2^64") << 0;
-        QTest::newRow("cents") << 1;
-        QTest::newRow("mantissas 2^-90 .. 2^70") << 2;
-        QTest::newRow("ties at the 18th digit") << 3;
-        QTest::newRow("next to powers of ten") << 4;
-        QTest::newRow("quotients") << 5;
-    }
+    // digits show, for integers, cents, wide mantissas, ties at the 18th digit, neighbours of
+    // powers of ten and quotients.
     void sameTextsWithoutPrintf()
     {
-        QFETCH(int, kind);
-        std::mt19937_64 random(20240615 + kind);
+        std::mt19937_64 random(20240615);
         const QString allDigits = "0." + QString(30, '0');
-        for (int i = 0; i < 20000; ++i) {
+        const auto texts = [&](long double v) {
+            return QStringList{FloatToStr(v), FormatFloat(allDigits, v), FormatFloat("#,##0.00", v), FormatFloat("0", v)};
+        };
+        for (int i = 0; i < 120000; ++i) {
             const unsigned long long r = random();
             long double v = 0;
-            switch (kind) {
+            switch (i % 6) {
             case 0: v = (long double)(r >> (r % 64)); break;
             case 1: v = (long double)(long long)(r % 100000000000ULL - 50000000000ULL) / 100; break;
             case 2: v = std::ldexp((long double)(r | 1ULL << 63), int(random() % 161) - 154); break;
             case 3: // an odd multiple of 2^-19 in [0,1; 1) has 19 digits ending in 5
-                v = i % 2 ? std::ldexp((long double)(52429 + 2 * (r % 235929)), -19)
-                          : (long double)(100000000000000000ULL + r % 900000000000000000ULL) + 0.5L;
+                v = i % 4 == 3 ? std::ldexp((long double)(52429 + 2 * (r % 235929)), -19)
+                               : (long double)(100000000000000000ULL + r % 900000000000000000ULL) + 0.5L;
                 break;
-            case 4: {
-                const long double p = std::pow(10.0L, int(r % 40) - 20);
-                v = i % 2 ? std::nextafter(p, 0.0L) : std::nextafter(p, 1e30L);
-                break;
-            }
+            case 4: v = std::nextafter(std::pow(10.0L, int(r % 40) - 20), r & 2 ? 0.0L : 1e30L); break;
             case 5: v = (long double)(r % 1000000) / (long double)(random() % 999 + 1); break;
             }
             if (r & 1)
                 v = -v;
-            const QStringList fast{FloatToStr(v), FormatFloat(allDigits, v), FormatFloat("#,##0.00", v),
-                                   FormatFloat("0", v)};
+            const QStringList fast = texts(v);
             detail::setPrintfDigitsOnly(true);
-            const QStringList slow{FloatToStr(v), FormatFloat(allDigits, v), FormatFloat("#,##0.00", v),
-                                   FormatFloat("0", v)};
+            const QStringList slow = texts(v);
             detail::setPrintfDigitsOnly(false);
             QCOMPARE(fast, slow);
         }
@@ -96,27 +77,21 @@ private slots:
         QTest::addColumn<long double>("value");
         QTest::addColumn<QString>("shown");
         QTest::newRow("1E15") << 1e15L << "1E15";
-        QTest::newRow("below 1E15") << 999999999999999.0L << "999999999999999";
         QTest::newRow("rounds up to 1E15") << 999999999999999.5L << "1E15";
         QTest::newRow("0,0001") << 0.0001L << "0,0001";
         QTest::newRow("1E-5") << 0.00001L << "1E-5";
         QTest::newRow("1,5E-7") << 1.5e-7L << "1,5E-7";
         QTest::newRow("mantissa") << 6402373705728000.0L << "6,402373705728E15";
-        QTest::newRow("15 digits kept") << 9.99999999999999L << "9,99999999999999";
         QTest::newRow("16th digit rounds") << 9.999999999999999L << "10";
-        QTest::newRow("18 digits") << 123456789012345678.0L << "1,23456789012346E17";
         QTest::newRow("-0") << -0.0L << "0";
-        QTest::newRow("negative") << -1.5L << "-1,5";
         QTest::newRow("one third") << 1.0L / 3 << "0,333333333333333";
         QTest::newRow("0,1+0,2") << 0.1L + 0.2L << "0,3";
-        QTest::newRow("huge") << 1e300L << "1E300";
         QTest::newRow("negative tiny") << -1e-300L << "-1E-300";
     }
     void floatToStr()
     {
         QFETCH(long double, value);
-        QFETCH(QString, shown);
-        QCOMPARE(FloatToStr(value), shown);
+        QTEST(FloatToStr(value), "shown");
     }
 
     void strToFloat_data()
@@ -129,21 +104,16 @@ private slots:
         QTest::newRow("blanks around") << " \t1,5 \r\n" << true << 1.5L;
         QTest::newRow("plus") << "+3" << true << 3.0L;
         QTest::newRow("minus") << "-0,25" << true << -0.25L;
-        QTest::newRow("exponent") << "1E3" << true << 1000.0L;
-        QTest::newRow("small exponent") << "1,5e-7" << true << 1.5e-7L;
-        QTest::newRow("signed exponent") << "2E+2" << true << 200.0L;
+        QTest::newRow("signed exponent") << "1,5e-7" << true << 1.5e-7L;
         QTest::newRow("long double digits") << "0,1" << true << 0.1L;
         QTest::newRow("empty") << "" << false << 0.0L;
         QTest::newRow("point") << "1.5" << false << 0.0L;
         QTest::newRow("grouping") << "1.000,5" << false << 0.0L;
         QTest::newRow("two separators") << "1,2,3" << false << 0.0L;
-        QTest::newRow("separator only") << "," << false << 0.0L;
         QTest::newRow("sign only") << "-" << false << 0.0L;
         QTest::newRow("inner blank") << "1 000" << false << 0.0L;
         QTest::newRow("inf") << "inf" << false << 0.0L;
-        QTest::newRow("hex") << "0x1A" << false << 0.0L;
         QTest::newRow("exponent without digits") << "1E+" << false << 0.0L;
-        QTest::newRow("exponent alone") << "E5" << false << 0.0L;
         QTest::newRow("overflow") << "1E5000" << false << 0.0L;
         QTest::newRow("letters after") << "12a" << false << 0.0L;
     }
@@ -151,19 +121,14 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(bool, valid);
-        QFETCH(long double, value);
         long double v = 0;
         QCOMPARE(TryStrToFloat(text, v), valid);
-        if (valid) {
-            QCOMPARE(v, value);
-            QCOMPARE(StrToFloat(text), value);
-        } else {
-            try {
-                StrToFloat(text);
-                QFAIL("no error");
-            } catch (const ConvertError& e) {
-                QCOMPARE(e.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
-            }
+        try {
+            QTEST(StrToFloat(text), "value");
+            QVERIFY(valid);
+        } catch (const ConvertError& e) {
+            QVERIFY(!valid);
+            QCOMPARE(e.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
         }
     }
 
@@ -183,57 +148,35 @@ private slots:
     void strToInt_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("value");
-        QTest::newRow("plain") << "42" << true << 42;
-        QTest::newRow("leading blank") << " 42" << true << 42;
-        QTest::newRow("minus") << "-17" << true << -17;
-        QTest::newRow("hex") << "$FF" << true << 255;
-        QTest::newRow("negative hex") << "-$10" << true << -16;
-        QTest::newRow("max") << "2147483647" << true << 2147483647;
-        QTest::newRow("min") << "-2147483648" << true << int(-2147483648LL);
-        QTest::newRow("above max") << "2147483648" << false << 0;
-        QTest::newRow("below min") << "-2147483649" << false << 0;
-        QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("fraction") << "1,5" << false << 0;
-        QTest::newRow("trailing blank") << "12 " << false << 0;
-        QTest::newRow("dollar only") << "$" << false << 0;
-        QTest::newRow("bad hex digit") << "$G" << false << 0;
-        QTest::newRow("exponent") << "1E3" << false << 0;
+        QTest::addColumn<int>("value"); // -99: refused
+        QTest::newRow("leading blank") << " 42" << 42;
+        QTest::newRow("negative hex") << "-$10" << -16;
+        QTest::newRow("min") << "-2147483648" << int(-2147483648LL);
+        QTest::newRow("above max") << "2147483648" << -99;
+        QTest::newRow("empty") << "" << -99;
+        QTest::newRow("fraction") << "1,5" << -99;
+        QTest::newRow("trailing blank") << "12 " << -99;
+        QTest::newRow("dollar only") << "$" << -99;
     }
     void strToInt()
     {
         QFETCH(QString, text);
-        QFETCH(bool, valid);
         QFETCH(int, value);
         int v = 0;
-        QCOMPARE(TryStrToInt(text, v), valid);
-        QCOMPARE(StrToIntDef(text, -99), valid ? value : -99);
-        if (!valid)
+        QCOMPARE(TryStrToInt(text, v), value != -99);
+        QCOMPARE(StrToIntDef(text, -99), value);
+        if (value == -99)
             QVERIFY_THROWS_EXCEPTION(ConvertError, StrToInt(text));
-        else
-            QCOMPARE(v, value);
     }
 
-    void roundAndTrunc_data()
-    {
-        QTest::addColumn<long double>("value");
-        QTest::addColumn<long long>("rounded");
-        QTest::addColumn<long long>("truncated");
-        QTest::newRow("0,5") << 0.5L << 0LL << 0LL;
-        QTest::newRow("1,5") << 1.5L << 2LL << 1LL;
-        QTest::newRow("2,5") << 2.5L << 2LL << 2LL;
-        QTest::newRow("-2,5") << -2.5L << -2LL << -2LL;
-        QTest::newRow("-2,7") << -2.7L << -3LL << -2LL;
-        QTest::newRow("big") << 9e18L << 9000000000000000000LL << 9000000000000000000LL;
-    }
     void roundAndTrunc()
     {
-        QFETCH(long double, value);
-        QFETCH(long long, rounded);
-        QFETCH(long long, truncated);
-        QCOMPARE(Round(value), rounded);
-        QCOMPARE(Trunc(value), truncated);
+        const long double values[] = {1.5L, 2.5L, -2.5L, -2.7L, 9e18L};
+        const long long rounded[] = {2, 2, -2, -3, 9000000000000000000LL}, truncated[] = {1, 2, -2, -2, 9000000000000000000LL};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(Round(values[i]), rounded[i]);
+            QCOMPARE(Trunc(values[i]), truncated[i]);
+        }
     }
 
     void checkedMath_data()
@@ -260,7 +203,6 @@ private slots:
         QFETCH(QString, op);
         QFETCH(long double, a);
         QFETCH(long double, b);
-        QFETCH(QString, message);
         const QMap<QString, std::function<void()>> ops = {
             {"div", [&] { fp::div(a, b); }},     {"mul", [&] { fp::mul(a, b); }},
             {"sqrt", [&] { fp::sqrt(a); }},      {"ln", [&] { fp::ln(a); }},
@@ -273,7 +215,7 @@ private slots:
         } catch (const FloatError& e) {
             caught = e.message();
         }
-        QCOMPARE(caught, message);
+        QTEST(caught, "message");
     }
 };
 

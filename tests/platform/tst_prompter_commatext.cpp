@@ -43,11 +43,6 @@ private slots:
         QTest::newRow("ok cancel, second") << (mb::OkCancel | mb::IconWarning | mb::DefButton2)
                                            << QStringList{"OK", "Abbrechen"} << "Abbrechen"
                                            << int(QMessageBox::Warning) << mb::IdCancel;
-        QTest::newRow("yes no") << (mb::YesNo | mb::IconQuestion) << QStringList{"Ja", "Nein"} << "Ja"
-                                << int(QMessageBox::Question) << mb::IdYes;
-        QTest::newRow("yes no, second") << (mb::YesNo | mb::IconQuestion | mb::DefButton2)
-                                        << QStringList{"Ja", "Nein"} << "Nein"
-                                        << int(QMessageBox::Question) << mb::IdNo;
         QTest::newRow("yes no cancel, third") << (mb::YesNoCancel | mb::IconInformation | mb::DefButton3)
                                               << QStringList{"Ja", "Nein", "Abbrechen"} << "Abbrechen"
                                               << int(QMessageBox::Information) << mb::IdCancel;
@@ -119,7 +114,6 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::newRow("currency record") << "\"DM\",\"1,00000\",\"14. 09. 2001\""
                                          << QStringList{"DM", "1,00000", "14. 09. 2001"};
-        QTest::newRow("commas") << "a,b" << QStringList{"a", "b"};
         QTest::newRow("blank separates") << "a b" << QStringList{"a", "b"};
         QTest::newRow("blanks around") << "  a , b " << QStringList{"a", "b"};
         QTest::newRow("trailing comma") << "a," << QStringList{"a", ""};
@@ -133,8 +127,7 @@ private slots:
     void parseCommaText()
     {
         QFETCH(QString, text);
-        QFETCH(QStringList, items);
-        QCOMPARE(ParseCommaText(text), items);
+        QTEST(ParseCommaText(text), "items");
     }
 
     void toCommaText_data()
@@ -188,10 +181,8 @@ private slots:
     void var()
     {
         QFETCH(Var, value);
-        QFETCH(QString, text);
-        QFETCH(long double, number);
-        QCOMPARE(value.toString(), text);
-        QCOMPARE(value.toFloat(), number);
+        QTEST(value.toString(), "text");
+        QTEST(value.toFloat(), "number");
     }
 
     void varTextThatIsNoNumber()
