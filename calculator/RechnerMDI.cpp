@@ -8,6 +8,7 @@
 #include "toolkit/vdlTools_misc.h"
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -131,6 +132,9 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     Panel1 = startPicture;
     Label1 = startPicture->version;
     mdiArea->installEventFilter(this);
+    // A Shift or Ctrl released while another window has the keyboard must take that key's
+    // layer down in every window, not only in the one that sees the release.
+    qApp->installEventFilter(this);
     MRahmenAuto->setChecked(readOption(QStringLiteral("RahmenAnpassen")));
     mnubeibehalten->setChecked(readOption(QStringLiteral("EinstellungenBeibehalten")));
     CurrencyStore::seedDefaults();
@@ -237,6 +241,14 @@ void TMDIForm::buildMenus()
 
 bool TMDIForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyRelease) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Shift || key == Qt::Key_Control) {
+            for (TRechnerForm* window : windows())
+                window->core().FormKeyUp(key == Qt::Key_Shift ? 16 : 17);
+        }
+        return false;
+    }
     // The start picture covers the whole window area, above the windows.
     if (watched == mdiArea && event->type() == QEvent::Resize) {
         Panel1->setGeometry(mdiArea->rect());

@@ -1,12 +1,64 @@
 #include "platform/Application.h"
 #include "platform/Error.h"
 #include "platform/Prompter.h"
+#include <QIcon>
+#include <QProxyStyle>
+#include <map>
+#include <tuple>
 
 namespace vdl {
+
+namespace {
+
+// The style decodes its window-frame icons from image files each time they are asked for, and
+// every inner window and menu bar asks for several. Without a style option these icons only
+// depend on the layout direction and the icon theme, so they are kept per that key. Other icons
+// and calls with an option go to the style unchanged: a few dialog icons come out a pixel
+// different once reused, so only the frame icons, which look the same either way, are kept.
+class IconCacheStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QIcon standardIcon(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (option || !isFrameIcon(sp))
+            return QProxyStyle::standardIcon(sp, option, widget);
+        auto [it, added] = m_icons.try_emplace(key(sp));
+        if (added)
+            it->second = QProxyStyle::standardIcon(sp, nullptr, widget);
+        return it->second;
+    }
+
+    QPixmap standardPixmap(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (option || !isFrameIcon(sp))
+            return QProxyStyle::standardPixmap(sp, option, widget);
+        auto [it, added] = m_pixmaps.try_emplace(key(sp));
+        if (added)
+            it->second = QProxyStyle::standardPixmap(sp, nullptr, widget);
+        return it->second;
+    }
+
+private:
+    using Key = std::tuple<int, bool, QString>;
+    static Key key(StandardPixmap sp) { return {sp, QGuiApplication::isRightToLeft(), QIcon::themeName()}; }
+
+    static bool isFrameIcon(StandardPixmap sp)
+    {
+        return (sp >= SP_TitleBarMenuButton && sp <= SP_TitleBarContextHelpButton)
+            || sp == SP_ToolBarHorizontalExtensionButton || sp == SP_ToolBarVerticalExtensionButton;
+    }
+
+    mutable std::map<Key, QIcon> m_icons;
+    mutable std::map<Key, QPixmap> m_pixmaps;
+};
+
+} // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(title());
+    setStyle(new IconCacheStyle(style()->name()));
 }
 
 QString Application::title()
