@@ -101,11 +101,6 @@ const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
 const QString RechnerTyp = QStringLiteral("Rechner");
 const QString SpeicherTyp = QStringLiteral("Speicher");
 
-bool readOption(const QString& name)
-{
-    return TextToBool(ReadSetting(QStringLiteral("%"), name));
-}
-
 void writeOption(const QString& name, bool on)
 {
     WriteSetting(QStringLiteral("%"), name, BoolToJaNein(on), false, true);
@@ -135,8 +130,10 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     // A Shift or Ctrl released while another window has the keyboard must take that key's
     // layer down in every window, not only in the one that sees the release.
     qApp->installEventFilter(this);
-    MRahmenAuto->setChecked(readOption(QStringLiteral("RahmenAnpassen")));
-    mnubeibehalten->setChecked(readOption(QStringLiteral("EinstellungenBeibehalten")));
+    const QStringList options =
+        ReadSettings(QStringLiteral("%"), {QStringLiteral("RahmenAnpassen"), QStringLiteral("EinstellungenBeibehalten")});
+    MRahmenAuto->setChecked(TextToBool(options[0]));
+    mnubeibehalten->setChecked(TextToBool(options[1]));
     CurrencyStore::seedDefaults();
 
     Timer1 = new QTimer(this);
@@ -187,10 +184,12 @@ void TMDIForm::buildMenus()
     };
 
     HMDatei = new QMenu(QStringLiteral("&Datei"), this);
-    MEinstellungenLaden = later(HMDatei, QStringLiteral("Einstellungen &laden"));
-    HMDatei->addSeparator();
-    MBeenden = HMDatei->addAction(QStringLiteral("&Beenden"));
-    connect(MBeenden, &QAction::triggered, this, &QWidget::close);
+    connect(HMDatei, &QMenu::aboutToShow, this, [this, later] {
+        MEinstellungenLaden = later(HMDatei, QStringLiteral("Einstellungen &laden"));
+        HMDatei->addSeparator();
+        MBeenden = HMDatei->addAction(QStringLiteral("&Beenden"));
+        connect(MBeenden, &QAction::triggered, this, &QWidget::close);
+    }, Qt::SingleShotConnection);
 
     HMFenster = new QMenu(QStringLiteral("&Fenster"), this);
     MUeberlappend = HMFenster->addAction(QStringLiteral("Über&lappend"));
@@ -227,9 +226,11 @@ void TMDIForm::buildMenus()
     });
 
     MHilfe = new QMenu(QStringLiteral("?"), this);
-    MKurzanleitung = later(MHilfe, QStringLiteral("&Kurzanleitung"));
-    MProduktinformation = later(MHilfe, QStringLiteral("Produktinformation"));
-    MSysteminformation = later(MHilfe, QStringLiteral("Systeminformation"));
+    connect(MHilfe, &QMenu::aboutToShow, this, [this, later] {
+        MKurzanleitung = later(MHilfe, QStringLiteral("&Kurzanleitung"));
+        MProduktinformation = later(MHilfe, QStringLiteral("Produktinformation"));
+        MSysteminformation = later(MHilfe, QStringLiteral("Systeminformation"));
+    }, Qt::SingleShotConnection);
 
     // Shown by the office hand-off once a word processor or spreadsheet is found.
     W1 = new QAction(QStringLiteral("W"), this);

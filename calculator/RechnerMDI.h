@@ -74,6 +74,8 @@ public:
     QTimer* Timer1 = nullptr;  // fitting, 500 ms after each opened or closed window
     QTimer* Timer2 = nullptr;  // hides the start picture after 2000 ms
 
+    // The items of "&Datei" and "?" have no shortcuts, so nothing reaches them before their
+    // menu opens: they are made then, at its first opening.
     QMenu* HMDatei = nullptr;
     QAction* MEinstellungenLaden = nullptr;
     QAction* MBeenden = nullptr;

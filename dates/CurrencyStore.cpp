@@ -12,11 +12,6 @@ QString quoted(QString item)
     return QLatin1Char('"') + item.replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-void seed(const QString& Name, const QString& Data)
-{
-    if (ReadSetting(Key, Name).isEmpty())
-        WriteSetting(Key, Name, Data, false, true);
-}
 } // namespace
 
 QString compose(const QString& Kuerzel, const QString& Kurs, const QString& Datum)
@@ -31,11 +26,17 @@ void write(const QString& Name, const QString& Kuerzel, const QString& Kurs, con
 
 void seedDefaults()
 {
-    // The default rates carry a decimal comma whatever the regional separator is.
-    seed(QStringLiteral("Deutsche Mark"), compose(QStringLiteral("DM"), QStringLiteral("1,00000"),
-                                                  QStringLiteral("14. 09. 2001")));
-    seed(QStringLiteral("Euro"), compose(QStringLiteral("€"), QStringLiteral("1,95583"),
-                                         QStringLiteral("24. 09. 2001")));
+    // The default rates carry a decimal comma whatever the regional separator is. Both are
+    // looked up with one read: this runs at every start.
+    const QStringList names{QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")};
+    const QStringList present = ReadSettings(Key, names);
+    const QStringList defaults{
+        compose(QStringLiteral("DM"), QStringLiteral("1,00000"), QStringLiteral("14. 09. 2001")),
+        compose(QStringLiteral("€"), QStringLiteral("1,95583"), QStringLiteral("24. 09. 2001"))};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (present[i].isEmpty())
+            WriteSetting(Key, names[i], defaults[i], false, true);
+    }
 }
 
 void remove(const QString& Name)

@@ -183,10 +183,19 @@ QString fileName(bool currentUser)
 
 QString value(bool currentUser, const QString& key, const QString& name)
 {
+    return valuesOf(currentUser, key, {name}).first();
+}
+
+QStringList valuesOf(bool currentUser, const QString& key, const QStringList& names)
+{
     Document doc = load(currentUser);
     const Section* s = findSection(doc, normalKey(key));
-    const qsizetype i = s ? findValue(*s, name) : -1;
-    return i < 0 ? QString() : s->values[i].second;
+    QStringList found;
+    for (const QString& name : names) {
+        const qsizetype i = s ? findValue(*s, name) : -1;
+        found << (i < 0 ? QString() : s->values[i].second);
+    }
+    return found;
 }
 
 bool setValue(bool currentUser, const QString& key, const QString& name, const QString& value)

@@ -22,6 +22,8 @@ QString fileName(bool currentUser);
 
 // Keys are full paths below the root, with or without a leading "\".
 QString value(bool currentUser, const QString& key, const QString& name); // '' when absent
+// The values of several names of one key, read at once, in the order of names.
+QStringList valuesOf(bool currentUser, const QString& key, const QStringList& names);
 // Creates the key when missing; false when the file could not be saved (nothing changed then).
 bool setValue(bool currentUser, const QString& key, const QString& name, const QString& value);
 void deleteValue(bool currentUser, const QString& key, const QString& name);

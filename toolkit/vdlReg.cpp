@@ -24,6 +24,13 @@ QString ReadSetting(const QString& Key, const QString& Name)
     return ReadRegValue(Key, Name, IsRelativeKey(Key), false);
 }
 
+QStringList ReadSettings(const QString& Key, const QStringList& Names)
+{
+    QString key = Key;
+    ExpandKey(key, IsRelativeKey(Key));
+    return SettingsStore::valuesOf(false, key, Names);
+}
+
 QString ReadSettingEx(const QString& Key, const QString& Name, bool CurrentUser)
 {
     return ReadRegValue(Key, Name, IsRelativeKey(Key), CurrentUser);

@@ -20,6 +20,8 @@ void ExpandKey(QString& Key, bool AddRoot);
 QString ReadSetting(const QString& Key, const QString& Name);
 QString ReadSettingEx(const QString& Key, const QString& Name, bool CurrentUser);
 QString ReadRegValue(const QString& Key, const QString& Name, bool AddRoot, bool CurrentUser);
+// ReadSetting for several names of one key with a single read, in the order of Names.
+QStringList ReadSettings(const QString& Key, const QStringList& Names);
 
 // Creates missing keys; an empty Value deletes the value instead. A value that cannot be
 // stored is dropped silently.

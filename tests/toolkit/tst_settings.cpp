@@ -133,6 +133,8 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
         f.close();
         QTEST(ReadSetting(key, name), "value");
+        QFETCH(QString, value);
+        QCOMPARE(ReadSettings(key, {"Fehlt", name.toUpper()}), QStringList({"", value}));
     }
 
     void deletingAndListing()
