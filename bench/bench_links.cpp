@@ -2,12 +2,9 @@
 // several number systems: the key with all ten replays and every window brought up to date
 // (target: under 200 microseconds). Between two keys the event loop runs, as it does for a
 // user, and lays out and paints the windows; that is not counted.
+#include "bench/BenchApp.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
-#include "platform/Application.h"
-#include "platform/Regional.h"
-#include "toolkit/SettingsStore.h"
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 
@@ -15,7 +12,6 @@ namespace {
 
 void OperatorKeyTenMemories(benchmark::State& state)
 {
-    vdl::Regional::set(vdl::Regional::german());
     vdl::TMDIForm frame;
     frame.show();
     QCoreApplication::processEvents();
@@ -54,11 +50,7 @@ BENCHMARK(OperatorKeyTenMemories)->UseManualTime()->Unit(benchmark::kMicrosecond
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    vdl::SettingsStore::setDir(settings.path());
-    vdl::Application app(argc, argv);
+    vdl::bench::BenchApp app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,15 +2,13 @@
 // bare Qt windows with as many widgets, measured in the same run. Two bare windows: a plain
 // one (widgets only), and one with the same skeleton of menu bar, window area and one inner
 // window, which Qt itself needs most of the time for. The ratios close the output.
+#include "bench/BenchApp.h"
 #include "calculator/RechnerMDI.h"
-#include "platform/Application.h"
-#include "toolkit/SettingsStore.h"
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QWindow>
 #include <benchmark/benchmark.h>
 #include <map>
@@ -108,11 +106,7 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir settings;
-    vdl::SettingsStore::setDir(settings.path());
-    vdl::Application app(argc, argv);
+    vdl::bench::BenchApp app(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -2,10 +2,9 @@
 // history file (target below 200 ms), shown in a window's list all at once, and one more line
 // on a window that already shows them (the list then lays itself out again, which grows with
 // the tape).
+#include "bench/BenchApp.h"
 #include "calculator/Rechner.h"
 #include "platform/Prompter.h"
-#include "platform/Regional.h"
-#include <QApplication>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -98,10 +97,7 @@ BENCHMARK(BM_LineOnLongTapeInWindow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vdl::Regional::set(vdl::Regional::german());
+    vdl::bench::BenchApp app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

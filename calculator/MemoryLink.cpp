@@ -2,7 +2,6 @@
 #include "calculator/RechnerCore.h"
 #include "platform/CheckedMath.h"
 #include "platform/Cp1252.h"
-#include "platform/DateTimeText.h"
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
 #include "platform/Regional.h"
@@ -36,20 +35,6 @@ QString plainText(long double value)
     return negative ? QLatin1Char('-') + out : out;
 }
 
-// The day number of a date text as a user would type it; false when it is no date.
-bool dayOfDate(const QString& text, long double& day)
-{
-    QString numeric = QStringLiteral("yyyy mm dd");
-    if (!ParseDate(text, Var(QString()), numeric, 1950))
-        return false;
-    const QStringList parts = numeric.split(QLatin1Char(' '));
-    double date = 0;
-    if (parts.size() != 3 || !TryEncodeDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), date))
-        return false;
-    day = date;
-    return true;
-}
-
 QString convert(QString text, int from, int to, bool factor, const RateReader& fromRate, const RateReader& toRate)
 {
     if (from == to && to != -4) {
@@ -66,7 +51,7 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     switch (from) {
     case -2:
         if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'))) {
-            if (!dayOfDate(text, v))
+            if (!RechnerCore::readDate(text, v))
                 v = 0; // no date: nothing to say about it
         } else {
             v = StrToFloat(text);

@@ -152,6 +152,8 @@ public:
     static QStringList dezStItems();   // "Standard", "Ganzzahlen", "0,0" .. "0,0000"
     // Operator bytes as drawn: 0xD6 "√", 0x82 "mod", 0x81 "%iH", 0x80 "?%"; the rest unchanged.
     static QString operatorGlyph(const QString& op);
+    // The day number of a typed date ("1.5", "24.12.03"); false when it is no date.
+    static bool readDate(const QString& text, long double& day);
     bool isCalculator() const;         // FTyp is "Rechner", case ignored
 
     // ---- Input ------------------------------------------------------------------------

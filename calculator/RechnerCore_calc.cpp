@@ -14,22 +14,6 @@ namespace {
 
 const QString invalidEntry = QStringLiteral("Der Eingabewert ist ungültig!");
 
-// The day number of a typed date, read with our own pattern so the digits can be taken
-// back apart whatever the display pattern is.
-bool readDate(const QString& text, long double& day)
-{
-    QString formatted = QStringLiteral("yyyy mm dd");
-    if (!ParseDate(text, Var(0), formatted, 1950))
-        return false;
-    const QStringList parts = formatted.split(QLatin1Char(' '));
-    double date = 0;
-    if (parts.size() != 3
-        || !TryEncodeDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), date))
-        return false;
-    day = date;
-    return true;
-}
-
 QString dateText(long double day)
 {
     return DateToText(false, false, 0, double(day));
@@ -48,6 +32,22 @@ long double applyBasic(unsigned char op, long double akku, long double wert)
 }
 
 } // namespace
+
+// The day number of a typed date, read with our own pattern so the digits can be taken
+// back apart whatever the display pattern is.
+bool RechnerCore::readDate(const QString& text, long double& day)
+{
+    QString formatted = QStringLiteral("yyyy mm dd");
+    if (!ParseDate(text, Var(0), formatted, 1950))
+        return false;
+    const QStringList parts = formatted.split(QLatin1Char(' '));
+    double date = 0;
+    if (parts.size() != 3
+        || !TryEncodeDate(parts[0].toInt(), parts[1].toInt(), parts[2].toInt(), date))
+        return false;
+    day = date;
+    return true;
+}
 
 QString RechnerCore::FormatNumber(long double Value) const
 {

@@ -23,25 +23,28 @@ public:
     {
         if (option || !isFrameIcon(sp))
             return QProxyStyle::standardIcon(sp, option, widget);
-        auto [it, added] = m_icons.try_emplace(key(sp));
-        if (added)
-            it->second = QProxyStyle::standardIcon(sp, nullptr, widget);
-        return it->second;
+        return cached(m_icons, sp, [&] { return QProxyStyle::standardIcon(sp, nullptr, widget); });
     }
 
     QPixmap standardPixmap(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override
     {
         if (option || !isFrameIcon(sp))
             return QProxyStyle::standardPixmap(sp, option, widget);
-        auto [it, added] = m_pixmaps.try_emplace(key(sp));
-        if (added)
-            it->second = QProxyStyle::standardPixmap(sp, nullptr, widget);
-        return it->second;
+        return cached(m_pixmaps, sp, [&] { return QProxyStyle::standardPixmap(sp, nullptr, widget); });
     }
 
 private:
     using Key = std::tuple<int, bool, QString>;
     static Key key(StandardPixmap sp) { return {sp, QGuiApplication::isRightToLeft(), QIcon::themeName()}; }
+
+    template <class T, class Load>
+    static T cached(std::map<Key, T>& cache, StandardPixmap sp, Load load)
+    {
+        auto [it, added] = cache.try_emplace(key(sp));
+        if (added)
+            it->second = load();
+        return it->second;
+    }
 
     static bool isFrameIcon(StandardPixmap sp)
     {
