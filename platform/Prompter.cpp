@@ -1,5 +1,6 @@
 #include "platform/Prompter.h"
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -115,6 +116,11 @@ bool QtPrompter::inputText(const QString& caption, const QString& prompt, QStrin
     return true;
 }
 
+int QtPrompter::runDialog(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
 ScriptedPrompter::ScriptedPrompter() : m_previous(g_current)
 {
     set(this);
@@ -157,6 +163,19 @@ bool ScriptedPrompter::inputText(const QString& caption, const QString& prompt, 
         return false;
     value = answer;
     return true;
+}
+
+int ScriptedPrompter::runDialog(QDialog& dialog)
+{
+    calls << Call{QStringLiteral("dialog"), dialog.objectName(), dialog.windowTitle(), 0, {}};
+    dialog.show();
+    const int code = dialogScripts.isEmpty() ? int(QDialog::Rejected) : dialogScripts.takeFirst()(dialog);
+    // A script that clicked a closing button leaves the dialog's own result; otherwise the
+    // dialog closes with the code the script returned.
+    if (!dialog.isVisible())
+        return dialog.result();
+    dialog.done(code);
+    return code;
 }
 
 QStringList ScriptedPrompter::messages() const

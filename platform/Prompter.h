@@ -5,6 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QDialog;
 class QWidget;
 
 namespace vdl {
@@ -33,6 +36,12 @@ public:
     // Text entry; false when cancelled.
     virtual bool inputText(const QString& caption, const QString& prompt, QString& value) = 0;
 
+    // Shows one of the program's own dialogs modally and returns its result code
+    // (QDialog::Accepted, Rejected or a done() value). Every dialog opener goes through here,
+    // so a test plays the user by scripting the dialog instead of the prompter growing a
+    // method per dialog.
+    virtual int runDialog(QDialog& dialog) = 0;
+
     static Prompter& current();
     static void set(Prompter* p); // nullptr = the Qt prompter again
 };
@@ -45,6 +54,7 @@ public:
     QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
                          bool confirmOverwrite) override;
     bool inputText(const QString& caption, const QString& prompt, QString& value) override;
+    int runDialog(QDialog& dialog) override;
 };
 
 // For tests: records every call and answers from queues. A message without a queued answer
@@ -53,7 +63,7 @@ public:
 class ScriptedPrompter : public Prompter {
 public:
     struct Call {
-        QString kind; // "message", "open", "save", "input"
+        QString kind; // "message", "open", "save", "input", "dialog"
         QString text;
         QString caption;
         int flags = 0;     // message flags; for "save" 1 when overwriting is confirmed
@@ -63,6 +73,10 @@ public:
     QList<int> answers;
     QStringList fileAnswers;
     QStringList inputAnswers; // a null QString answers "cancelled"
+    // Each dialog shown takes the next script: it gets the live, shown dialog (fill fields,
+    // click buttons, read texts) and returns the result code. Without a script the dialog is
+    // rejected as if closed. A "dialog" call records the objectName as text, the title as caption.
+    QList<std::function<int(QDialog&)>> dialogScripts;
 
     ScriptedPrompter();  // installs itself as current
     ~ScriptedPrompter() override; // restores the previous prompter
@@ -72,6 +86,7 @@ public:
     QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
                          bool confirmOverwrite) override;
     bool inputText(const QString& caption, const QString& prompt, QString& value) override;
+    int runDialog(QDialog& dialog) override;
 
     QStringList messages() const; // texts of the message calls, in order
 
