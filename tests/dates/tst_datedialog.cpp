@@ -1,0 +1,343 @@
+#include "dates/vdlKalender.h"
+#include "platform/DateTimeText.h"
+#include "platform/Prompter.h"
+#include "tests/support/TestEnv.h"
+
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace vdl;
+using Action = DateDialogModel::Action;
+
+namespace {
+
+QString text(double d)
+{
+    return FormatDateTime(QStringLiteral("dd.mm.yyyy"), d);
+}
+
+// Plays a user on the model. Steps, separated by blanks:
+//   "24"        typed characters ("_" for a blank, "<" Backspace)
+//   "[Ctrl+F1]" a key down, "^" all keys up again
+//   "Tage" ...  a count button; "b2" month button 02; "menu2", "erster2", "letzter2" the pop-up
+// Returns the date, then each error and a closing result as further lines.
+QString play(const QString& start, const QString& steps)
+{
+    DateDialogModel m;
+    m.setDate(StrToDate(start));
+    bool expanded = false;
+    QStringList seen;
+    const auto after = [&](Action a) {
+        if (a == Action::Error)
+            seen << m.errorText();
+        else if (a == Action::Ok)
+            seen << QStringLiteral("OK");
+        else if (a == Action::Cancel)
+            seen << QStringLiteral("Abbrechen");
+        else if (a == Action::ToggleExpand)
+            expanded = !expanded;
+    };
+    static const QStringList units{"Tage", "Wochen", "Monate", "Jahre"};
+    for (const QString& s : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (s.startsWith(QLatin1Char('['))) {
+            const QString keys = s.mid(1, s.size() - 2);
+            Qt::KeyboardModifiers mods;
+            int key;
+            if (keys == QLatin1String("Shift")) {
+                key = Qt::Key_Shift, mods = Qt::ShiftModifier;
+            } else if (keys == QLatin1String("Shift+Ctrl") || keys == QLatin1String("Shift+Alt")) {
+                key = keys.endsWith(QLatin1String("Ctrl")) ? Qt::Key_Control : Qt::Key_Alt;
+                mods = Qt::ShiftModifier | (key == Qt::Key_Control ? Qt::ControlModifier : Qt::AltModifier);
+            } else {
+                const QKeyCombination c = QKeySequence(keys)[0];
+                key = c.key(), mods = c.keyboardModifiers();
+            }
+            after(m.keyDown(key, mods, expanded));
+        } else if (s == QLatin1String("^")) {
+            m.keyUp();
+        } else if (units.contains(s)) {
+            const QString e = m.applyCount(DateDialogModel::Unit(units.indexOf(s)));
+            if (!e.isEmpty())
+                seen << e;
+        } else if (s.startsWith(QLatin1String("menu"))) {
+            m.menuMonth(s.mid(4).toInt());
+        } else if (s.startsWith(QLatin1String("erster"))) {
+            m.menuFirst(s.mid(6).toInt());
+        } else if (s.startsWith(QLatin1String("letzter"))) {
+            m.menuLast(s.mid(7).toInt());
+        } else if (s.startsWith(QLatin1Char('b'))) {
+            if (m.monthButton(s.mid(1).toInt()))
+                seen << QStringLiteral("OK");
+        } else {
+            for (QChar c : s)
+                m.typeChar(c == QLatin1Char('_') ? QChar(u' ') : c == QLatin1Char('<') ? QChar(u'\b') : c);
+        }
+    }
+    return QStringList{text(m.date())}.join(QString()) + (seen.isEmpty() ? QString() : QLatin1Char('\n') + seen.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
+class TestDateDialog : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { test::pinGerman(); }
+
+    void grid_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("cells"); // first and last cell, the month's cells, their texts
+        QTest::addColumn<QString>("monatJahr");
+        QTest::newRow("1st on a Monday starts a week earlier") << "15.06.2026" << "25.05.2026 05.07.2026 7-36 25 5" << "15. Juni 2026";
+        QTest::newRow("28 days from a Monday") << "01.02.2027" << "25.01.2027 07.03.2027 7-34 25 7" << "1. Februar 2027";
+        QTest::newRow("1st on a Tuesday") << "05.12.2026" << "30.11.2026 10.01.2027 1-31 30 10" << "5. Dezember 2026";
+    }
+    void grid()
+    {
+        QFETCH(QString, date);
+        DateDialogModel m;
+        m.setDate(StrToDate(date));
+        int first = -1, last = -1;
+        for (int i = 0; i < DateDialogModel::Cells; ++i) {
+            if (m.cellInk(i) != DateDialogModel::Ink::Outside) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        }
+        QTEST(QStringLiteral("%1 %2 %3-%4 %5 %6")
+                  .arg(text(m.cellDate(0)), text(m.cellDate(41)))
+                  .arg(first)
+                  .arg(last)
+                  .arg(m.cellText(0), m.cellText(41)),
+              "cells");
+        QTEST(m.monatJahr(), "monatJahr");
+        // Saturdays blue, Sundays red, within the month only.
+        QCOMPARE(m.cellInk(12), DateDialogModel::Ink::Saturday);
+        QCOMPARE(m.cellInk(13), DateDialogModel::Ink::Sunday);
+    }
+
+    void kw1_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QString>("monday");
+        QTest::newRow("2026 Thursday") << 2026 << "29.12.2025";
+        QTest::newRow("2027 Friday") << 2027 << "04.01.2027";
+        QTest::newRow("2024 Monday") << 2024 << "01.01.2024";
+        QTest::newRow("2021 Friday") << 2021 << "04.01.2021";
+    }
+    void kw1()
+    {
+        QFETCH(int, year);
+        QTEST(text(DateDialogModel::KW1Montag(year)), "monday");
+    }
+
+    void play_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("seen");
+        const QString bad = QStringLiteral("\"%1\" ist ein ungültiger Wert!");
+        // Steps and calendar arithmetic
+        QTest::newRow("MonUp 31 Jan") << "31.01.2026" << "[Ctrl+Right]" << "03.03.2026";
+        QTest::newRow("MonUp 31 Jan leap year") << "31.01.2024" << "[Ctrl+Right]" << "02.03.2024";
+        QTest::newRow("MonDown 31 Mar") << "31.03.2026" << "[Ctrl+Left]" << "03.03.2026";
+        QTest::newRow("Left on 1 Jan") << "01.01.2026" << "[Left]" << "31.12.2025";
+        QTest::newRow("Alt+Right a year") << "29.02.2024" << "[Alt+Right]" << "01.03.2025";
+        QTest::newRow("Up and Down a week") << "03.01.2026" << "[Up] [Up] [Down]" << "27.12.2025";
+        QTest::newRow("Ctrl+Up is a week too") << "10.01.2026" << "[Ctrl+Up]" << "03.01.2026";
+        QTest::newRow("Ctrl+Shift is plain") << "10.01.2026" << "[Ctrl+Shift+Left] ^" << "09.01.2026";
+        QTest::newRow("no step before year 1") << "01.01.0001" << "[Left] [Alt+Left] [Ctrl+Left] [Up]" << "01.01.0001";
+        QTest::newRow("no step after 9999") << "31.12.9999" << "[Right] [Alt+Right] [Down]" << "31.12.9999";
+        // Month panel and pop-up
+        QTest::newRow("month button clamps") << "31.01.2024" << "b2" << "29.02.2024";
+        QTest::newRow("Shift Alt: last of month") << "31.01.2024" << "[Shift] [Shift+Alt] b2" << "29.02.2024\nOK";
+        QTest::newRow("Shift Ctrl: first of month") << "31.01.2024" << "[Shift] [Shift+Ctrl] b2" << "01.02.2024\nOK";
+        QTest::newRow("released Shift forgets") << "31.01.2024" << "[Shift] [Shift+Ctrl] ^ b2" << "29.02.2024";
+        QTest::newRow("menu month clamps") << "30.01.2026" << "menu2" << "28.02.2026";
+        QTest::newRow("menu first and last") << "30.01.2026" << "letzter2 erster4" << "01.04.2026";
+        // Function keys
+        QTest::newRow("F1 compact: January") << "31.03.2026" << "[F2] ^ [F1]" << "28.01.2026";
+        QTest::newRow("F1 expanded: today") << "31.03.2026" << "[Tab] [F1]" << "06.12.2026";
+        QTest::newRow("Ctrl+F1 expanded: January") << "31.03.2026" << "[Tab] [Ctrl+F1]" << "31.01.2026";
+        QTest::newRow("F12 December") << "31.03.2026" << "[Tab] [F12]" << "31.12.2026";
+        QTest::newRow("Esc cancels") << "31.03.2026" << "[Esc]" << "31.03.2026\nAbbrechen";
+        QTest::newRow("Enter on nothing is OK") << "31.03.2026" << "[Return]" << "31.03.2026\nOK";
+        // Typed input
+        QTest::newRow("24 and Enter") << "05.12.2026" << "24 [Return]" << "24.12.2026";
+        QTest::newRow("month by name") << "05.12.2026" << "3mai [Return]" << "03.05.2026";
+        QTest::newRow("no date typed") << "05.12.2026" << "xy [Return]" << "05.12.2026\nUngültiger Wert!";
+        QTest::newRow("+10 Enter") << "05.12.2026" << "+10 [Return]" << "15.12.2026";
+        QTest::newRow("+10 Tage") << "05.12.2026" << "+10 Tage" << "15.12.2026";
+        QTest::newRow("-2 Monate") << "31.03.2026" << "-2 Monate" << "31.01.2026";
+        QTest::newRow("-1 Monate") << "31.03.2026" << "-1 Monate" << "03.03.2026";
+        QTest::newRow("+3 Wochen") << "31.03.2026" << "+3 Wochen" << "21.04.2026";
+        QTest::newRow("-7 Jahre") << "29.02.2024" << "-7 Jahre" << "01.03.2017";
+        QTest::newRow("4 Monate lacks the 31st") << "31.01.2026" << "4 Monate" << "31.01.2026\n" + bad.arg(4);
+        QTest::newRow("13 Monate") << "15.01.2026" << "13 Monate" << "15.01.2026\n" + bad.arg(13);
+        QTest::newRow("29 Tage leap Feb") << "10.02.2024" << "29 Tage" << "29.02.2024";
+        QTest::newRow("29 Tage is a day number") << "10.02.2026" << "29 Tage" << "28.01.1900";
+        QTest::newRow("45000 Tage") << "10.02.2026" << "45000 Tage" << "15.03.2023";
+        QTest::newRow("0 Tage") << "10.02.2026" << "0 Tage" << "10.02.2026\n" + bad.arg(0);
+        QTest::newRow("empty Tage") << "10.02.2026" << "Tage" << "10.02.2026\nUngültiger Wert!";
+        QTest::newRow("65535 Tage") << "10.02.2026" << "65535 Tage" << "04.06.2079";
+        QTest::newRow("65600 Tage") << "10.02.2026" << "65600 Tage" << "10.02.2026\n" + bad.arg(65600);
+        QTest::newRow("+65600 Tage") << "10.02.2026" << "+65600 Tage" << "10.02.2026\n" + bad.arg("+65600");
+        QTest::newRow("65600 Wochen") << "10.02.2026" << "65600 Wochen" << "10.02.2026\n" + bad.arg(65600);
+        QTest::newRow("+65535 Jahre beyond 9999") << "10.02.2026" << "+65535 Jahre" << "10.02.2026\n" + bad.arg("+65535");
+        QTest::newRow("53 Wochen 2026") << "10.02.2026" << "53 Wochen" << "28.12.2026";
+        QTest::newRow("53 Wochen 2025") << "10.02.2025" << "53 Wochen" << "29.12.2025";
+        QTest::newRow("54 Wochen 2026") << "10.02.2026" << "54 Wochen" << "10.02.2026\n" + bad.arg(54);
+        QTest::newRow("54 Wochen 2025") << "10.02.2025" << "54 Wochen" << "10.02.2025\n" + bad.arg(54);
+        QTest::newRow("0 Wochen") << "10.02.2026" << "0 Wochen" << "22.12.2025";
+        QTest::newRow("49 Jahre") << "10.02.2026" << "49 Jahre" << "10.02.2049";
+        QTest::newRow("50 Jahre") << "10.02.2026" << "50 Jahre" << "10.02.1950";
+        QTest::newRow("3000 Jahre") << "10.02.2026" << "3000 Jahre" << "10.02.2026\n" + bad.arg(3000);
+        QTest::newRow("29 Feb to 2025") << "29.02.2024" << "2025 Jahre" << "29.02.2024\n" + bad.arg(2025);
+        QTest::newRow("F2 expanded counts days") << "05.12.2026" << "[Tab] 24 [F2]" << "24.12.2026";
+        QTest::newRow("F5 expanded error") << "05.12.2026" << "[Tab] 3000 [F5]" << "05.12.2026\n" + bad.arg(3000);
+    }
+    void play()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        QTEST(::play(start, steps), "seen");
+    }
+
+    void input_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("vorschlag");
+        QTest::addColumn<QString>("tage");
+        QTest::newRow("nothing") << "" << "" << "" << "Tag";
+        QTest::newRow("24") << "24" << "24" << "24.12.2026" << "Tag";
+        QTest::newRow("plus") << "+" << "+" << "" << "Tage";
+        QTest::newRow("plus then 1 keeps plural") << "+1" << "+1" << "01.12.2026" << "Tage";
+        QTest::newRow("Backspace keeps suggestion") << "2412<" << "241" << "24.12.2026" << "Tag";
+        QTest::newRow("cleared by C") << "24C" << "" << "" << "Tag";
+        QTest::newRow("Backspace to empty") << "2<" << "" << "" << "Tag";
+        QTest::newRow("signs and blank") << "1/2_" << "1/2 " << "01.02.2026" << "Tag";
+        QTest::newRow("umlaut accepted") << "3Ä" << "3Ä" << "" << "Tag";
+        QTest::newRow("others ignored") << "1*#=" << "1" << "01.12.2026" << "Tag";
+    }
+    void input()
+    {
+        DateDialogModel m;
+        m.setDate(StrToDate(QStringLiteral("05.12.2026")));
+        QFETCH(QString, typed);
+        for (QChar c : typed)
+            m.typeChar(c == QLatin1Char('_') ? QChar(u' ') : c == QLatin1Char('<') ? QChar(u'\b') : c);
+        QTEST(m.eingabe(), "eingabe");
+        QTEST(m.vorschlag(), "vorschlag");
+        QTEST(m.caption(DateDialogModel::Tage), "tage");
+    }
+
+    // The openers, played through the prompter.
+    void openers_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("punkte");
+        QTest::addColumn<bool>("kurz");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("Punkte") << "24.12.03" << true << false << true << "25.12.2003" << 1;
+        QTest::newRow("blanks") << "24.12.03" << false << false << true << "25. 12. 2003" << 1;
+        QTest::newRow("short year") << "24.12.03" << true << true << true << "25.12.03" << 1;
+        QTest::newRow("short year needs 10 characters") << "24.12.03" << false << true << true << "25. 12. 2003" << 1;
+        QTest::newRow("month by name") << "24 dez 2003" << false << false << true << "25. 12. 2003" << 1;
+        QTest::newRow("empty is today") << "" << true << false << true << "07.12.2026" << 1;
+        QTest::newRow("no date opens nothing") << "31.02.2003" << true << false << false << "31.02.2003" << 0;
+        QTest::newRow("cancel keeps the text") << "24.12.03" << true << false << false << "24.12.03" << 1;
+    }
+    void openers()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, ok);
+        ScriptedPrompter prompter;
+        QString seenTitle;
+        prompter.dialogScripts << [&](QDialog& d) {
+            seenTitle = d.windowTitle();
+            QTest::keyClick(&d, Qt::Key_Right);
+            QTest::keyClick(&d, ok ? Qt::Key_Return : Qt::Key_Escape);
+            return int(QDialog::Rejected);
+        };
+        QLineEdit edit(text);
+        QFETCH(bool, punkte);
+        QFETCH(bool, kurz);
+        QCOMPARE(DatumEditAuswaehlen(&edit, punkte, kurz), ok);
+        QTEST(edit.text(), "result");
+        QTEST(int(prompter.calls.size()), "shown");
+        if (!prompter.calls.isEmpty())
+            QCOMPARE(seenTitle, QStringLiteral("Datum auswählen"));
+    }
+
+    void zeroDateCancelled()
+    {
+        ScriptedPrompter prompter;
+        QString shown;
+        prompter.dialogScripts << [&](QDialog& d) {
+            shown = d.findChild<QLineEdit*>(QStringLiteral("Datum"))->text();
+            return int(QDialog::Rejected);
+        };
+        double datum = 0;
+        QVERIFY(!DatumAuswaehlenStd(datum));
+        QCOMPARE(datum, 0.0);
+        QCOMPARE(shown, QStringLiteral("06.12.2026"));
+        QLabel notAnEdit;
+        QVERIFY(!DatumEditAuswaehlen(&notAnEdit, true, false));
+        QCOMPARE(prompter.calls.size(), 1);
+    }
+
+    void timeKeptWithoutChange()
+    {
+        ScriptedPrompter prompter;
+        prompter.dialogScripts << [](QDialog&) { return int(QDialog::Accepted); };
+        double datum = 45000.75;
+        QVERIFY(DatumAuswaehlen(datum, deRahmen));
+        QCOMPARE(datum, 45000.75);
+    }
+
+    // What the dialog shows: widths, captions, the error box and the month panel.
+    void dialog()
+    {
+        ScriptedPrompter prompter;
+        QStringList seen;
+        prompter.dialogScripts << [&](QDialog& d) {
+            const auto label = [&](const char* name) { return d.findChild<QLabel*>(QLatin1String(name))->text(); };
+            const auto edit = [&](const char* name) { return d.findChild<QLineEdit*>(QLatin1String(name))->text(); };
+            const auto button = [&](const char* name) { return d.findChild<QPushButton*>(QLatin1String(name)); };
+            seen << QString::number(d.width()) << label("MonatJahr") << edit("Datum") << edit("WoTag");
+            QTest::keyClick(&d, Qt::Key_Tab);
+            seen << QString::number(d.width()) << button("BtnTage")->text();
+            QTest::keyClicks(&d, QStringLiteral("+"));
+            seen << button("BtnTage")->text() << button("BtnJahre")->text();
+            QTest::keyClicks(&d, QStringLiteral("4x"));
+            QTest::mouseClick(button("BtnMonate"), Qt::LeftButton);
+            seen << edit("Eingabe") << button("BtnMonate")->text();
+            QTest::keyPress(&d, Qt::Key_Shift, Qt::ShiftModifier);
+            seen << (d.findChild<QWidget*>(QStringLiteral("Monate"))->isVisible() ? "Monate" : "-");
+            QTest::keyPress(&d, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier);
+            seen << label("LblErsterLetzter");
+            QTest::mouseClick(d.findChild<QToolButton*>(QStringLiteral("b3")), Qt::LeftButton);
+            return int(QDialog::Rejected);
+        };
+        double datum = StrToDate(QStringLiteral("05.12.2026"));
+        QVERIFY(DatumAuswaehlenStd(datum));
+        QCOMPARE(text(datum), QStringLiteral("01.03.2026"));
+        QCOMPARE(seen, (QStringList{"250", "5. Dezember 2026", "05.12.2026", "Samstag", "447", "Tag", "Tage",
+                                    "Jahre", "", "Monat", "Monate", "Erster des Monats"}));
+        QCOMPARE(prompter.messages(), QStringList{"\"+4x\" ist ein ungültiger Wert!"});
+        QCOMPARE(prompter.calls.last().caption, QStringLiteral("Fehler"));
+        QCOMPARE(prompter.calls.last().flags, mb::IconError);
+    }
+};
+
+QTEST_MAIN(TestDateDialog)
+#include "tst_datedialog.moc"
