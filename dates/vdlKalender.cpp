@@ -224,8 +224,8 @@ TDateEd::TDateEd(double Datum, TDateEdOptionen Optionen, QWidget* parent)
         const char* text;
         int x;
         int months, years;
-    } steps[] = {{"JahrDown", "«", 20, 0, -1}, {"MonDown", "‹", 41, -1, 0},
-                 {"MonUp", "›", 188, 1, 0}, {"JahrUp", "»", 209, 0, 1}};
+    } steps[] = {{"JahrDown", "«", 4, 0, -1}, {"MonDown", "‹", 25, -1, 0},
+                 {"MonUp", "›", 204, 1, 0}, {"JahrUp", "»", 225, 0, 1}};
     for (const auto& s : steps) {
         QToolButton* b = toolButton(panel1, s.name, QString::fromUtf8(s.text), QRect(s.x, 6, 21, 21));
         // Held down, a step repeats after half a second and then five times a second.
@@ -240,7 +240,7 @@ TDateEd::TDateEd(double Datum, TDateEdOptionen Optionen, QWidget* parent)
     }
     m_monatJahr = new QLabel(panel1);
     m_monatJahr->setObjectName(QStringLiteral("MonatJahr"));
-    m_monatJahr->setGeometry(63, 6, 124, 21);
+    m_monatJahr->setGeometry(47, 6, 156, 21);
     m_monatJahr->setAlignment(Qt::AlignCenter);
     m_monatJahr->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     QFont bold = m_monatJahr->font();
