@@ -40,6 +40,15 @@ inline QString tape(const RechnerCore& core)
     return lines.join(QLatin1String(" | "));
 }
 
+// Regional settings with this decimal separator; the other of ',' and '.' groups digits.
+inline void useDecimalSeparator(QChar decimal)
+{
+    Regional regional = Regional::german();
+    regional.decimalSeparator = decimal;
+    regional.thousandSeparator = decimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+    Regional::set(regional);
+}
+
 // Selects a system by its list code, as the user would.
 inline void chooseSystem(RechnerCore& core, int code)
 {

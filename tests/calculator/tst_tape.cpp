@@ -262,6 +262,44 @@ private slots:
         QCOMPARE(form->History->indexAt(QPoint(5, 11 * TapeDelegate::ItemHeight - 1)).row(), lines - 1);
     }
 
+    // After every step the newest line stands whole in the tape, also when the currency
+    // panel above it takes part of its height.
+    void newestLineShown_data()
+    {
+        QTest::addColumn<bool>("currency");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("decimal, 11 lines") << false << 11;
+        QTest::newRow("decimal, 30 lines") << false << 30;
+        QTest::newRow("currency, 10 lines") << true << 10;
+        QTest::newRow("currency, 11 lines") << true << 11;
+        QTest::newRow("currency, 30 lines") << true << 30;
+    }
+    void newestLineShown()
+    {
+        QFETCH(bool, currency);
+        QFETCH(int, steps);
+        struct : RechnerHost {
+            bool currencyAt(int, CurrencyEntry& e) override
+            {
+                e = {QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")};
+                return true;
+            }
+        } host;
+        form->core().setHost(&host);
+        if (currency)
+            form->core().ChangeSystem(-4, 0);
+        QCOMPARE(form->PnlWaehrung->isVisible(), currency);
+        for (int i = 0; i < steps; ++i) {
+            press(form->core(), QStringLiteral("1 +"));
+            QListWidgetItem* newest = form->History->item(form->History->count() - 1);
+            QTRY_VERIFY(form->History->viewport()->rect().contains(form->History->visualItemRect(newest)));
+        }
+        // Scrolled no further than needed: the tape is full from its top line.
+        const int shown = form->History->viewport()->height() / TapeDelegate::ItemHeight;
+        QCOMPARE(form->History->indexAt(QPoint(5, 2)).row(), qMax(steps - shown, 0));
+        form->core().setHost(nullptr);
+    }
+
     // The operator stands whole inside the line, apart from the body to its left.
     void drawnOperator_data()
     {
