@@ -267,16 +267,20 @@ private slots:
     void newestLineShown_data()
     {
         QTest::addColumn<bool>("currency");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("steps");
-        QTest::newRow("decimal, 11 lines") << false << 11;
-        QTest::newRow("decimal, 30 lines") << false << 30;
-        QTest::newRow("currency, 10 lines") << true << 10;
-        QTest::newRow("currency, 11 lines") << true << 11;
-        QTest::newRow("currency, 30 lines") << true << 30;
+        QTest::newRow("decimal, 11 lines") << false << "1 +" << 11;
+        QTest::newRow("decimal, 30 lines") << false << "1 +" << 30;
+        QTest::newRow("currency, 10 lines") << true << "1 +" << 10;
+        QTest::newRow("currency, 11 lines") << true << "1 +" << 11;
+        QTest::newRow("currency, 30 lines") << true << "1 +" << 30;
+        // The panel goes for the date calculation and comes back with its result line.
+        QTest::newRow("currency, dates") << true << "1.2.2020 + 30 =" << 4;
     }
     void newestLineShown()
     {
         QFETCH(bool, currency);
+        QFETCH(QString, keys);
         QFETCH(int, steps);
         struct : RechnerHost {
             bool currencyAt(int, CurrencyEntry& e) override
@@ -290,13 +294,14 @@ private slots:
             form->core().ChangeSystem(-4, 0);
         QCOMPARE(form->PnlWaehrung->isVisible(), currency);
         for (int i = 0; i < steps; ++i) {
-            press(form->core(), QStringLiteral("1 +"));
+            press(form->core(), keys);
+            QCOMPARE(form->PnlWaehrung->isVisible(), currency);
             QListWidgetItem* newest = form->History->item(form->History->count() - 1);
             QTRY_VERIFY(form->History->viewport()->rect().contains(form->History->visualItemRect(newest)));
         }
         // Scrolled no further than needed: the tape is full from its top line.
         const int shown = form->History->viewport()->height() / TapeDelegate::ItemHeight;
-        QCOMPARE(form->History->indexAt(QPoint(5, 2)).row(), qMax(steps - shown, 0));
+        QCOMPARE(form->History->indexAt(QPoint(5, 2)).row(), qMax(form->History->count() - shown, 0));
         form->core().setHost(nullptr);
     }
 
