@@ -49,6 +49,15 @@ inline void useDecimalSeparator(QChar decimal)
     Regional::set(regional);
 }
 
+// Stands for a frame whose currency list holds one currency, at every position.
+struct MarkHost : RechnerHost {
+    bool currencyAt(int, CurrencyEntry& e) override
+    {
+        e = {QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")};
+        return true;
+    }
+};
+
 // Selects a system by its list code, as the user would.
 inline void chooseSystem(RechnerCore& core, int code)
 {

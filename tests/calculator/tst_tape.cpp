@@ -282,13 +282,7 @@ private slots:
         QFETCH(bool, currency);
         QFETCH(QString, keys);
         QFETCH(int, steps);
-        struct : RechnerHost {
-            bool currencyAt(int, CurrencyEntry& e) override
-            {
-                e = {QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")};
-                return true;
-            }
-        } host;
+        MarkHost host;
         form->core().setHost(&host);
         if (currency)
             form->core().ChangeSystem(-4, 0);
