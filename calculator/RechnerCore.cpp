@@ -4,6 +4,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Error.h"
 #include "platform/NumText.h"
+#include "platform/Regional.h"
 
 namespace vdl {
 
@@ -46,6 +47,8 @@ RechnerCore::RechnerCore(QObject* parent) : QObject(parent)
 {
     for (int k = 0; k < KeyCount; ++k)
         m_keys[k].caption = QString::fromUtf8(keyCaptions[k]);
+    // The decimal key shows and types the regional separator.
+    m_keys[BKom].caption = Regional::current().decimalSeparator;
     for (Key k : {BMPlus, BMMin, BMR, BMC})
         m_keys[k].enabled = false; // until a memory is linked
     m_keys[BPunkt].visible = false;

@@ -120,6 +120,7 @@ public:
     QString EAnzeige;                             // result display
     QList<TapeLine> History;
     int HistoryTopIndex = 0;                      // first visible tape line
+    int HistoryRows = 11;                         // whole lines the tape shows at once
     QStringList SystItems;                        // texts of the system list
     int SystIndex = -1;
     int DezStIndex = 0;                           // -1: no entry selected
@@ -202,6 +203,9 @@ public:
 
     // ---- Tape -------------------------------------------------------------------------
     void AddHistory(const QString& Text, const QString& Op, int Colour);
+    // The window tells how many whole lines its tape shows (fewer under the currency panel);
+    // a tape showing its last line keeps it in view. Quiet: the window calls it while drawing.
+    void setHistoryRows(int rows);
     void ClearTape(); // empties the tape, keeping a running calculation as its first line
     void MHistorieLoeschenClick();
     // Asks for a file name and writes the tape as a history file ("*.zqh").
@@ -281,6 +285,7 @@ private:
     RechnerHost* m_host = nullptr;
     std::array<KeyState, KeyCount> m_keys;
     int m_batchDepth = 0;
+    bool m_decimalMode = true;    // the last change of system left the decimal keys on
     int m_autoReturnSystem = 10;  // where an automatic switch returns to
     int m_autoReturnCurrency = -1;
 };

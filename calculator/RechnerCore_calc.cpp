@@ -5,6 +5,7 @@
 #include "platform/DateTimeText.h"
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
+#include "platform/Regional.h"
 #include "toolkit/vdlTools.h"
 #include <cmath>
 
@@ -17,6 +18,17 @@ const QString invalidEntry = QStringLiteral("Der Eingabewert ist ungültig!");
 QString dateText(long double day)
 {
     return DateToText(false, false, 0, double(day));
+}
+
+// A typed date holds the separator of ',' and '.' that is no decimal separator ("1.2.2020"
+// with a decimal comma, "1,2,2020" with a decimal point), or exactly two decimal separators.
+bool looksLikeDate(const QString& entry)
+{
+    const QChar decimal = Regional::current().decimalSeparator;
+    for (QChar mark : {QLatin1Char(','), QLatin1Char('.')})
+        if (mark != decimal && entry.contains(mark))
+            return true;
+    return entry.count(decimal) == 2;
 }
 
 // Applies the pending operator of the bases, roman numerals and dates.
@@ -226,8 +238,7 @@ bool RechnerCore::Calculate(unsigned char Op)
                 Eingabe = Entry;
             }
             QString formatted;
-            if ((Entry.contains(QLatin1Char('.')) || Entry.count(QLatin1Char(',')) == 2)
-                && ParseDate(Entry, Var(), formatted, 1950)) {
+            if (looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) {
                 const QString kept = Eingabe;
                 m_autoReturnSystem = FSystem;
                 m_autoReturnCurrency = PnlWaehrung.Tag;
@@ -283,7 +294,7 @@ bool RechnerCore::Calculate(unsigned char Op)
             if (CalcWhatPercent(pct, y)) {
                 QString s = FormatNumber(pct);
                 const auto integerPart = [&s] {
-                    const qsizetype comma = s.indexOf(QLatin1Char(','));
+                    const qsizetype comma = s.indexOf(Regional::current().decimalSeparator);
                     return comma < 0 ? s.size() : comma;
                 };
                 while (FNK < 0 ? s.size() < 3 : integerPart() < 3)
@@ -337,7 +348,7 @@ bool RechnerCore::Calculate(unsigned char Op)
             ClearResult(false);
         }
     }
-    m_keys[BKom].enabled = true;
+    m_keys[BKom].enabled = m_decimalMode;
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Cp1252.h"
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
+#include "platform/Regional.h"
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -51,7 +52,7 @@ void RechnerCore::B1divXClick()
 void RechnerCore::BPiClick()
 {
     Batch batch(*this);
-    Eingabe = QStringLiteral("3,14159265359");
+    Eingabe = QLatin1Char('3') + Regional::current().decimalSeparator + QLatin1String("14159265359");
 }
 
 void RechnerCore::BFakClick()
@@ -136,7 +137,7 @@ void RechnerCore::WinkelChange()
     }
 }
 
-// Splits an entry like "12;18" into its integers (a decimal comma separates too);
+// Splits an entry like "12;18" into its integers (a decimal separator separates too);
 // without ';' the user is told and the entry cleared.
 bool RechnerCore::integerList(QList<long long>& values, QStringList& items)
 {
@@ -146,8 +147,9 @@ bool RechnerCore::integerList(QList<long long>& values, QStringList& items)
         BCEClick();
         return false;
     }
+    const QChar decimal = Regional::current().decimalSeparator;
     QString text = Eingabe;
-    items = text.replace(QLatin1Char(';'), QLatin1Char(',')).split(QLatin1Char(','));
+    items = text.replace(QLatin1Char(';'), decimal).split(decimal);
     for (const QString& item : std::as_const(items))
         values << StrToIntDef(item, 0);
     return true;

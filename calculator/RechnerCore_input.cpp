@@ -4,6 +4,7 @@
 #include "calculator/RechnerCore.h"
 #include "platform/Cp1252.h"
 #include "platform/Prompter.h"
+#include "platform/Regional.h"
 
 namespace vdl {
 
@@ -51,7 +52,7 @@ bool validDigit(unsigned char c, int system)
 
 void RechnerCore::setBKomByRule()
 {
-    m_keys[BKom].enabled = FSystem == 10 || FSystem == -2 || FSystem == -4;
+    m_keys[BKom].enabled = m_decimalMode && (FSystem == 10 || FSystem == -2 || FSystem == -4);
 }
 
 void RechnerCore::updateEnableFlags()
@@ -61,8 +62,10 @@ void RechnerCore::updateEnableFlags()
     m_keys[BggT].enabled = list;
     for (Key k : {BPlus, BMin, BIst})
         m_keys[k].enabled = !list;
-    for (Key k : {BMult, BDiv, BSin, BCos, BTan, BCot, B1divX, BPi, BLog, BLogn, BProz})
-        m_keys[k].enabled = !list && FSystem != -2;
+    m_keys[BMult].enabled = m_keys[BDiv].enabled = !list && FSystem != -2;
+    // What the system cannot compute stays off, whatever is typed.
+    for (Key k : {BSin, BCos, BTan, BCot, B1divX, BPi, BLog, BLogn, BProz})
+        m_keys[k].enabled = !list && FSystem != -2 && m_decimalMode;
     // The percent key stays off as long as automatic transfer is on.
     if (FSpeicherautomatik)
         m_keys[BProz].enabled = false;
@@ -114,7 +117,7 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             break;
         case '<':
             Eingabe.chop(1);
-            if (!Eingabe.contains(QLatin1Char(',')))
+            if (!Eingabe.contains(Regional::current().decimalSeparator))
                 setBKomByRule();
             break;
         case ';':

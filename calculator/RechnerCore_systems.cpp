@@ -62,6 +62,7 @@ void RechnerCore::SetSystem(int Code)
 void RechnerCore::SetDecimalMode(bool On)
 {
     Batch batch(*this);
+    m_decimalMode = On;
     SetNK(On ? FNKDezimal : 0);
     DezStChange();
     DezStEnabled = On;

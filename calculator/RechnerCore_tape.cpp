@@ -31,8 +31,19 @@ void RechnerCore::AddHistory(const QString& Text, const QString& Op, int Colour)
     if (mPostenZaehlen && FPosten > 0)
         body = IntToStr(FPosten) + QLatin1Char('#') + body;
     History.append({body + opText, Colour});
-    if (History.size() > 10)
-        HistoryTopIndex = int(History.size()) - 11;
+    // Scrolled so that the new line is the last one shown.
+    if (History.size() >= HistoryRows)
+        HistoryTopIndex = int(History.size()) - HistoryRows;
+}
+
+void RechnerCore::setHistoryRows(int rows)
+{
+    rows = qMax(rows, 1);
+    const int lines = int(History.size());
+    const bool lastShown = lines <= HistoryTopIndex + HistoryRows;
+    HistoryRows = rows;
+    if (lastShown && lines > HistoryTopIndex + rows)
+        HistoryTopIndex = lines - rows;
 }
 
 void RechnerCore::ClearTape()

@@ -1,8 +1,11 @@
 // Rendering: the widgets take over the core's state after every change.
 #include "calculator/Rechner.h"
+#include "calculator/TapeDelegate.h"
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
 
@@ -55,7 +58,11 @@ void TRechnerForm::render()
     Eingabe->setText(m_core.Eingabe);
     EingabeOp->setText(RechnerCore::operatorGlyph(m_core.EingabeOp));
     EAnzeige->setText(m_core.EAnzeige);
-    PnlWaehrung->setVisible(m_core.PnlWaehrung.visible);
+    if (PnlWaehrung->isHidden() == m_core.PnlWaehrung.visible) {
+        PnlWaehrung->setVisible(m_core.PnlWaehrung.visible);
+        // The tape's height counts now: it decides where the tape scrolls to below.
+        PnlWaehrung->parentWidget()->layout()->activate();
+    }
     PnlWaehrung->setText(m_core.PnlWaehrung.caption);
     setHint(PnlWaehrung, m_core.PnlWaehrung.hint);
     if (AutoPanel->isHidden() == m_core.AutoPanelVisible) {
@@ -69,6 +76,8 @@ void TRechnerForm::render()
     mNurHauptSysteme->setEnabled(m_core.mNurHauptSystemeEnabled);
     renderLists();
     renderKeys();
+    if (History->isVisible())
+        m_core.setHistoryRows(History->viewport()->height() / TapeDelegate::ItemHeight);
     renderTape();
 }
 

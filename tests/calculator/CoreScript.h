@@ -40,6 +40,24 @@ inline QString tape(const RechnerCore& core)
     return lines.join(QLatin1String(" | "));
 }
 
+// Regional settings with this decimal separator; the other of ',' and '.' groups digits.
+inline void useDecimalSeparator(QChar decimal)
+{
+    Regional regional = Regional::german();
+    regional.decimalSeparator = decimal;
+    regional.thousandSeparator = decimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
+    Regional::set(regional);
+}
+
+// Stands for a frame whose currency list holds one currency, at every position.
+struct MarkHost : RechnerHost {
+    bool currencyAt(int, CurrencyEntry& e) override
+    {
+        e = {QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")};
+        return true;
+    }
+};
+
 // Selects a system by its list code, as the user would.
 inline void chooseSystem(RechnerCore& core, int code)
 {

@@ -133,8 +133,7 @@ private slots:
         QCOMPARE(calculator->AutoSysPopup()->defaultAction(), calculator->AutoSys);
     }
 
-    // The examples of the design: a calculator opens a memory in another system and every
-    // step it takes is replayed there.
+    // A calculator opens a memory in another system and every step it takes is replayed there.
     void transfer_data()
     {
         QTest::addColumn<int>("system");       // of the calculator
@@ -189,6 +188,36 @@ private slots:
         QTEST(memory->EAnzeige->text(), "memoryDisplay");
         const QString panel = memory->PnlWaehrung->isHidden() ? QString() : QLatin1Char(' ') + memory->PnlWaehrung->text();
         QTEST(memory->Syst->currentText() + panel, "memorySystem");
+    }
+
+    // An amount converted for the memory is written with the regional decimal separator and
+    // read there as the number it is, never as a date; the rates keep their stored form.
+    void transferUnderEitherSeparator_data()
+    {
+        QTest::addColumn<QChar>("decimal");
+        QTest::addColumn<QString>("memoryTape");
+        QTest::addColumn<QString>("memoryDisplay");
+        QTest::newRow("comma") << QChar(',') << "195,583 DM+ | 195,583 DM= | 391,166 DM*" << "391,166";
+        QTest::newRow("point") << QChar('.') << "195.583 DM+ | 195.583 DM= | 391.166 DM*" << "391.166";
+    }
+    void transferUnderEitherSeparator()
+    {
+        QFETCH(QChar, decimal);
+        test::useDecimalSeparator(decimal);
+        ScriptedPrompter prompter;
+        auto frame = openFrame();
+        TRechnerForm* calculator = frame->windows()[0];
+        setSystem(calculator, -4);
+        calculator->SelectCurrency(1);
+        TRechnerForm* memory = autoMemory(*frame, calculator, QStringLiteral("Deutsche Mark  (1,00000)"));
+        QVERIFY(memory);
+        press(calculator->core(), QStringLiteral("100 + 100 ="));
+        QCOMPARE(tape(calculator->core()), QStringLiteral("100 €+ | 100 €= | 200 €*"));
+        QTEST(tape(memory->core()), "memoryTape");
+        QTEST(memory->EAnzeige->text(), "memoryDisplay");
+        QCOMPARE(memory->Syst->currentText() + QLatin1Char(' ') + memory->PnlWaehrung->text(),
+                 QStringLiteral("Währung DM  (1,00000)"));
+        QCOMPARE(prompter.messages(), QStringList());
     }
 
     // A window keeps its currency when others are added or deleted; a deleted one converts

@@ -109,13 +109,7 @@ private slots:
     {
         QFETCH(int, system);
         QFETCH(QStringList, texts);
-        struct : RechnerHost {
-            bool currencyAt(int, CurrencyEntry& e) override
-            {
-                e = {QStringLiteral("Deutsche Mark"), QStringLiteral("DM"), QStringLiteral("1,00000")};
-                return true;
-            }
-        } host;
+        MarkHost host;
         RechnerCore core;
         core.setHost(&host);
         chooseSystem(core, system);

@@ -91,6 +91,39 @@ private slots:
         QCOMPARE(core.DezStIndex, 3);
     }
 
+    // Keys a system cannot use stay off whatever is typed, cleared or computed in it.
+    void systemKeysStayOff_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("flags"); // sin cos tan cot 1/x Pi log ln % and the comma
+        const QString off = QStringLiteral("0000000000"), on = QStringLiteral("1111111111");
+        QTest::newRow("hex digits") << 16 << "1 E" << off;
+        QTest::newRow("hex operator") << 16 << "1 +" << off;
+        QTest::newRow("hex CE") << 16 << "1 E CE" << off;
+        QTest::newRow("hex backspace") << 16 << "1 E <" << off;
+        QTest::newRow("hex clear all") << 16 << "1 + CA" << off;
+        QTest::newRow("roman result") << -1 << "X + V =" << off;
+        QTest::newRow("decimal operator") << 10 << "1 +" << on;
+        QTest::newRow("decimal backspace over comma") << 10 << "1,5 < <" << on;
+        QTest::newRow("currency operator") << -4 << "1,5 +" << on;
+    }
+    void systemKeysStayOff()
+    {
+        QFETCH(int, system);
+        QFETCH(QString, keys);
+        CurrencyHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        chooseSystem(core, system);
+        press(core, keys);
+        QString flags;
+        for (auto k : {RechnerCore::BSin, RechnerCore::BCos, RechnerCore::BTan, RechnerCore::BCot, RechnerCore::B1divX,
+                       RechnerCore::BPi, RechnerCore::BLog, RechnerCore::BLogn, RechnerCore::BProz, RechnerCore::BKom})
+            flags += core.key(k).enabled ? QLatin1Char('1') : QLatin1Char('0');
+        QTEST(flags, "flags");
+    }
+
     void placesAndPattern_data()
     {
         QTest::addColumn<int>("places");

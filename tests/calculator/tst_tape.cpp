@@ -262,6 +262,43 @@ private slots:
         QCOMPARE(form->History->indexAt(QPoint(5, 11 * TapeDelegate::ItemHeight - 1)).row(), lines - 1);
     }
 
+    // After every step the newest line stands whole in the tape, also when the currency
+    // panel above it takes part of its height.
+    void newestLineShown_data()
+    {
+        QTest::addColumn<bool>("currency");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("decimal, 11 lines") << false << "1 +" << 11;
+        QTest::newRow("decimal, 30 lines") << false << "1 +" << 30;
+        QTest::newRow("currency, 10 lines") << true << "1 +" << 10;
+        QTest::newRow("currency, 11 lines") << true << "1 +" << 11;
+        QTest::newRow("currency, 30 lines") << true << "1 +" << 30;
+        // The panel goes for the date calculation and comes back with its result line.
+        QTest::newRow("currency, dates") << true << "1.2.2020 + 30 =" << 4;
+    }
+    void newestLineShown()
+    {
+        QFETCH(bool, currency);
+        QFETCH(QString, keys);
+        QFETCH(int, steps);
+        MarkHost host;
+        form->core().setHost(&host);
+        if (currency)
+            form->core().ChangeSystem(-4, 0);
+        QCOMPARE(form->PnlWaehrung->isVisible(), currency);
+        for (int i = 0; i < steps; ++i) {
+            press(form->core(), keys);
+            QCOMPARE(form->PnlWaehrung->isVisible(), currency);
+            QListWidgetItem* newest = form->History->item(form->History->count() - 1);
+            QTRY_VERIFY(form->History->viewport()->rect().contains(form->History->visualItemRect(newest)));
+        }
+        // Scrolled no further than needed: the tape is full from its top line.
+        const int shown = form->History->viewport()->height() / TapeDelegate::ItemHeight;
+        QCOMPARE(form->History->indexAt(QPoint(5, 2)).row(), qMax(form->History->count() - shown, 0));
+        form->core().setHost(nullptr);
+    }
+
     // The operator stands whole inside the line, apart from the body to its left.
     void drawnOperator_data()
     {
