@@ -2,6 +2,7 @@
 #include "platform/NumText.h"
 #include "tests/support/TestEnv.h"
 #include <QTest>
+#include <clocale>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -30,6 +31,8 @@ private slots:
         QTest::newRow("grouped negative") << "#,##0" << -1234.0L << "-1.234";
         QTest::newRow("18 digits") << "0" << 123456789012345678.0L << "123456789012345678";
         QTest::newRow("beyond 18 digits") << "0" << 1e18L << "1E18";
+        QTest::newRow("rounds to 19 digits") << "0.00" << 999999999999999999.875L << "1E18";
+        QTest::newRow("rounds to 19 digits, negative") << "#,##0" << -999999999999999999.5L << "-1E18";
     }
     void formatFloat()
     {
@@ -38,10 +41,10 @@ private slots:
         QTEST(FormatFloat(pattern, value), "shown");
     }
 
-    // The shortcut that computes the digits without printf must show exactly what printf's
-    // digits show, for integers, cents, wide mantissas, ties at the 18th digit, neighbours of
-    // powers of ten and quotients.
-    void sameTextsWithoutPrintf()
+    // The shortcut that computes the digits in integer arithmetic must show exactly what the
+    // library's digits show, for integers, cents, wide mantissas, ties at the 18th digit,
+    // neighbours of powers of ten and quotients.
+    void sameTextsBothWays()
     {
         std::mt19937_64 random(20240615);
         const QString allDigits = "0." + QString(30, '0');
@@ -65,9 +68,9 @@ private slots:
             if (r & 1)
                 v = -v;
             const QStringList fast = texts(v);
-            detail::setPrintfDigitsOnly(true);
+            detail::setLibraryDigitsOnly(true);
             const QStringList slow = texts(v);
-            detail::setPrintfDigitsOnly(false);
+            detail::setLibraryDigitsOnly(false);
             QCOMPARE(fast, slow);
         }
     }
@@ -92,6 +95,42 @@ private slots:
     {
         QFETCH(long double, value);
         QTEST(FloatToStr(value), "shown");
+    }
+
+    // Large and small results as the general format shows them with German and with English
+    // separators, and read back to the same text, while the C library follows a German
+    // locale (as it does in the running program: Qt hands it the user's locale).
+    void generalFormatUnderGermanLocale_data()
+    {
+        QTest::addColumn<long double>("value");
+        QTest::addColumn<QString>("german");
+        QTest::addColumn<QString>("english");
+        long double factorial = 1;
+        for (int i = 2; i <= 1754; ++i)
+            factorial *= i;
+        QTest::newRow("10^20") << 1e20L << "1E20" << "1E20";
+        QTest::newRow("2^70") << std::ldexp(1.0L, 70) << "1,18059162071741E21" << "1.18059162071741E21";
+        QTest::newRow("1/100000000000") << 1.0L / 100000000000 << "1E-11" << "1E-11";
+        QTest::newRow("1754!") << factorial << "1,97926189010501E4930" << "1.97926189010501E4930";
+        QTest::newRow("fixed") << -1234.5L << "-1234,5" << "-1234.5";
+    }
+    void generalFormatUnderGermanLocale()
+    {
+        QFETCH(long double, value);
+        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "the locale de_DE.UTF-8 is not installed");
+        const auto shownAndRead = [&] {
+            const QString shown = FloatToStr(value);
+            long double back = 0;
+            return TryStrToFloat(shown, back) ? QStringList{shown, FloatToStr(back)} : QStringList{shown};
+        };
+        const QStringList withGerman = shownAndRead();
+        test::pinEnglish();
+        const QStringList withEnglish = shownAndRead();
+        std::setlocale(LC_ALL, "");
+        QFETCH(QString, german);
+        QFETCH(QString, english);
+        QCOMPARE(withGerman, QStringList({german, german}));
+        QCOMPARE(withEnglish, QStringList({english, english}));
     }
 
     void strToFloat_data()
