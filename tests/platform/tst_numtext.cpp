@@ -2,7 +2,6 @@
 #include "platform/NumText.h"
 #include "tests/support/TestEnv.h"
 #include <QTest>
-#include <clocale>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -97,42 +96,6 @@ private slots:
         QTEST(FloatToStr(value), "shown");
     }
 
-    // Large and small results as the general format shows them with German and with English
-    // separators, and read back to the same text, while the C library follows a German
-    // locale (as it does in the running program: Qt hands it the user's locale).
-    void generalFormatUnderGermanLocale_data()
-    {
-        QTest::addColumn<long double>("value");
-        QTest::addColumn<QString>("german");
-        QTest::addColumn<QString>("english");
-        long double factorial = 1;
-        for (int i = 2; i <= 1754; ++i)
-            factorial *= i;
-        QTest::newRow("10^20") << 1e20L << "1E20" << "1E20";
-        QTest::newRow("2^70") << std::ldexp(1.0L, 70) << "1,18059162071741E21" << "1.18059162071741E21";
-        QTest::newRow("1/100000000000") << 1.0L / 100000000000 << "1E-11" << "1E-11";
-        QTest::newRow("1754!") << factorial << "1,97926189010501E4930" << "1.97926189010501E4930";
-        QTest::newRow("fixed") << -1234.5L << "-1234,5" << "-1234.5";
-    }
-    void generalFormatUnderGermanLocale()
-    {
-        QFETCH(long double, value);
-        QVERIFY2(std::setlocale(LC_ALL, "de_DE.UTF-8"), "the locale de_DE.UTF-8 is not installed");
-        const auto shownAndRead = [&] {
-            const QString shown = FloatToStr(value);
-            long double back = 0;
-            return TryStrToFloat(shown, back) ? QStringList{shown, FloatToStr(back)} : QStringList{shown};
-        };
-        const QStringList withGerman = shownAndRead();
-        test::pinEnglish();
-        const QStringList withEnglish = shownAndRead();
-        std::setlocale(LC_ALL, "");
-        QFETCH(QString, german);
-        QFETCH(QString, english);
-        QCOMPARE(withGerman, QStringList({german, german}));
-        QCOMPARE(withEnglish, QStringList({english, english}));
-    }
-
     void strToFloat_data()
     {
         QTest::addColumn<QString>("text");
@@ -173,10 +136,7 @@ private slots:
 
     void pointSeparator()
     {
-        Regional r;
-        r.decimalSeparator = QLatin1Char('.');
-        r.thousandSeparator = QLatin1Char(',');
-        Regional::set(r);
+        test::pinEnglish();
         QCOMPARE(FormatFloat("#,##0.00", 1234.5L), QStringLiteral("1,234.50"));
         QCOMPARE(FloatToStr(1.5e-7L), QStringLiteral("1.5E-7"));
         QCOMPARE(StrToFloat("12."), 12.0L);

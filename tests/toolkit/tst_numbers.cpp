@@ -11,16 +11,7 @@
 
 Q_DECLARE_METATYPE(vdl::Var)
 
-namespace {
 using vdl::test::ld;
-vdl::Regional pointRegional()
-{
-    vdl::Regional r = vdl::Regional::german();
-    r.decimalSeparator = QLatin1Char('.');
-    r.thousandSeparator = QLatin1Char(',');
-    return r;
-}
-} // namespace
 
 class TstNumbers : public QObject {
     Q_OBJECT
@@ -150,7 +141,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, value);
         if (point)
-            vdl::Regional::set(pointRegional());
+            vdl::test::pinEnglish();
         QCOMPARE(vdl::StrToFloatLoose(text), ld(value.toLatin1().constData()));
     }
 
