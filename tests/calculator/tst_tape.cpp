@@ -237,6 +237,12 @@ private slots:
         QTest::newRow("hex digits stay") << "1E15+" << 16 << "1E15";
         QTest::newRow("date") << "1#01. 02. 2000+" << -2 << "01.02.2000";
         QTest::newRow("days") << "30 Tage=" << -2 << "30";
+        // Lines dropped from elsewhere: a number beyond any value's range is no number.
+        QTest::newRow("largest value") << "1,1E4932=" << 10 << "11" + QString(4931, '0');
+        QTest::newRow("smallest value") << "-4E-4951+" << 10 << "-0," + QString(4950, '0') + "4";
+        QTest::newRow("above the range") << "2E99999+" << 10 << "";
+        QTest::newRow("below the range") << "-2E-267720+" << 10 << "";
+        QTest::newRow("hex exponent") << "00E$36143031" << 10 << "";
     }
     void lineNumber()
     {
