@@ -1,11 +1,15 @@
 #include "toolkit/SettingsStore.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QHash>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace vdl::SettingsStore {
 namespace {
@@ -15,8 +19,13 @@ QString g_dir;
 struct Section {
     QString path; // without leading or trailing "\"
     QList<std::pair<QString, QString>> values;
+    QHash<QString, qsizetype> index; // folded name -> position in values
 };
-using Document = QList<Section>;
+// Looked up through folded names: a linear search per line made loading quadratic.
+struct Document {
+    QList<Section> sections;
+    QHash<QString, qsizetype> index; // folded path -> position in sections
+};
 
 QString normalKey(const QString& key)
 {
@@ -26,11 +35,6 @@ QString normalKey(const QString& key)
     while (to > from && key[to - 1] == QLatin1Char('\\'))
         --to;
     return key.mid(from, to - from);
-}
-
-bool sameText(const QString& a, const QString& b)
-{
-    return a.size() == b.size() && Cp1252::upper(a) == Cp1252::upper(b);
 }
 
 // Escapes: "\\", "\r", "\n", and in names "\=" and "\[" (a name must not end early or look like a
@@ -86,18 +90,46 @@ QString unescape(const QString& s, qsizetype& pos, QChar stop)
 
 Section* findSection(Document& doc, const QString& path)
 {
-    for (Section& s : doc)
-        if (sameText(s.path, path))
-            return &s;
-    return nullptr;
+    const qsizetype i = doc.index.value(Cp1252::upper(path), -1);
+    return i < 0 ? nullptr : &doc.sections[i];
+}
+
+Section& addSection(Document& doc, const QString& path)
+{
+    doc.index.insert(Cp1252::upper(path), doc.sections.size());
+    doc.sections.append({path, {}, {}});
+    return doc.sections.last();
 }
 
 qsizetype findValue(const Section& s, const QString& name)
 {
-    for (qsizetype i = 0; i < s.values.size(); ++i)
-        if (sameText(s.values[i].first, name))
-            return i;
-    return -1;
+    return s.index.value(Cp1252::upper(name), -1);
+}
+
+void addValue(Section& s, const QString& name, const QString& value)
+{
+    s.index.insert(Cp1252::upper(name), s.values.size());
+    s.values.append({name, value});
+}
+
+void removeValue(Section& s, qsizetype i)
+{
+    s.values.removeAt(i);
+    s.index.clear();
+    for (qsizetype k = 0; k < s.values.size(); ++k)
+        s.index.insert(Cp1252::upper(s.values[k].first), k);
+}
+
+// A section line; trailing blanks left by a hand edit do not make it a value line.
+bool sectionLine(const QString& line, QString& path)
+{
+    qsizetype end = line.size();
+    while (end > 0 && (line[end - 1] == QLatin1Char(' ') || line[end - 1] == QLatin1Char('\t')))
+        --end;
+    if (!line.startsWith(QLatin1Char('[')) || end < 2 || line[end - 1] != QLatin1Char(']'))
+        return false;
+    path = normalKey(line.mid(1, end - 2));
+    return true;
 }
 
 Document load(bool currentUser)
@@ -111,14 +143,12 @@ Document load(bool currentUser)
     for (QString line : lines) {
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        QString path;
+        if (sectionLine(line, path)) {
             // A section repeated by hand joins the first one of its name.
-            const QString path = normalKey(line.mid(1, line.size() - 2));
             current = findSection(doc, path);
-            if (!current) {
-                doc.append({path, {}});
-                current = &doc.last();
-            }
+            if (!current)
+                current = &addSection(doc, path);
             continue;
         }
         qsizetype pos = 0;
@@ -127,7 +157,7 @@ Document load(bool currentUser)
             continue; // no section yet, or no '=': not a value line
         ++pos;
         if (findValue(*current, name) < 0)
-            current->values.append({name, unescape(line, pos, QLatin1Char('\n'))});
+            addValue(*current, name, unescape(line, pos, QLatin1Char('\n')));
     }
     return doc;
 }
@@ -135,14 +165,41 @@ Document load(bool currentUser)
 bool save(bool currentUser, const Document& doc)
 {
     QString text;
-    for (const Section& s : doc) {
+    for (const Section& s : doc.sections) {
         text += QLatin1String("[\\") + s.path + QLatin1String("]\n");
         for (const auto& [name, value] : s.values)
             text += escape(name, true) + QLatin1Char('=') + escape(value, false) + QLatin1Char('\n');
     }
-    QSaveFile f(fileName(currentUser));
-    return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) >= 0 && f.commit();
+    return AtomicFile::replace(fileName(currentUser), text.toUtf8());
 }
+
+// Held while a writer reads, changes and saves the file. The system's lock queues the writers
+// and lets none of them give up; it ends with the process, so a crashed instance leaves no
+// stale lock behind.
+class WriterLock {
+public:
+    explicit WriterLock(const QString& name)
+        : m_fd(::open(QFile::encodeName(name).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
+    }
+    ~WriterLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
 
 // Runs change on the freshly read file under the lock and saves when change returns true.
 template <typename Change>
@@ -150,9 +207,8 @@ bool modify(bool currentUser, Change change)
 {
     if (!QDir().mkpath(dir()))
         return false;
-    QLockFile lock(fileName(currentUser) + QLatin1String(".lock"));
-    // An instance that hangs must not block this one forever; the write is dropped then.
-    if (!lock.tryLock(10000))
+    const WriterLock lock(fileName(currentUser) + QLatin1String(".lock"));
+    if (!lock.held())
         return false;
     Document doc = load(currentUser);
     return !change(doc) || save(currentUser, doc);
@@ -206,28 +262,26 @@ bool setValue(bool currentUser, const QString& key, const QString& name, const Q
     const QString path = normalKey(key);
     return modify(currentUser, [&](Document& doc) {
         Section* s = findSection(doc, path);
-        if (!s) {
-            doc.append({path, {}});
-            s = &doc.last();
-        }
+        if (!s)
+            s = &addSection(doc, path);
         const qsizetype i = findValue(*s, name);
         if (i < 0)
-            s->values.append({name, value});
+            addValue(*s, name, value);
         else
             s->values[i].second = value;
         return true;
     });
 }
 
-void deleteValue(bool currentUser, const QString& key, const QString& name)
+bool deleteValue(bool currentUser, const QString& key, const QString& name)
 {
     const QString path = normalKey(key);
-    modify(currentUser, [&](Document& doc) {
+    return modify(currentUser, [&](Document& doc) {
         Section* s = findSection(doc, path);
         const qsizetype i = s ? findValue(*s, name) : -1;
         if (i < 0)
             return false;
-        s->values.removeAt(i); // the key itself stays, as in the registry
+        removeValue(*s, i); // the key itself stays, as in the registry
         return true;
     });
 }
@@ -240,7 +294,7 @@ bool values(bool currentUser, const QString& key, QStringList& names, QStringLis
     if (!s) {
         // A key that holds nothing but sub-keys exists too.
         const QString below = Cp1252::upper(path) + QLatin1Char('\\');
-        if (std::none_of(doc.cbegin(), doc.cend(),
+        if (std::none_of(doc.sections.cbegin(), doc.sections.cend(),
                          [&](const Section& o) { return Cp1252::upper(o.path).startsWith(below); }))
             return false;
     }
