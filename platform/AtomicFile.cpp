@@ -12,10 +12,21 @@ bool fail(QString* why, const QString& reason)
     return false;
 }
 
-// The whole of bytes written and handed to the system, with no error noted on the way.
+// Files are opened unbuffered: each write goes straight to the system, and nothing a failed
+// write left in a buffer can be written out later on close.
+constexpr QIODevice::OpenMode kDirect = QIODevice::WriteOnly | QIODevice::Unbuffered;
+
+// The whole of bytes handed to the system, with no error noted on the way. A short write is
+// tried again with the rest, which fails with the system's reason (disk full, file too large).
 bool writtenOut(QFileDevice& file, const QByteArray& bytes)
 {
-    return file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return file.flush() && file.error() == QFileDevice::NoError;
 }
 
 } // namespace
@@ -23,7 +34,7 @@ bool writtenOut(QFileDevice& file, const QByteArray& bytes)
 bool replace(const QString& fileName, const QByteArray& bytes, QString* why)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(kDirect))
         return fail(why, file.errorString());
     if (!writtenOut(file, bytes)) {
         const QString reason = file.errorString();
@@ -36,8 +47,7 @@ bool replace(const QString& fileName, const QByteArray& bytes, QString* why)
 bool create(const QString& fileName, const QByteArray& bytes, QString* why)
 {
     QFile file(fileName);
-    // Unbuffered, so that nothing a failed write left in a buffer is written out on close.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (!file.open(kDirect | QIODevice::NewOnly))
         return fail(why, file.errorString());
     if (writtenOut(file, bytes)) {
         file.close();
@@ -54,7 +64,7 @@ bool append(const QString& fileName, const QByteArray& bytes, QString* why)
 {
     const bool existed = QFile::exists(fileName);
     QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+    if (!file.open(kDirect | QIODevice::Append))
         return fail(why, file.errorString());
     const qint64 before = file.size();
     if (!writtenOut(file, bytes)) {

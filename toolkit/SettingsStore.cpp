@@ -46,10 +46,16 @@ bool escapable(QChar c)
         || c == QLatin1Char('[') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-QString escape(const QString& s, bool isName)
+void appendEscaped(QString& out, const QString& s, bool isName)
 {
-    QString out;
-    out.reserve(s.size());
+    const auto plain = [isName](QChar c) {
+        return c != QLatin1Char('\\') && c != QLatin1Char('\r') && c != QLatin1Char('\n')
+            && !(isName && (c == QLatin1Char('=') || c == QLatin1Char('[')));
+    };
+    if (std::all_of(s.cbegin(), s.cend(), plain)) {
+        out += s;
+        return;
+    }
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == QLatin1Char('\r'))
@@ -65,13 +71,16 @@ QString escape(const QString& s, bool isName)
         else
             out += c;
     }
-    return out;
 }
 
 // Reads from pos up to the first unescaped stop character (or the end); pos is left on it.
-QString unescape(const QString& s, qsizetype& pos, QChar stop)
+QString unescape(QStringView s, qsizetype& pos, QChar stop)
 {
-    QString out;
+    // Most texts hold no backslash: taken in one piece, which keeps loading a large file quick.
+    const qsizetype from = pos;
+    while (pos < s.size() && s[pos] != stop && s[pos] != QLatin1Char('\\'))
+        ++pos;
+    QString out = s.mid(from, pos - from).toString();
     for (; pos < s.size() && s[pos] != stop; ++pos) {
         const QChar c = s[pos];
         if (c == QLatin1Char('\\') && pos + 1 < s.size()) {
@@ -121,14 +130,14 @@ void removeValue(Section& s, qsizetype i)
 }
 
 // A section line; trailing blanks left by a hand edit do not make it a value line.
-bool sectionLine(const QString& line, QString& path)
+bool sectionLine(QStringView line, QString& path)
 {
     qsizetype end = line.size();
     while (end > 0 && (line[end - 1] == QLatin1Char(' ') || line[end - 1] == QLatin1Char('\t')))
         --end;
     if (!line.startsWith(QLatin1Char('[')) || end < 2 || line[end - 1] != QLatin1Char(']'))
         return false;
-    path = normalKey(line.mid(1, end - 2));
+    path = normalKey(line.mid(1, end - 2).toString());
     return true;
 }
 
@@ -139,8 +148,12 @@ Document load(bool currentUser)
     if (!f.open(QIODevice::ReadOnly))
         return doc;
     Section* current = nullptr;
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
-    for (QString line : lines) {
+    const QString text = QString::fromUtf8(f.readAll());
+    for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).mid(start, end - start);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         QString path;
@@ -167,8 +180,12 @@ bool save(bool currentUser, const Document& doc)
     QString text;
     for (const Section& s : doc.sections) {
         text += QLatin1String("[\\") + s.path + QLatin1String("]\n");
-        for (const auto& [name, value] : s.values)
-            text += escape(name, true) + QLatin1Char('=') + escape(value, false) + QLatin1Char('\n');
+        for (const auto& [name, value] : s.values) {
+            appendEscaped(text, name, true);
+            text += QLatin1Char('=');
+            appendEscaped(text, value, false);
+            text += QLatin1Char('\n');
+        }
     }
     return AtomicFile::replace(fileName(currentUser), text.toUtf8());
 }
