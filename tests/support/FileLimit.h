@@ -19,14 +19,10 @@ inline bool inLimitedChild()
     return qEnvironmentVariableIsSet(kLimitedChild);
 }
 
-// What the child tells its parent: one line on standard error, apart from the test log; the
-// line breaks of a message travel as "\r" and "\n".
-inline void report(QString line)
+// What the child tells its parent: one line on standard error, apart from the test log.
+inline void report(const QString& line)
 {
-    line.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
-        .replace(QLatin1Char('\n'), QLatin1String("\\n"));
-    const QByteArray bytes = "#> " + line.toUtf8() + "\n";
+    const QByteArray bytes = "#> " + line.toUtf8().toPercentEncoding() + "\n";
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
@@ -49,20 +45,9 @@ inline QStringList runWithFileLimit(const QString& function, rlim_t limit, const
     if (!child.waitForFinished(60000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
         return {QStringLiteral("child failed: ") + QString::fromUtf8(child.readAllStandardOutput())};
     QStringList lines;
-    for (const QByteArray& line : child.readAllStandardError().split('\n')) {
-        if (line.startsWith("#> ")) {
-            QByteArray text;
-            for (qsizetype i = 3; i < line.size(); ++i) {
-                if (line[i] != '\\' || i + 1 == line.size()) {
-                    text += line[i];
-                    continue;
-                }
-                const char c = line[++i];
-                text += c == 'r' ? '\r' : c == 'n' ? '\n' : c;
-            }
-            lines << QString::fromUtf8(text);
-        }
-    }
+    for (const QByteArray& line : child.readAllStandardError().split('\n'))
+        if (line.startsWith("#> "))
+            lines << QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(3)));
     return lines;
 }
 
