@@ -8,6 +8,7 @@
 #include "platform/ExeDir.h"
 #include "platform/Prompter.h"
 #include "tests/calculator/CoreScript.h"
+#include "tests/support/FileLimit.h"
 #include "toolkit/SettingsStore.h"
 #include <QApplication>
 #include <QClipboard>
@@ -176,6 +177,38 @@ private slots:
         if (answer)
             QCOMPARE(prompter.calls[1].flags, mb::YesNoCancel | mb::IconQuestion | mb::DefButton2);
         QCOMPARE(QDir(dir.path()).count(), uint(typed == QLatin1String("neu") ? 5 : 4)); // no leftovers
+    }
+
+    // The disk fills up while a long tape is saved over an older history file.
+    void fullDiskKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("alt.zqh"));
+        const QByteArray old = QByteArray(blanks(27) + "5 +\r\n").repeated(400); // 12,800 bytes
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size() && f.flush());
+        const QStringList boxes = runWithFileLimit(QStringLiteral("childSavesLongTape"), 4096,
+                                                   {QStringLiteral("VDL_TEST_FILE"), name});
+        QCOMPARE(boxes, QStringList({QStringLiteral("Warnung: Die Datei existiert bereits!\r\nSoll sie überschrieben werden?"),
+                                     QStringLiteral("Fehler: Die Historie kann nicht in \"%1\" gespeichert werden!").arg(name)}));
+        QCOMPARE(readFile(name), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.zqh"});
+    }
+
+    // Runs only in the child of fullDiskKeepsTheOldFile: 403 lines, answered "Yes" to overwriting.
+    void childSavesLongTape()
+    {
+        if (!inLimitedChild())
+            QSKIP("runs only as a child");
+        press(form->core(), QStringLiteral("7 +").repeated(403));
+        QCOMPARE(form->core().History.size(), 403);
+        ScriptedPrompter prompter;
+        prompter.fileAnswers << qEnvironmentVariable("VDL_TEST_FILE");
+        prompter.answers << int(mb::IdYes);
+        form->MHistorieSpeichern->trigger();
+        for (const ScriptedPrompter::Call& call : prompter.calls)
+            if (call.kind == QLatin1String("message"))
+                report(call.caption + QStringLiteral(": ") + call.text);
     }
 
     void clipboard_data()
