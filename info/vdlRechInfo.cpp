@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace vdl {
 
 QPointer<TfvdlRechInfo> fvdlRechInfo;
@@ -55,7 +57,9 @@ TfvdlRechInfo::TfvdlRechInfo(QWidget* owner, const QString& Version) : QDialog(o
     setWindowTitle(QStringLiteral("Produktinformation"));
     // A dialog frame without buttons in the title: it closes through its button, Enter or Esc.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    QFont font(QStringLiteral("Tahoma"));
+    // Where Tahoma is missing, its metric neighbour keeps the captions within their columns.
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(12);
     setFont(font);
     setFixedSize(410, 439);
@@ -76,11 +80,11 @@ TfvdlRechInfo::TfvdlRechInfo(QWidget* owner, const QString& Version) : QDialog(o
     Label7->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label7->setGeometry(24, 194, 327, 113);
     Label1 = label(this, "Label1", QStringLiteral("Programm und Rechte:"), 126, 309, 12, true);
-    // The whole address goes in, but the label keeps its size: its first line shows.
+    // The whole address goes in, but the label is one line high: only the name shows.
     Label2 = label(this, "Label2", QString(AddressText).remove(QLatin1Char('\r')), 127, 330, 15, true);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(127, 330, 230, 21);
+    Label2->setGeometry(127, 330, 230, std::min(21, Label2->fontMetrics().height()));
     Label3 = label(this, "Label3", QStringLiteral("Lindenstraße 7"), 127, 346, 13, true);
     Label3->resize(230, 21);
     Label4 = label(this, "Label4", QStringLiteral("12345 Musterstadt"), 127, 361, 13, true);

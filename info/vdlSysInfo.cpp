@@ -70,7 +70,9 @@ TfvdlSysInfo::TfvdlSysInfo(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("fvdlSysInfo"));
     setWindowTitle(QStringLiteral("System-Informationen"));
-    QFont font(QStringLiteral("Tahoma"));
+    // Where Tahoma is missing, its metric neighbour keeps the captions within their columns.
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(12);
     setFont(font);
     resize(537, 443);
