@@ -113,6 +113,8 @@ private slots:
         model.FillSoftware(QCoreApplication::applicationFilePath());
         QCOMPARE(model.Software.last(), SysInfoRow({"Lager (Name)", "nicht verbunden!", 1}));
         QCOMPARE(model.Software[3], SysInfoRow({"Version", "3.1.0.0", 1}));
+        QCOMPARE(model.Software[2].Caption, QStringLiteral("Stand"));
+        QCOMPARE(model.Software[2].Tabs, 3);
         QCOMPARE(model.Software[2].Value.right(1).toInt() % 2, 0); // seconds in steps of two
         QSqlDatabase::removeDatabase("Lager");
     }
