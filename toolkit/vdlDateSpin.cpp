@@ -68,7 +68,6 @@ void CreateDateSpin()
     qAddPostRoutine(deleteDateSpin);
     fvdlDateSpin->move(0, screenHeight() + 1);
     fvdlDateSpin->show();
-    fvdlDateSpin->raise();
 }
 
 void SetDateSpinText(TfvdlDateSpin* Form, const QString& Text)
@@ -87,7 +86,6 @@ void ShowDateSpin(const QString& Text)
         SetDateSpinText(fvdlDateSpin, Text);
     const QPoint cursor = QCursor::pos();
     fvdlDateSpin->move(cursor.x() - fvdlDateSpin->width() / 2, cursor.y() - fvdlDateSpin->height() / 2);
-    fvdlDateSpin->raise();
 }
 
 void HideDateSpin()

@@ -43,6 +43,7 @@ TvdlInputBox::TvdlInputBox(QWidget* parent) : QDialog(parent, Qt::Tool)
     connect(OK, &QPushButton::clicked, this, &TvdlInputBox::OKClick);
 
     setFixedSize(472, 77);
+    placeControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();
         setGeometry(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2, width(), height());
@@ -50,10 +51,15 @@ TvdlInputBox::TvdlInputBox(QWidget* parent) : QDialog(parent, Qt::Tool)
     RestoreFormPos(this);
 }
 
-// The edit and both buttons keep their distance to the right edge.
 void TvdlInputBox::resizeEvent(QResizeEvent* event)
 {
     QDialog::resizeEvent(event);
+    placeControls();
+}
+
+// The edit and both buttons keep their distance to the right edge.
+void TvdlInputBox::placeControls()
+{
     Input->setGeometry(10, 10, width() - 20, 22);
     Abbruch->setGeometry(width() - 215, 42, 106, 26);
     OK->setGeometry(width() - 103, 42, 92, 26);

@@ -37,6 +37,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeControls();
     void OKClick();
     bool InputKeyPress(const QString& key); // true when the key is discarded
 };
