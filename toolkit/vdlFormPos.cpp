@@ -32,12 +32,6 @@ QString positionKey(QWidget* control)
     return formFixKey + QLatin1Char('\\') + (form ? form->objectName() : QString());
 }
 
-// A dialog frame keeps its designed size; only its place is restored.
-bool hasDialogBorder(const QWidget* form)
-{
-    return form->windowType() == Qt::Dialog && form->minimumSize() == form->maximumSize();
-}
-
 qreal screenDpi()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -122,10 +116,8 @@ void RestoreFormPos(QWidget* control, const QString& name)
     Rect r;
     if (!StrToRect(bounds, r))
         return;
-    if (form && hasDialogBorder(control))
-        control->setGeometry(r.Left, r.Top, control->width(), control->height());
-    else
-        control->setGeometry(r.toQRect());
+    // A fixed-size dialog keeps its designed size: Qt holds it to its minimum and maximum.
+    control->setGeometry(r.toQRect());
     if (form && state == QLatin1String("1"))
         control->setWindowState(control->windowState() | Qt::WindowMinimized);
     else if (form && state == QLatin1String("2"))

@@ -21,8 +21,8 @@ bool IsStandardDpi();
 
 // First thing when a dialog is created: rescale to 96 dpi, take the fixed font and, when
 // position saving is switched on, put the dialog back where it was. Name empty = the
-// control's objectName. A fixed-size dialog (window type Qt::Dialog whose minimum and maximum
-// sizes are equal) only moves; other forms and controls also take the stored size.
+// control's objectName. A fixed-size dialog only moves; other forms and controls also take
+// the stored size.
 void RestoreFormPos(QWidget* control, const QString& name = QString());
 
 // When a dialog closes: writes its bounds and window state while position saving is on.

@@ -10,8 +10,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
-
 namespace vdl {
 
 QString ForbiddenCharsMessage(const QString& Forbidden)
@@ -63,15 +61,6 @@ void TvdlInputBox::placeControls()
     Input->setGeometry(10, 10, width() - 20, 22);
     Abbruch->setGeometry(width() - 215, 42, 106, 26);
     OK->setGeometry(width() - 103, 42, 92, 26);
-}
-
-void TvdlInputBox::showEvent(QShowEvent* event)
-{
-    // 32767 is Qt's "no limit"; only a set length widens the box.
-    const int m = Input->maxLength();
-    if (m > 0 && m < 32767)
-        setFixedWidth(std::max(234, fontMetrics().horizontalAdvance(QString(m, QLatin1Char('N'))) + 20));
-    QDialog::showEvent(event);
 }
 
 void TvdlInputBox::done(int r)

@@ -10,7 +10,6 @@
 #include "toolkit/vdlTools_misc.h"
 #include "toolkit/vdlTools_strings.h"
 
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -243,21 +242,7 @@ void EnterAsTab(QObject* Sender, int& Key)
     if ((Key != Qt::Key_Return && Key != Qt::Key_Enter) || !form || ParentForm(form) != form)
         return;
     Key = 0;
-    QWidget* active = form->focusWidget();
-    auto* combo = active ? qobject_cast<QComboBox*>(active) : nullptr;
-    if (!combo && active)
-        combo = qobject_cast<QComboBox*>(active->parentWidget());
-    if (!combo || !combo->isEditable()) {
-        focusNextControl(form);
-        return;
-    }
-    // Moving on must not let the list replace what was typed; an empty text takes a first
-    // item such as "(keine)".
-    QString text = combo->currentText();
     focusNextControl(form);
-    if (text.isEmpty() && combo->count() > 0 && combo->itemText(0).startsWith(QLatin1Char('(')))
-        text = combo->itemText(0);
-    combo->setEditText(text);
 }
 
 int GetShiftKeys()

@@ -47,7 +47,7 @@ void AttachDateEdit(QLineEdit* Edit, QWidget* SkipWhenFocused = nullptr, bool Do
                     const QString& DefaultText = QString(), bool ShortYear = false);
 
 // Called from a form's key handler: Qt::Key_Return or Qt::Key_Enter with the form as Sender
-// moves to the next control and sets Key to 0. An editable combo box keeps its text.
+// moves to the next control and sets Key to 0.
 void EnterAsTab(QObject* Sender, int& Key);
 
 // Keys held at the moment of the call: Shift 1, Alt 2, Ctrl 4.

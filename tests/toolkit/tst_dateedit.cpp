@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("year up to 9999") << "31.12.9998" << 6 << 1 << false << "31.12.9999" << "9999";
         QTest::newRow("year below 0") << "01.01.0000" << 9 << -1 << false << "01.01.9999" << "9999";
         QTest::newRow("year keeps 29 Feb") << "29.02.2004" << 7 << 1 << false << "29.02.2005" << "2005";
+        QTest::newRow("year reaches 100") << "01.01.0099" << 7 << 1 << false << "01.01.0100" << "0100";
         QTest::newRow("short year grows") << "01.02.03" << 7 << 1 << false << "01.02.0004" << "04";
         QTest::newRow("year 0 shows whole") << "01.01.0001" << 8 << -1 << false << "01.01.0000" << "01.01.0000";
         QTest::newRow("other layout stays") << "1.2.2003" << 0 << 1 << false << "1.2.2003" << "1.2.2003";
@@ -157,10 +158,12 @@ private slots:
     {
         QDialog form;
         auto* date = new QLineEdit(&form);
+        auto* skipped = new QLineEdit(&form);
+        skipped->setEnabled(false);
         auto* other = new QLineEdit(&form);
         auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), &form);
         auto* layout = new QVBoxLayout(&form);
-        for (QWidget* w : {static_cast<QWidget*>(date), static_cast<QWidget*>(other), static_cast<QWidget*>(cancel)})
+        for (QWidget* w : {static_cast<QWidget*>(date), static_cast<QWidget*>(skipped), static_cast<QWidget*>(other), static_cast<QWidget*>(cancel)})
             layout->addWidget(w);
         AttachDateEdit(date, cancel);
         form.show();
@@ -169,6 +172,11 @@ private slots:
 
         date->setFocus();
         date->setText(QStringLiteral("24.12.03"));
+        // Another window or a pop-up taking the focus is no leaving of the field.
+        for (Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+            QFocusEvent out(QEvent::FocusOut, reason);
+            QCoreApplication::sendEvent(date, &out);
+        }
         cancel->setFocus();
         QCOMPARE(date->text(), QStringLiteral("24.12.03"));
 

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +35,8 @@ private slots:
         QCOMPARE(box.OK->text(), QStringLiteral("&OK"));
         QVERIFY(box.OK->isDefault());
         QCOMPARE(box.font().family(), QStringLiteral("Arial")); // no Tahoma installed
+        const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        QVERIFY((box.geometry().center() - centre).manhattanLength() <= 2);
     }
 
     void script_data()
@@ -67,8 +70,8 @@ private slots:
         QTest::newRow("one character refused") << false << -1 << "x" << "xy" << "ok" << true << "Rechner 1y"
                                                << "Rechner 1y"
                                                << QStringList{"Das Zeichen \"x\" ist hier nicht erlaubt!|Warnung|16"};
-        QTest::newRow("implied decimals") << false << 2 << "" << "\b\b\b\b\b\b\b\b\b12345" << "ok" << true
-                                          << "123,45" << "12345" << none;
+        QTest::newRow("implied decimals") << false << 2 << "" << "\b\b\b\b\b\b\b\b\b1234567" << "ok" << true
+                                          << "12345,67" << "1234567" << none;
         QTest::newRow("no number stays open") << false << 2 << "" << "" << "ok" << false << "Rechner 1"
                                               << "Rechner 1" << QStringList{"Ungültiger Wert!|Fehler|16"};
     }
