@@ -290,8 +290,13 @@ void TMDIForm::placeAtStart()
     m_startSize = StartSize.shrunkBy(windowHandle()->frameMargins());
     m_marginsPending = true;
     resize(m_startSize);
+    move(startPosition());
+}
+
+QPoint TMDIForm::startPosition()
+{
     const QSize screen = screenSize();
-    move((screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2);
+    return {(screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2};
 }
 
 void TMDIForm::startWindowEvent(QEvent* event)
@@ -302,9 +307,14 @@ void TMDIForm::startWindowEvent(QEvent* event)
         if (!margins.isNull()) {
             m_marginsPending = false;
             // Unless the user or the fitting has sized the frame meanwhile, its outer size
-            // becomes the start size; the upper left corner stays where it was put.
-            if (size() == m_startSize)
+            // becomes the start size, centred as before. Not inside the window manager's
+            // own move, which would take the change for a new request.
+            QTimer::singleShot(0, this, [this, margins] {
+                if (size() != m_startSize)
+                    return;
                 resize(StartSize.shrunkBy(margins));
+                move(startPosition());
+            });
         }
     }
     // Nothing is written before the frame is on the screen: the default currencies are

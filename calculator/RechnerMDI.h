@@ -120,6 +120,7 @@ private:
     void buildMenus();
     void FormShow();
     void placeAtStart();
+    static QPoint startPosition(); // upper left corner of the outer bounds, centred
     void startWindowEvent(QEvent* event);
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();

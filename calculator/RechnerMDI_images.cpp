@@ -145,9 +145,11 @@ void tape(QPainter& p, int x)
 }
 
 // A straight arrow with its head at (x2, y2).
+// A shaft of width 2 on whole coordinates covers whole pixels.
 void arrow(QPainter& p, qreal x1, qreal y1, qreal x2, qreal y2, const QColor& colour)
 {
-    line(p, x1, y1, x2, y2, colour, 1.5);
+    p.setPen(QPen(colour, 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     const QLineF shaft(QPointF(x2, y2), QPointF(x1, y1));
     QLineF wing1 = shaft, wing2 = shaft;
     wing1.setLength(3.5);
@@ -394,16 +396,16 @@ void drawSpeicherVerbinden(QPainter& p)
 // A chain link broken in the middle.
 void drawSpeicherTrennen(QPainter& p)
 {
-    p.setPen(QPen(Ink, 1.5));
+    p.setPen(QPen(Ink, 2, Qt::SolidLine, Qt::FlatCap));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(1, 5, 6, 6), 90 * 16, 180 * 16);
-    line(p, 4, 5, 6, 5, Ink, 1.5);
-    line(p, 4, 11, 6, 11, Ink, 1.5);
     p.drawArc(QRectF(9, 5, 6, 6), 270 * 16, 180 * 16);
-    line(p, 10, 5, 12, 5, Ink, 1.5);
-    line(p, 10, 11, 12, 11, Ink, 1.5);
-    line(p, 8, 1, 8, 3.5, Red, 1.5);
-    line(p, 8, 12.5, 8, 15, Red, 1.5);
+    fill(p, 4, 4, 3, 2, Ink);
+    fill(p, 4, 10, 3, 2, Ink);
+    fill(p, 9, 4, 3, 2, Ink);
+    fill(p, 9, 10, 3, 2, Ink);
+    fill(p, 7, 0, 2, 3, Red);
+    fill(p, 7, 13, 2, 3, Red);
 }
 
 // A green "play" sign: the automatic transfer runs.

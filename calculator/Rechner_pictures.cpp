@@ -21,31 +21,37 @@ QFont pictureFont(bool bold)
     return font;
 }
 
+// Draws text with its baseline at y, centred on x.
+void centredText(QPainter& p, qreal x, qreal y, const QString& text)
+{
+    p.drawText(QPointF(x - QFontMetricsF(p.font()).horizontalAdvance(text) / 2, y), text);
+}
+
 // "%" with a small "iH": percent in hundred.
 void drawPercentInHundred(QPainter& p)
 {
     p.setFont(pictureFont(true));
-    p.drawText(QRect(0, 0, 11, Height), Qt::AlignCenter, QStringLiteral("%"));
+    centredText(p, 6, 12, QStringLiteral("%"));
     p.setFont(pictureFont(false));
-    p.drawText(QRect(11, 3, 11, 13), Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("iH"));
+    centredText(p, 16.5, 15, QStringLiteral("iH"));
 }
 
 // x to the power of y.
 void drawPower(QPainter& p)
 {
     p.setFont(pictureFont(true));
-    p.drawText(QRect(3, 3, 10, 13), Qt::AlignCenter, QStringLiteral("x"));
+    centredText(p, 8, 15, QStringLiteral("x"));
     p.setFont(pictureFont(false));
-    p.drawText(QRect(12, -2, 8, 11), Qt::AlignCenter, QStringLiteral("y"));
+    centredText(p, 15, 8, QStringLiteral("y"));
 }
 
 // One divided by x, as a fraction.
 void drawReciprocal(QPainter& p)
 {
     p.setFont(pictureFont(false));
-    p.drawText(QRect(0, -2, Width, 10), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("1"));
-    p.drawLine(QPointF(7, Mid(8)), QPointF(15, Mid(8)));
-    p.drawText(QRect(0, 6, Width, 10), Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("x"));
+    centredText(p, 11, 8, QStringLiteral("1"));
+    p.drawLine(QPointF(7, Mid(9)), QPointF(15, Mid(9)));
+    centredText(p, 11, 16, QStringLiteral("x"));
 }
 
 // A paper strip with lines, struck out in red: clear the tape.

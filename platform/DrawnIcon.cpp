@@ -8,6 +8,20 @@ namespace vdl {
 
 namespace {
 
+// A greyed picture keeps its shapes in light greys, half transparent, like greyed captions.
+QPixmap greyed(const QPixmap& picture)
+{
+    QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) / 2);
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
 class DrawnIconEngine : public QIconEngine {
 public:
     DrawnIconEngine(const QString& key, QSize logical, DrawFunction draw)
@@ -52,13 +66,9 @@ public:
         painter.translate((size.width() - fitted.width()) / 2, (size.height() - fitted.height()) / 2);
         painter.scale(scale, scale);
         m_draw(painter);
-        if (grey) {
-            // Greyed pictures are one light grey, like greyed captions.
-            painter.resetTransform();
-            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            painter.fillRect(picture.rect(), QColor(128, 128, 128, 128));
-        }
         painter.end();
+        if (grey)
+            picture = greyed(picture);
         QPixmapCache::insert(name, picture);
         return picture;
     }
