@@ -8,6 +8,7 @@
 #include "platform/ExeDir.h"
 #include "toolkit/vdlReg.h"
 #include "tests/calculator/LinkScript.h"
+#include "tests/support/ImagePlugins.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/SettingsStore.h"
 #include <QApplication>
@@ -18,21 +19,6 @@
 using namespace vdl;
 
 namespace {
-// The image plugins this process has loaded, by file name.
-QStringList loadedImagePlugins()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(no /proc/self/maps)")};
-    QStringList found;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const qsizetype at = line.indexOf("/imageformats/");
-        const QString name = QString::fromUtf8(line.mid(at + 14));
-        if (at >= 0 && !found.contains(name))
-            found << name;
-    }
-    return found;
-}
 
 // The settings file's bytes and its file identity, which an atomic save changes.
 QPair<QByteArray, ino_t> settingsFile()
@@ -76,7 +62,7 @@ private slots:
             emit menu->aboutToShow();
             menu->grab();
         }
-        QCOMPARE(loadedImagePlugins(), QStringList({"libqjpeg.so"}));
+        QCOMPARE(test::loadedImagePlugins(), QStringList({"libqjpeg.so"}));
     }
 
     void writesOnlyOnceShown_data()

@@ -2,6 +2,7 @@
 // come without loading a single image plugin; other icons are still the style's.
 #include "platform/Application.h"
 #include "platform/FrameIcons.h"
+#include "tests/support/ImagePlugins.h"
 #include <QFile>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -18,21 +19,6 @@ QImage shown(const QIcon& icon, int pixels)
     return icon.pixmap(QSize(pixels, pixels)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-// The image plugins this process has loaded, by file name.
-QStringList loadedImagePlugins()
-{
-    QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {QStringLiteral("(no /proc/self/maps)")};
-    QStringList found;
-    for (const QByteArray& line : maps.readAll().split('\n')) {
-        const qsizetype at = line.indexOf("/imageformats/");
-        const QString name = QString::fromUtf8(line.mid(at + 14));
-        if (at >= 0 && !found.contains(name))
-            found << name;
-    }
-    return found;
-}
 } // namespace
 
 class TestStyleIcons : public QObject {
@@ -51,7 +37,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
         frame.grab();
         inner->systemMenu()->grab();
-        QCOMPARE(loadedImagePlugins(), QStringList());
+        QCOMPARE(vdl::test::loadedImagePlugins(), QStringList());
     }
 
     void frameIcons_data()
