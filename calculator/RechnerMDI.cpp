@@ -1,6 +1,7 @@
 // The frame: creation, menus, windows and their numbering, options, start and close.
 #include "calculator/RechnerMDI.h"
 #include "calculator/AlphaPad.h"
+#include "calculator/Benennen.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "dates/CurrencyStore.h"
@@ -227,8 +228,14 @@ void TMDIForm::buildMenus()
                          QKeySequence(Qt::CTRL | Qt::Key_R));
     MNeuenSpeicher = item(HMFenster, QStringLiteral("Neuer &Speicher"), ImgNeuerSpeicher,
                           &TMDIForm::MNeuenSpeicherClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-    MBenennen = later(HMFenster, QStringLiteral("&Benennen"), ImgBenennen, QKeySequence(Qt::CTRL | Qt::Key_N));
-    HMLoeschen = later(HMFenster, QStringLiteral("&Löschen"), ImgLoeschen, QKeySequence(Qt::CTRL | Qt::Key_L));
+    const auto dialogItem = [this](const QString& caption, int image, QKeySequence shortcut, void (*show)()) {
+        QAction* action = HMFenster->addAction(Images(image), caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, show);
+        return action;
+    };
+    MBenennen = dialogItem(QStringLiteral("&Benennen"), ImgBenennen, QKeySequence(Qt::CTRL | Qt::Key_N), ShowRenameDialog);
+    HMLoeschen = dialogItem(QStringLiteral("&Löschen"), ImgLoeschen, QKeySequence(Qt::CTRL | Qt::Key_L), ShowDeleteDialog);
     MAlphaPad = item(HMFenster, QStringLiteral("&Alpha-Pad"), ImgAlphaPad, &TMDIForm::MAlphaPadClick,
                      QKeySequence(Qt::CTRL | Qt::Key_A));
     HMFenster->addSeparator();

@@ -1,5 +1,6 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
 // with layouts and printing are shown but greyed.
+#include "calculator/Benennen.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include <QComboBox>
@@ -58,11 +59,12 @@ void TRechnerForm::buildMenus()
     bearbeiten->addSeparator();
     mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), ImgWaehrungen, false);
     bearbeiten->addSeparator();
-    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), ImgBenennen, false);
+    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), ImgBenennen);
     MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen);
     HauptMenue = {datei, bearbeiten};
 
     connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
+    connect(MUmbenennen, &QAction::triggered, this, [] { ShowRenameDialog(); });
     connect(MLoeschen, &QAction::triggered, this, &TRechnerForm::closeWindow);
     connect(MAllesSchliessen, &QAction::triggered, this, &TRechnerForm::MAllesSchliessenClick);
     connect(MBeenden, &QAction::triggered, this, [this] { window()->close(); });
@@ -130,7 +132,8 @@ void TRechnerForm::buildPopups()
     m_waehrung = new QMenu(this);
 
     // The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
-    addItem(m_autoMemo, QStringLiteral("&Umbenennen"), ImgBenennen, false);
+    connect(addItem(m_autoMemo, QStringLiteral("&Umbenennen"), ImgBenennen), &QAction::triggered, MUmbenennen,
+            &QAction::trigger);
     connect(addItem(m_autoMemo, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden), &QAction::triggered, this,
             &TRechnerForm::closeWindow);
     m_autoMemo->addSeparator();

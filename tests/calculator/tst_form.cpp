@@ -312,9 +312,9 @@ private slots:
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
             << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
                "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
-               "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
+               "Währungen (grau), -, &Umbenennen, &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
-            << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
+            << "&Umbenennen, &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
                "Minuswerte rot], Historie [Speichern, Löschen, In Zwischenablage, Drucken (grau)], "
                "Markierung [Löschen, In Zwischenablage, Drucken (grau)], -, Automatik "
                "[Einschalten (grau), Ausschalten (grau)], -, &Rahmen anpassen";

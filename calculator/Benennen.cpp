@@ -1,0 +1,151 @@
+#include "calculator/Benennen.h"
+#include "calculator/LayoutName.h"
+#include "calculator/Pictures.h"
+#include "calculator/Rechner.h"
+#include "calculator/RechnerMDI.h"
+#include "platform/Prompter.h"
+#include "toolkit/vdlInput.h"
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+namespace vdl {
+
+namespace {
+
+// Renaming and closing act on the window with this number; everything that shows the name
+// follows from here.
+void renameWindow(int Nummer, const QString& Name)
+{
+    TRechnerForm* window = MDIForm ? MDIForm->findWindow(Nummer) : nullptr;
+    if (!window)
+        return;
+    window->setWindowTitle(Name);
+    // The frame of the window takes a new title on its own, but not an empty one.
+    if (QMdiSubWindow* sub = MDIForm->subWindowOf(window))
+        sub->setWindowTitle(Name);
+    for (int i = 0; i < MDIForm->WindowNames.count(); ++i) {
+        if (MDIForm->WindowNames.object(i) == Nummer)
+            MDIForm->WindowNames[i] = Name;
+    }
+    // The item keeps its place, so a window that chose this one stays linked to it.
+    for (TRechnerForm* other : MDIForm->windows()) {
+        const int item = other->Kombi->findData(Nummer);
+        if (item > 0)
+            other->Kombi->setItemText(item, Name);
+    }
+}
+
+// The window runs its close handling (links of the others) and is gone at once.
+void deleteWindow(int Nummer)
+{
+    QPointer<QMdiSubWindow> sub = MDIForm ? MDIForm->subWindowOf(MDIForm->findWindow(Nummer)) : nullptr;
+    if (sub && sub->close())
+        delete sub.data();
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int image, const QRect& bounds)
+{
+    auto* b = new QPushButton(Images(image), caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(bounds);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void show(bool renaming)
+{
+    TBenennenForm form(QApplication::activeWindow());
+    form.Umbenennen->setEnabled(renaming);
+    Prompter::current().runDialog(form);
+}
+
+} // namespace
+
+TBenennenForm::TBenennenForm(QWidget* parent) : QDialog(parent, Qt::Tool)
+{
+    setObjectName(QStringLiteral("BenennenForm"));
+    setWindowTitle(QStringLiteral("Rechner/Speicher benennen"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(12);
+    setFont(font);
+    setFixedSize(370, 126);
+
+    Liste = new QListWidget(this);
+    Liste->setObjectName(QStringLiteral("Liste"));
+    Liste->setGeometry(12, 16, 212, 99);
+    Umbenennen = button(this, QStringLiteral("Umbenennen"), QStringLiteral("&Umbenennen"), ImgBenennen, {237, 16, 119, 28});
+    Loeschen = button(this, QStringLiteral("Loeschen"), QStringLiteral("Löschen"), ImgLoeschen, {237, 50, 119, 28});
+    Schliessen = button(this, QStringLiteral("Schliessen"), QStringLiteral("Schli&eßen"), ImgBeenden, {237, 85, 119, 28});
+    Schliessen->setDefault(true);
+    connect(Umbenennen, &QPushButton::clicked, this, &TBenennenForm::UmbenennenClick);
+    connect(Loeschen, &QPushButton::clicked, this, &TBenennenForm::LoeschenClick);
+    connect(Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Liste, &QListWidget::itemDoubleClicked, this, &TBenennenForm::ListeDblClick);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->availableGeometry();
+        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+    }
+    FormCreate();
+}
+
+void TBenennenForm::FormCreate()
+{
+    if (!MDIForm)
+        return;
+    for (const TRechnerForm* window : MDIForm->windows()) {
+        auto* item = new QListWidgetItem(window->windowTitle(), Liste);
+        item->setData(Qt::UserRole, window->FNummer);
+    }
+}
+
+void TBenennenForm::UmbenennenClick()
+{
+    const QList<QListWidgetItem*> selected = Liste->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QString name;
+    if (!ShowInputBox(QStringLiteral("Neue Bezeichnung:"), name, false, -1, QString()))
+        return;
+    // A name the layout file would give back otherwise, or not at all, is not taken.
+    if (!LayoutCanHoldName(name)) {
+        ShowMessage(QStringLiteral("Dieser Name kann nicht gespeichert werden!"), QStringLiteral("Warnung"),
+                    mb::Ok | mb::IconError);
+        return;
+    }
+    renameWindow(selected.first()->data(Qt::UserRole).toInt(), name);
+    selected.first()->setText(name);
+}
+
+void TBenennenForm::LoeschenClick()
+{
+    const QList<QListWidgetItem*> selected = Liste->selectedItems();
+    if (!selected.isEmpty())
+        deleteWindow(selected.first()->data(Qt::UserRole).toInt());
+    reject();
+}
+
+// In the delete dialog a double-click renames nothing, as the greyed button says.
+void TBenennenForm::ListeDblClick()
+{
+    if (Umbenennen->isEnabled())
+        UmbenennenClick();
+}
+
+void ShowRenameDialog()
+{
+    show(true);
+}
+
+void ShowDeleteDialog()
+{
+    show(false);
+}
+
+} // namespace vdl
