@@ -192,6 +192,47 @@ private slots:
         QTEST(rows.join(QStringLiteral(" | ")), "rows");
     }
 
+    // Every print command of the window opens the print dialog for its tape.
+    void printCommands_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("markedOnly");
+        QTest::newRow("menu Datei") << "&Drucken" << false;
+        QTest::newRow("tape key") << "BHistDruck" << false;
+        QTest::newRow("pop-up Historie") << "Historie/Drucken" << false;
+        QTest::newRow("pop-up Markierung") << "Markierung/Drucken" << true;
+    }
+    void printCommands()
+    {
+        QFETCH(QString, command);
+        ScriptedPrompter prompter;
+        QString seen;
+        bool marked = false;
+        prompter.dialogScripts << [&](QDialog& d) {
+            auto& dialog = dynamic_cast<TfDruckStart&>(d);
+            seen = d.objectName() + (dialog.Rechner == m_window && dialog.HistoryMode ? QString() : QStringLiteral(" ?"));
+            marked = dialog.MarkedOnly;
+            return int(QDialog::Rejected);
+        };
+        if (command == QLatin1String("&Drucken")) {
+            QVERIFY(m_window->MDrucken->isEnabled());
+            m_window->MDrucken->trigger();
+        } else if (command == QLatin1String("BHistDruck")) {
+            auto* key = m_window->findChild<QPushButton*>(command);
+            QVERIFY(key->isEnabled());
+            key->click();
+        } else {
+            QAction* item = nullptr;
+            for (QAction* sub : m_window->PAutoMemo()->actions())
+                if (sub->menu() && sub->text() == command.section(QLatin1Char('/'), 0, 0))
+                    item = popupItem(sub->menu(), QStringLiteral("Drucken"));
+            QVERIFY(item && item->isEnabled());
+            item->trigger();
+        }
+        QCOMPARE(seen, QStringLiteral("fDruckStart"));
+        QTEST(marked, "markedOnly");
+    }
+
     void dialog()
     {
         ScriptedPrompter prompter;
@@ -322,6 +363,21 @@ private slots:
         // The header with the same time on every page.
         for (int page = 1; page <= pdfPages(pdf); ++page)
             QVERIFY2(pdfText(pdf, page).contains(QLatin1String("07.03.2026 09:05:04")), qPrintable(pdfText(pdf, page)));
+    }
+
+    // Only the marked lines, as the tape shows them marked.
+    void markedLines_data()
+    {
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("runs");
+        QTest::newRow("two marked") << ">5+|3+|>8*" << "*07.03.2026 09:05:04* | 5 + | *8 **";
+        QTest::newRow("none marked: header alone") << "5+|3+" << "*07.03.2026 09:05:04*";
+    }
+    void markedLines()
+    {
+        QFETCH(QString, tape);
+        setTape(m_window, tape);
+        QTEST(pdfRuns(printThroughDialog(true)).join(QLatin1String(" | ")), "runs");
     }
 
     // One column: the window alone, a result bold, the right column's frame not drawn.
