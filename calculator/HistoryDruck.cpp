@@ -184,6 +184,7 @@ bool PrintHistory(TRechnerForm* Rechner, bool Preview, bool MarkedOnly)
 
     QPrinter& printer = PrinterSession::instance().printer();
     setHistoryPage(printer);
+    printer.setDocName(QStringLiteral("Historie ") + Rechner->windowTitle());
     if (Preview) {
         QPrintPreviewDialog preview(&printer);
         preview.setObjectName(QStringLiteral("Vorschau"));

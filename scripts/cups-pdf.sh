@@ -26,6 +26,8 @@ if ! lpstat -p "$queue" >/dev/null 2>&1; then
   [ -f "$ppd" ] || { echo "cups-pdf.sh: $ppd is missing (printer-driver-cups-pdf)" >&2; exit 1; }
   $sudo_cmd lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd"
 fi
+# Rendered by poppler's Cairo back end, the text of the PDF stays readable as text.
+$sudo_cmd lpadmin -p "$queue" -o pdftops-renderer-default=pdftocairo
 $sudo_cmd cupsenable "$queue"
 $sudo_cmd cupsaccept "$queue"
 lpstat -p "$queue"
