@@ -61,9 +61,11 @@ TfDruckStart::TfDruckStart(QWidget* parent)
         button(group, "BtnDetails", QStringLiteral("De&tails"), QStyle::SP_MessageBoxInformation, {192, 58, 107, 29});
     QPushButton* einrichten = button(group, "BtnEinrichten", QStringLiteral("Ein&richten"),
                                      QStyle::SP_FileDialogDetailedView, {308, 58, 109, 29});
+    QFont regular = font;
+    regular.setBold(false); // set, not only inherited, so the group box's bold stops here
     for (QWidget* w : {static_cast<QWidget*>(CbxDrucker), static_cast<QWidget*>(details),
                        static_cast<QWidget*>(einrichten)})
-        w->setFont(font);
+        w->setFont(regular);
     QPushButton* abbrechen = button(fussPanel, "BtnAbbrechen", QStringLiteral("Abbre&chen"),
                                     QStyle::SP_DialogCancelButton, {83, 113, 109, 29});
     QPushButton* vorschau = button(fussPanel, "BtnVorschau", QStringLiteral("&Vorschau"),

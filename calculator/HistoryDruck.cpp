@@ -30,7 +30,8 @@ constexpr double NumberWidth = 59.5;
 
 QFont reportFont(int points, bool bold)
 {
-    QFont font(QStringLiteral("Tahoma"));
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     font.setPointSize(points);
     font.setBold(bold);
     return font;

@@ -128,7 +128,9 @@ TfPrinterInfo::TfPrinterInfo(const QStringList& lines, QWidget* parent) : QDialo
 {
     setObjectName(QStringLiteral("fPrinterInfo"));
     setWindowTitle(QStringLiteral("Drucker-Information"));
-    QFont font(QStringLiteral("Tahoma"));
+    // Where Tahoma is missing, its nearest match in width keeps each label before the value.
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(12);
     setFont(font);
     resize(378, 345);
