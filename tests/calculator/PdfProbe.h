@@ -85,6 +85,20 @@ inline QString missingPlaces(const QList<double>& edges, const QList<double>& ex
     return missing.join(QLatin1Char(' '));
 }
 
+// The middle of the ink between the heights top and bottom and between left and right (mm).
+inline double inkMiddle(const QImage& picture, double top, double bottom, double left, double right)
+{
+    int first = -1, last = -1;
+    for (int x = int(left * 10); x < int(right * 10); ++x)
+        for (int y = int(top * 10); y < int(bottom * 10); ++y)
+            if (qGray(picture.pixel(x, y)) < 160) {
+                first = first < 0 ? x : first;
+                last = x;
+                break;
+            }
+    return first < 0 ? -1 : (first + last + 1) / 20.0;
+}
+
 // Where dark runs cross the picture's row at y mm: the middle of each run, in mm.
 inline QList<double> darkAcross(const QImage& picture, double y)
 {

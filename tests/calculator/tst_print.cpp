@@ -150,6 +150,7 @@ private slots:
         QTest::newRow("4") << 4 << "07.03.2026 09:05:04  -  (Quartalsyste)";
         QTest::newRow("8") << 8 << "07.03.2026 09:05:04  -  (Oktalsystem)";
         QTest::newRow("16") << 16 << "07.03.2026 09:05:04  -  (Hexadezimalsystem)";
+        QTest::newRow("3") << 3 << "07.03.2026 09:05:04  -  (System zur Basis 3)";
         QTest::newRow("32") << 32 << "07.03.2026 09:05:04  -  (System zur Basis 32)";
     }
     void headerText()
@@ -409,6 +410,9 @@ private slots:
                                 "#2 | 7 - | *8 ** | #1 | 9 + | *A **"));
         const QImage page = pdfPicture(pdf);
         QCOMPARE(placesNear(darkAcross(page, 20 + 1.5), {20.0, 103.1, 187.7}), QStringLiteral("20.0 103.1 187.7"));
+        // Each header centred over its column; the left one's two closing blanks count too.
+        QCOMPARE(placesNear({inkMiddle(page, 22.6, 27, 20.5, 102.8), inkMiddle(page, 22.6, 27, 103.5, 187.4)}, {60.6, 145.4}),
+                 QStringLiteral("60.6 145.4"));
         // Ink of the first row from the paper's edge, glyphs' own margins allowed for: line,
         // count, end of the number, operator, line, the same in the right column, line.
         const QList<double> ink = inkAcross(page, 31.2, 34.5);
