@@ -1,12 +1,15 @@
 // Renaming and closing windows through the dialog of "&Benennen" and "&Löschen", as the user
 // sees it in captions, link boxes and the window list.
 #include "calculator/Benennen.h"
+#include "calculator/HistoryDruck.h"
+#include "platform/PrinterSession.h"
 #include "platform/Prompter.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/vdlInput.h"
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 
 using namespace vdl;
@@ -188,6 +191,10 @@ private slots:
                               "Rechner3: (kein Speicher)*, " + name + ", Speicher2"}));
         QCOMPARE(windowMenu(*frame), QStringList({"&1 " + name, "&2 Speicher2", "&3 Rechner3"}));
         QCOMPARE(frame->WindowNames.strings(), QStringList({name, "Speicher2", "Rechner3"}));
+        // The printed tape goes to the printer under the window's name.
+        prompter.dialogScripts.clear(); // the preview closes at once
+        PrintHistory(frame->windows()[0], true, false);
+        QCOMPARE(PrinterSession::instance().printer().docName(), "Historie " + name);
         QStringList messages;
         for (const auto& c : prompter.calls) {
             if (c.kind == QLatin1String("message"))
