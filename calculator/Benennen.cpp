@@ -53,7 +53,6 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     auto* b = new QPushButton(Images(image), caption, parent);
     b->setObjectName(name);
     b->setGeometry(bounds);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -90,7 +89,7 @@ TBenennenForm::TBenennenForm(QWidget* parent) : QDialog(parent, Qt::Tool)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();
-        move(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2);
+        setGeometry(s.x() + (s.width() - width()) / 2, s.y() + (s.height() - height()) / 2, width(), height());
     }
     FormCreate();
 }

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace vdl;
 
@@ -86,10 +87,13 @@ private slots:
         auto frame = threeWindows();
         ScriptedPrompter prompter;
         QStringList seen;
+        const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+        int offCentre = -1;
         prompter.dialogScripts << [&](QDialog& dialog) {
             auto& form = static_cast<TBenennenForm&>(dialog);
             seen = listed(form.Liste);
             seen << QStringLiteral("%1x%2").arg(form.width()).arg(form.height());
+            offCentre = (form.geometry().center() - screenCentre).manhattanLength();
             for (const QWidget* w : {static_cast<QWidget*>(form.Liste), static_cast<QWidget*>(form.Umbenennen),
                                      static_cast<QWidget*>(form.Loeschen), static_cast<QWidget*>(form.Schliessen)}) {
                 const QRect r = w->geometry();
@@ -116,6 +120,7 @@ private slots:
         QCOMPARE(seen, QStringList({"Rechner1", "Speicher2", "Rechner3", "370x126", "Liste 12,16 212x99",
                                     renaming ? "&Umbenennen 237,16 119x28" : "&Umbenennen 237,16 119x28 (grau)",
                                     "Löschen 237,50 119x28", "Schli&eßen 237,85 119x28 (Enter)"}));
+        QVERIFY(offCentre >= 0 && offCentre <= 2);
     }
 
     void rename_data()
