@@ -1,21 +1,7 @@
 #include "calculator/KeyTranslation.h"
 #include "platform/Cp1252.h"
-#include <QKeyEvent>
 
 namespace vdl {
-
-bool typedByte(const QKeyEvent& event, unsigned char& byte)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: byte = 13; return true;
-    case Qt::Key_Backspace: byte = 8; return true;
-    case Qt::Key_Escape: byte = 27; return true;
-    default: break;
-    }
-    const QString text = event.text();
-    return text.size() == 1 && Cp1252::fromUnicode(text[0], byte) && byte >= 0x20;
-}
 
 KeyAction TranslateKey(unsigned char key, bool shift, bool ctrl, bool calculatorWindow, int system,
                        int posten)

@@ -6,7 +6,9 @@
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
 #include "platform/Regional.h"
-#include "toolkit/vdlTools.h"
+#include "toolkit/vdlTools_dates.h"
+#include "toolkit/vdlTools_numbers.h"
+#include "toolkit/vdlTools_strings.h"
 #include <cmath>
 
 namespace vdl {
