@@ -2,6 +2,8 @@
 #include "platform/Cp1252.h"
 #include "platform/NumText.h"
 #include "platform/Regional.h"
+#include <algorithm>
+#include <limits>
 
 namespace vdl {
 
@@ -9,14 +11,40 @@ namespace {
 
 constexpr qsizetype Columns = 30;
 
-// "1,5E-7" -> "0,00000015", "1E20" -> "100000000000000000000": an entry takes no exponent,
-// so a number written that way is written out. False when text is no such number.
-bool writeOutExponent(QString& text)
+// The decimal exponent after an "E": an optional sign and digits. Values far beyond any
+// number's range stop growing, so that no digit row can overflow it.
+bool readExponent(QStringView text, qint64& exponent)
 {
-    const qsizetype e = text.indexOf(QLatin1Char('E'));
-    int exponent = 0;
-    if (e <= 0 || !TryStrToInt(text.mid(e + 1), exponent))
+    qsizetype i = 0;
+    const bool negative = i < text.size() && text[i] == QLatin1Char('-');
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+        ++i;
+    if (i == text.size())
         return false;
+    exponent = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return false;
+        exponent = std::min<qint64>(exponent * 10 + (text[i].unicode() - '0'), 1000000000);
+    }
+    if (negative)
+        exponent = -exponent;
+    return true;
+}
+
+// "1,5E-7" -> "0,00000015", "1E20" -> "100000000000000000000": an entry takes no exponent,
+// so a number written that way is written out. A number whose first significant digit lies
+// beyond what a calculator value can hold is refused (a line dropped from another program
+// may carry any exponent, and written out it would fill the memory).
+enum class Exponent { None, WrittenOut, OutOfRange };
+Exponent writeOutExponent(QString& text)
+{
+    constexpr qint64 highest = std::numeric_limits<long double>::max_exponent10; // 1E4932
+    constexpr qint64 lowest = -4951; // the smallest value, 3,6E-4951
+    const qsizetype e = text.indexOf(QLatin1Char('E'));
+    qint64 exponent = 0;
+    if (e <= 0 || !readExponent(QStringView(text).mid(e + 1), exponent))
+        return Exponent::None;
     const QChar sep = Regional::current().decimalSeparator;
     QString mantissa = text.left(e);
     const bool negative = mantissa.startsWith(QLatin1Char('-'));
@@ -27,11 +55,17 @@ bool writeOutExponent(QString& text)
     if (point >= 0)
         digits.remove(point, 1);
     if (digits.isEmpty())
-        return false;
+        return Exponent::None;
     for (QChar c : std::as_const(digits))
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
+            return Exponent::None;
     const qsizetype whole = (point < 0 ? mantissa.size() : point) + exponent;
+    qsizetype zeros = 0;
+    while (zeros < digits.size() && digits[zeros] == QLatin1Char('0'))
+        ++zeros;
+    const qint64 first = whole - 1 - zeros; // power of ten of the first significant digit
+    if (first > highest || first < lowest)
+        return Exponent::OutOfRange;
     if (whole <= 0)
         digits = QLatin1Char('0') + sep + QString(-whole, QLatin1Char('0')) + digits;
     else if (whole >= digits.size())
@@ -39,7 +73,7 @@ bool writeOutExponent(QString& text)
     else
         digits.insert(whole, sep);
     text = (negative ? QStringLiteral("-") : QString()) + digits;
-    return true;
+    return Exponent::WrittenOut;
 }
 
 // A sign, then only what an entry takes as part of a number: digits, the letter digits of
@@ -141,8 +175,8 @@ QString tapeLineNumber(const QString& line, int system)
             text.chop(1);
     }
     // From base 15 on, 'E' is a digit and the text is read as it stands.
-    if (system < 15)
-        writeOutExponent(text);
+    if (system < 15 && writeOutExponent(text) == Exponent::OutOfRange)
+        return QString();
     return isEnterable(text) ? text : QString();
 }
 

@@ -2,13 +2,13 @@
 // line's number back into the entry.
 #include "calculator/HistoryText.h"
 #include "calculator/RechnerCore.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
 #include "platform/ExeDir.h"
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace vdl {
 
@@ -94,8 +94,7 @@ void RechnerCore::MHistorieSpeichernClick()
                != mb::IdYes)
         return;
     // Written aside and swapped in at the end: a failed write leaves an existing file as it was.
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(historyFileBytes(History)) < 0 || !file.commit())
+    if (!AtomicFile::replace(name, historyFileBytes(History)))
         ShowMessage(QStringLiteral("Die Historie kann nicht in \"%1\" gespeichert werden!")
                         .arg(QDir::toNativeSeparators(name)),
                     QStringLiteral("Fehler"), mb::Ok | mb::IconError);

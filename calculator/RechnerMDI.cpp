@@ -3,6 +3,9 @@
 #include "calculator/AlphaPad.h"
 #include "calculator/Rechner.h"
 #include "dates/CurrencyStore.h"
+#include "info/GuideWriter.h"
+#include "info/vdlRechInfo.h"
+#include "info/vdlSysInfo.h"
 #include "platform/Application.h"
 #include "toolkit/vdlReg.h"
 #include "toolkit/vdlTools_misc.h"
@@ -226,10 +229,13 @@ void TMDIForm::buildMenus()
     });
 
     MHilfe = new QMenu(QStringLiteral("?"), this);
-    connect(MHilfe, &QMenu::aboutToShow, this, [this, later] {
-        MKurzanleitung = later(MHilfe, QStringLiteral("&Kurzanleitung"));
-        MProduktinformation = later(MHilfe, QStringLiteral("Produktinformation"));
-        MSysteminformation = later(MHilfe, QStringLiteral("Systeminformation"));
+    connect(MHilfe, &QMenu::aboutToShow, this, [this] {
+        MKurzanleitung = MHilfe->addAction(QStringLiteral("&Kurzanleitung"));
+        connect(MKurzanleitung, &QAction::triggered, this, [] { OpenKurzanleitung(); });
+        MProduktinformation = MHilfe->addAction(QStringLiteral("Produktinformation"));
+        connect(MProduktinformation, &QAction::triggered, this, [this] { ShowRechInfo(this, Label1->text()); });
+        MSysteminformation = MHilfe->addAction(QStringLiteral("Systeminformation"));
+        connect(MSysteminformation, &QAction::triggered, this, [] { ShowSysInfo(); });
     }, Qt::SingleShotConnection);
 
     // Shown by the office hand-off once a word processor or spreadsheet is found.

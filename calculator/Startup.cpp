@@ -1,6 +1,6 @@
 #include "calculator/Startup.h"
+#include "platform/AtomicFile.h"
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -52,17 +52,9 @@ bool ensureManifest(const QString& path)
 {
     if (QFileInfo::exists(path))
         return false;
-    QFile file(path);
     // The manifest is a courtesy to the windowing layer; a read-only program folder must not
-    // keep the program from starting.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    const QByteArray bytes = manifestBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.remove();
-        return false;
-    }
-    return true;
+    // keep the program from starting. A manifest written only in part is removed again.
+    return AtomicFile::create(path, manifestBytes());
 }
 
 namespace {

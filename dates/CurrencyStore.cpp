@@ -19,9 +19,9 @@ QString compose(const QString& Kuerzel, const QString& Kurs, const QString& Datu
     return quoted(Kuerzel) + QLatin1Char(',') + quoted(Kurs) + QLatin1Char(',') + quoted(Datum);
 }
 
-void write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum)
+bool write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum)
 {
-    WriteSetting(Key, Name, compose(Kuerzel, Kurs, Datum), false, true);
+    return WriteSetting(Key, Name, compose(Kuerzel, Kurs, Datum), false, true);
 }
 
 void seedDefaults()

@@ -13,8 +13,9 @@ inline const QString Key = QStringLiteral("%\\Waehrungen");
 // The stored data of one currency. A quote inside an item is doubled, so that every entry
 // splits back into exactly the items it was written from.
 QString compose(const QString& Kuerzel, const QString& Kurs, const QString& Datum);
-// Adds the currency, or replaces the data of the one with that name (any case).
-void write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum);
+// Adds the currency, or replaces the data of the one with that name (any case); false when the
+// settings file could not be saved.
+bool write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum);
 // Puts back "Deutsche Mark" and "Euro" when either is missing; existing entries are kept as
 // they are, so an edited rate survives every start.
 void seedDefaults();

@@ -15,7 +15,11 @@ std::optional<QDateTime>& pinned()
 
 double now()
 {
-    const QDateTime t = pinned() ? *pinned() : QDateTime::currentDateTime();
+    return toDayNumber(pinned() ? *pinned() : QDateTime::currentDateTime());
+}
+
+double toDayNumber(const QDateTime& t)
+{
     const QDate d = t.date();
     const QTime tm = t.time();
     double date = 0, time = 0;
@@ -27,6 +31,14 @@ double now()
 double today()
 {
     return std::trunc(now());
+}
+
+QDateTime fromDayNumber(double dayNumber)
+{
+    int year = 0, month = 0, day = 0, hour = 0, min = 0, sec = 0, msec = 0;
+    DecodeDate(dayNumber, year, month, day);
+    DecodeTime(dayNumber, hour, min, sec, msec);
+    return QDateTime(QDate(year, month, day), QTime(hour, min, sec, msec));
 }
 
 void pin(const QDateTime& t)

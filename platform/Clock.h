@@ -9,4 +9,8 @@ double today();               // whole days only
 void pin(const QDateTime& t); // tests
 void unpin();
 
+// A local date and time as a day number and back (milliseconds kept).
+double toDayNumber(const QDateTime& t);
+QDateTime fromDayNumber(double dayNumber);
+
 } // namespace vdl::Clock

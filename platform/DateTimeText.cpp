@@ -16,9 +16,11 @@ constexpr double kMaxDate = 2958466;         // 01.01.10000
 constexpr double kMsecsPerDay = 86400000.0;
 
 // Milliseconds of the day; a fraction that rounds up to the next day stays at 23:59:59.999
-// so that date and time of one value never disagree.
+// so that date and time of one value never disagree. A value that is no number has none.
 int msecsOfDay(double dateTime)
 {
+    if (!std::isfinite(dateTime))
+        return 0;
     const double ms = std::nearbyint(std::fabs(dateTime - std::trunc(dateTime)) * kMsecsPerDay);
     return int(std::min(ms, kMsecsPerDay - 1));
 }
@@ -119,6 +121,8 @@ int DayOfWeek(double date)
 
 QString FormatDateTime(const QString& format, double dateTime)
 {
+    if (!std::isfinite(dateTime))
+        return QString();
     int year, month, day, hour, min, sec, msec;
     DecodeDate(dateTime, year, month, day);
     DecodeTime(dateTime, hour, min, sec, msec);

@@ -13,7 +13,8 @@ void DecodeTime(double time, int& hour, int& min, int& sec, int& msec);
 int DayOfWeek(double date); // 1 = Sunday .. 7 = Saturday
 
 // Format letters: d dd ddd dddd m mm mmm mmmm yy yyyy h hh n nn s ss z zzz, '/' date separator,
-// ':' time separator, "..." and '...' literal. Month and day names are German always.
+// ':' time separator, "..." and '...' literal. Month and day names are German always. A day
+// number that is NaN or infinite gives ''.
 QString FormatDateTime(const QString& format, double dateTime);
 QString DateToStr(double date); // regional short date
 

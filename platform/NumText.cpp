@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <string>
 
@@ -15,7 +15,7 @@ namespace vdl {
 namespace {
 
 // A finite value as decimal digits: value = ±d0.d1d2... × 10^exponent.
-// The 18 significant digits are the exactly rounded ones printf's "%.17Le" gives; every
+// The 18 significant digits are the exactly rounded ones of the binary value; every
 // further rounding is ours, half away from zero, so that 0,125 shows as 0,13 whatever its
 // binary value.
 struct Decimal {
@@ -27,12 +27,14 @@ struct Decimal {
     bool isZero() const { return std::all_of(digits, digits + count, [](char c) { return c == '0'; }); }
 };
 
-bool g_printfDigitsOnly = false;
+bool g_libraryDigitsOnly = false;
 
-Decimal toDecimalByPrintf(long double value)
+// std::to_chars writes the same exactly rounded digits whatever the C library's LC_NUMERIC
+// says; its decimal point is always '.'.
+Decimal toDecimalByLibrary(long double value)
 {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17Le", value);
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 17);
     Decimal d;
     const char* p = buf;
     if (*p == '-') {
@@ -43,11 +45,14 @@ Decimal toDecimalByPrintf(long double value)
         if (*p != '.')
             d.digits[d.count++] = *p;
     }
-    d.exponent = std::atoi(p + 1);
+    ++p;
+    if (*p == '+')
+        ++p;
+    std::from_chars(p, written.ptr, d.exponent);
     return d;
 }
 
-// The same digits in integer arithmetic, several times faster than printf, for the values a
+// The same digits in integer arithmetic, several times faster than std::to_chars, for the values a
 // calculator mostly shows (about 1E-10 <= |x| < 1E18); false for any other value.
 bool toDecimalExact(long double value, Decimal& d)
 {
@@ -89,7 +94,7 @@ bool toDecimalExact(long double value, Decimal& d)
                 return false;
             const u128 rest = p & ((u128(1) << r) - 1), half = u128(1) << (r - 1);
             p >>= r;
-            up = rest > half || (rest == half && (p & 1)); // printf rounds ties to even
+            up = rest > half || (rest == half && (p & 1)); // ties to even, as std::to_chars
         }
         if (p < lowest) {
             --exponent;
@@ -116,9 +121,9 @@ bool toDecimalExact(long double value, Decimal& d)
 Decimal toDecimal(long double value)
 {
     Decimal d;
-    if (!g_printfDigitsOnly && toDecimalExact(value, d))
+    if (!g_libraryDigitsOnly && toDecimalExact(value, d))
         return d;
-    return toDecimalByPrintf(value);
+    return toDecimalByLibrary(value);
 }
 
 // Keeps `keep` significant digits (none when keep <= 0), rounding half away from zero.
@@ -166,10 +171,15 @@ char digitAt(const Decimal& d, int power)
     return i >= 0 && i < d.count ? d.digits[i] : '0';
 }
 
+// Like the class library, a value with more than 18 integer digits (after rounding to the
+// decimals shown) is written in the general format instead of as a long row of meaningless
+// digits.
 QString formatFixed(long double value, int decimals, bool grouping)
 {
     Decimal d = toDecimal(value);
     roundTo(d, d.exponent + 1 + decimals);
+    if (d.exponent >= 18)
+        return FloatToStr(value);
     const Regional& r = Regional::current();
     QString s;
     s.reserve(32);
@@ -215,10 +225,6 @@ QString FormatFloat(const QString& pattern, long double value)
 {
     if (!std::isfinite(value))
         return specialText(value);
-    // Like the class library, a value with more than 18 integer digits is written in the
-    // general format instead of as a long row of meaningless digits.
-    if (std::fabs(value) >= 1e18L)
-        return FloatToStr(value);
     const qsizetype point = pattern.indexOf(QLatin1Char('.'));
     const QStringView whole = QStringView(pattern).left(point < 0 ? pattern.size() : point);
     const int decimals = point < 0 ? 0 : int(QStringView(pattern).mid(point + 1).count(QLatin1Char('0')));
@@ -388,9 +394,9 @@ long long Round(long double x)
     return toInt64(std::nearbyint(x));
 }
 
-void detail::setPrintfDigitsOnly(bool on)
+void detail::setLibraryDigitsOnly(bool on)
 {
-    g_printfDigitsOnly = on;
+    g_libraryDigitsOnly = on;
 }
 
 } // namespace vdl

@@ -1,5 +1,6 @@
 #pragma once
-// Number texts on long double, independent of the host locale and of printf rounding.
+// Number texts on long double, independent of the host locale (the C library's LC_NUMERIC
+// included) and of printf rounding.
 // Separators come from Regional.
 #include <QString>
 
@@ -30,9 +31,9 @@ long long Trunc(long double x); // towards zero; raises FloatError when out of r
 long long Round(long double x); // halves to even; raises FloatError when out of range
 
 namespace detail {
-// Digits come from exact integer arithmetic where it applies and from printf otherwise; tests
-// switch printf on for every value to compare both.
-void setPrintfDigitsOnly(bool on);
+// Digits come from exact integer arithmetic where it applies and from std::to_chars otherwise;
+// tests switch the latter on for every value to compare both.
+void setLibraryDigitsOnly(bool on);
 } // namespace detail
 
 } // namespace vdl

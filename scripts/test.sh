@@ -3,6 +3,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+# Every test runs under a German, an English and the C locale; without them the run proves little.
+for l in de_DE.utf8 en_US.utf8; do
+  if ! locale -a 2>/dev/null | grep -qx "$l"; then
+    echo "error: locale $l is missing (locale -a); generate it with scripts/install-deps.sh" >&2
+    exit 1
+  fi
+done
 bash scripts/build.sh
 cd build
 ctest --output-on-failure --no-tests=error --parallel "$(nproc)"

@@ -1,11 +1,15 @@
 #include "toolkit/SettingsStore.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QHash>
 #include <algorithm>
+#include <cerrno>
 #include <utility>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace vdl::SettingsStore {
 namespace {
@@ -15,8 +19,13 @@ QString g_dir;
 struct Section {
     QString path; // without leading or trailing "\"
     QList<std::pair<QString, QString>> values;
+    QHash<QString, qsizetype> index; // folded name -> position in values
 };
-using Document = QList<Section>;
+// Looked up through folded names: a linear search per line made loading quadratic.
+struct Document {
+    QList<Section> sections;
+    QHash<QString, qsizetype> index; // folded path -> position in sections
+};
 
 QString normalKey(const QString& key)
 {
@@ -28,11 +37,6 @@ QString normalKey(const QString& key)
     return key.mid(from, to - from);
 }
 
-bool sameText(const QString& a, const QString& b)
-{
-    return a.size() == b.size() && Cp1252::upper(a) == Cp1252::upper(b);
-}
-
 // Escapes: "\\", "\r", "\n", and in names "\=" and "\[" (a name must not end early or look like a
 // section). A backslash before any other character stands for itself, so hand-written paths
 // such as C:\Daten read as they look.
@@ -42,10 +46,16 @@ bool escapable(QChar c)
         || c == QLatin1Char('[') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
 }
 
-QString escape(const QString& s, bool isName)
+void appendEscaped(QString& out, const QString& s, bool isName)
 {
-    QString out;
-    out.reserve(s.size());
+    const auto plain = [isName](QChar c) {
+        return c != QLatin1Char('\\') && c != QLatin1Char('\r') && c != QLatin1Char('\n')
+            && !(isName && (c == QLatin1Char('=') || c == QLatin1Char('[')));
+    };
+    if (std::all_of(s.cbegin(), s.cend(), plain)) {
+        out += s;
+        return;
+    }
     for (qsizetype i = 0; i < s.size(); ++i) {
         const QChar c = s[i];
         if (c == QLatin1Char('\r'))
@@ -61,13 +71,16 @@ QString escape(const QString& s, bool isName)
         else
             out += c;
     }
-    return out;
 }
 
 // Reads from pos up to the first unescaped stop character (or the end); pos is left on it.
-QString unescape(const QString& s, qsizetype& pos, QChar stop)
+QString unescape(QStringView s, qsizetype& pos, QChar stop)
 {
-    QString out;
+    // Most texts hold no backslash: taken in one piece, which keeps loading a large file quick.
+    const qsizetype from = pos;
+    while (pos < s.size() && s[pos] != stop && s[pos] != QLatin1Char('\\'))
+        ++pos;
+    QString out = s.mid(from, pos - from).toString();
     for (; pos < s.size() && s[pos] != stop; ++pos) {
         const QChar c = s[pos];
         if (c == QLatin1Char('\\') && pos + 1 < s.size()) {
@@ -86,18 +99,46 @@ QString unescape(const QString& s, qsizetype& pos, QChar stop)
 
 Section* findSection(Document& doc, const QString& path)
 {
-    for (Section& s : doc)
-        if (sameText(s.path, path))
-            return &s;
-    return nullptr;
+    const qsizetype i = doc.index.value(Cp1252::upper(path), -1);
+    return i < 0 ? nullptr : &doc.sections[i];
+}
+
+Section& addSection(Document& doc, const QString& path)
+{
+    doc.index.insert(Cp1252::upper(path), doc.sections.size());
+    doc.sections.append({path, {}, {}});
+    return doc.sections.last();
 }
 
 qsizetype findValue(const Section& s, const QString& name)
 {
-    for (qsizetype i = 0; i < s.values.size(); ++i)
-        if (sameText(s.values[i].first, name))
-            return i;
-    return -1;
+    return s.index.value(Cp1252::upper(name), -1);
+}
+
+void addValue(Section& s, const QString& name, const QString& value)
+{
+    s.index.insert(Cp1252::upper(name), s.values.size());
+    s.values.append({name, value});
+}
+
+void removeValue(Section& s, qsizetype i)
+{
+    s.values.removeAt(i);
+    s.index.clear();
+    for (qsizetype k = 0; k < s.values.size(); ++k)
+        s.index.insert(Cp1252::upper(s.values[k].first), k);
+}
+
+// A section line; trailing blanks left by a hand edit do not make it a value line.
+bool sectionLine(QStringView line, QString& path)
+{
+    qsizetype end = line.size();
+    while (end > 0 && (line[end - 1] == QLatin1Char(' ') || line[end - 1] == QLatin1Char('\t')))
+        --end;
+    if (!line.startsWith(QLatin1Char('[')) || end < 2 || line[end - 1] != QLatin1Char(']'))
+        return false;
+    path = normalKey(line.mid(1, end - 2).toString());
+    return true;
 }
 
 Document load(bool currentUser)
@@ -107,18 +148,20 @@ Document load(bool currentUser)
     if (!f.open(QIODevice::ReadOnly))
         return doc;
     Section* current = nullptr;
-    const QStringList lines = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
-    for (QString line : lines) {
+    const QString text = QString::fromUtf8(f.readAll());
+    for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        QStringView line = QStringView(text).mid(start, end - start);
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        QString path;
+        if (sectionLine(line, path)) {
             // A section repeated by hand joins the first one of its name.
-            const QString path = normalKey(line.mid(1, line.size() - 2));
             current = findSection(doc, path);
-            if (!current) {
-                doc.append({path, {}});
-                current = &doc.last();
-            }
+            if (!current)
+                current = &addSection(doc, path);
             continue;
         }
         qsizetype pos = 0;
@@ -127,7 +170,7 @@ Document load(bool currentUser)
             continue; // no section yet, or no '=': not a value line
         ++pos;
         if (findValue(*current, name) < 0)
-            current->values.append({name, unescape(line, pos, QLatin1Char('\n'))});
+            addValue(*current, name, unescape(line, pos, QLatin1Char('\n')));
     }
     return doc;
 }
@@ -135,14 +178,45 @@ Document load(bool currentUser)
 bool save(bool currentUser, const Document& doc)
 {
     QString text;
-    for (const Section& s : doc) {
+    for (const Section& s : doc.sections) {
         text += QLatin1String("[\\") + s.path + QLatin1String("]\n");
-        for (const auto& [name, value] : s.values)
-            text += escape(name, true) + QLatin1Char('=') + escape(value, false) + QLatin1Char('\n');
+        for (const auto& [name, value] : s.values) {
+            appendEscaped(text, name, true);
+            text += QLatin1Char('=');
+            appendEscaped(text, value, false);
+            text += QLatin1Char('\n');
+        }
     }
-    QSaveFile f(fileName(currentUser));
-    return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) >= 0 && f.commit();
+    return AtomicFile::replace(fileName(currentUser), text.toUtf8());
 }
+
+// Held while a writer reads, changes and saves the file. The system's lock queues the writers
+// and lets none of them give up; it ends with the process, so a crashed instance leaves no
+// stale lock behind.
+class WriterLock {
+public:
+    explicit WriterLock(const QString& name)
+        : m_fd(::open(QFile::encodeName(name).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        while (m_fd >= 0 && ::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                ::close(m_fd);
+                m_fd = -1;
+            }
+        }
+    }
+    ~WriterLock()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+    bool held() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
 
 // Runs change on the freshly read file under the lock and saves when change returns true.
 template <typename Change>
@@ -150,9 +224,8 @@ bool modify(bool currentUser, Change change)
 {
     if (!QDir().mkpath(dir()))
         return false;
-    QLockFile lock(fileName(currentUser) + QLatin1String(".lock"));
-    // An instance that hangs must not block this one forever; the write is dropped then.
-    if (!lock.tryLock(10000))
+    const WriterLock lock(fileName(currentUser) + QLatin1String(".lock"));
+    if (!lock.held())
         return false;
     Document doc = load(currentUser);
     return !change(doc) || save(currentUser, doc);
@@ -206,28 +279,26 @@ bool setValue(bool currentUser, const QString& key, const QString& name, const Q
     const QString path = normalKey(key);
     return modify(currentUser, [&](Document& doc) {
         Section* s = findSection(doc, path);
-        if (!s) {
-            doc.append({path, {}});
-            s = &doc.last();
-        }
+        if (!s)
+            s = &addSection(doc, path);
         const qsizetype i = findValue(*s, name);
         if (i < 0)
-            s->values.append({name, value});
+            addValue(*s, name, value);
         else
             s->values[i].second = value;
         return true;
     });
 }
 
-void deleteValue(bool currentUser, const QString& key, const QString& name)
+bool deleteValue(bool currentUser, const QString& key, const QString& name)
 {
     const QString path = normalKey(key);
-    modify(currentUser, [&](Document& doc) {
+    return modify(currentUser, [&](Document& doc) {
         Section* s = findSection(doc, path);
         const qsizetype i = s ? findValue(*s, name) : -1;
         if (i < 0)
             return false;
-        s->values.removeAt(i); // the key itself stays, as in the registry
+        removeValue(*s, i); // the key itself stays, as in the registry
         return true;
     });
 }
@@ -240,7 +311,7 @@ bool values(bool currentUser, const QString& key, QStringList& names, QStringLis
     if (!s) {
         // A key that holds nothing but sub-keys exists too.
         const QString below = Cp1252::upper(path) + QLatin1Char('\\');
-        if (std::none_of(doc.cbegin(), doc.cend(),
+        if (std::none_of(doc.sections.cbegin(), doc.sections.cend(),
                          [&](const Section& o) { return Cp1252::upper(o.path).startsWith(below); }))
             return false;
     }

@@ -7,9 +7,10 @@
 //   AppFont=10;1000;0;Tahoma
 // Key paths and value names match without regard to case and keep the spelling first written;
 // a value runs literally to the end of its line (only line breaks and the backslashes that
-// would be misread are escaped). Every operation reads the file afresh, and every change is
-// saved atomically under a lock file, so several running instances never lose each other's
-// writes.
+// would be misread are escaped). A section line may carry trailing blanks (a hand edit).
+// Every operation reads the file afresh; every change reads, changes and replaces the file in
+// one step while holding a lock on "<file>.lock". Writers queue for that lock, so several
+// running instances never lose each other's writes.
 #include <QString>
 #include <QStringList>
 
@@ -26,7 +27,8 @@ QString value(bool currentUser, const QString& key, const QString& name); // '' 
 QStringList valuesOf(bool currentUser, const QString& key, const QStringList& names);
 // Creates the key when missing; false when the file could not be saved (nothing changed then).
 bool setValue(bool currentUser, const QString& key, const QString& name, const QString& value);
-void deleteValue(bool currentUser, const QString& key, const QString& name);
+// False when the file could not be saved (nothing changed then); an absent value is no failure.
+bool deleteValue(bool currentUser, const QString& key, const QString& name);
 // The names and values of a key in file order; false (lists untouched) when the key is absent.
 bool values(bool currentUser, const QString& key, QStringList& names, QStringList& values);
 

@@ -43,23 +43,22 @@ QString ReadRegValue(const QString& Key, const QString& Name, bool AddRoot, bool
     return SettingsStore::value(CurrentUser, key, Name);
 }
 
-void WriteSetting(const QString& Key, const QString& Name, const QString& Value, bool CurrentUser,
+bool WriteSetting(const QString& Key, const QString& Name, const QString& Value, bool CurrentUser,
                   bool AddRoot)
 {
     if (Value.isEmpty()) {
-        DeleteSetting(Key, Name, CurrentUser);
-        return;
+        return DeleteSetting(Key, Name, CurrentUser);
     }
     QString key = Key;
     ExpandKey(key, AddRoot);
-    SettingsStore::setValue(CurrentUser, key, Name, Value);
+    return SettingsStore::setValue(CurrentUser, key, Name, Value);
 }
 
-void DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser)
+bool DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser)
 {
     QString key = Key;
     ExpandKey(key, true);
-    SettingsStore::deleteValue(CurrentUser, key, Name);
+    return SettingsStore::deleteValue(CurrentUser, key, Name);
 }
 
 void ReadKeyValues(const QString& Key, QStringList& Names, QStringList& Values, bool CurrentUser)

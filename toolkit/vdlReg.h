@@ -23,11 +23,12 @@ QString ReadRegValue(const QString& Key, const QString& Name, bool AddRoot, bool
 // ReadSetting for several names of one key with a single read, in the order of Names.
 QStringList ReadSettings(const QString& Key, const QStringList& Names);
 
-// Creates missing keys; an empty Value deletes the value instead. A value that cannot be
-// stored is dropped silently.
-void WriteSetting(const QString& Key, const QString& Name, const QString& Value, bool CurrentUser,
+// Creates missing keys; an empty Value deletes the value instead. False when the value could
+// not be stored (the settings file then stays as it was); callers that need not tell the user
+// may ignore it.
+bool WriteSetting(const QString& Key, const QString& Name, const QString& Value, bool CurrentUser,
                   bool AddRoot);
-void DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser);
+bool DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser); // as WriteSetting
 
 // Names := the value names of the key in stored order; their values are appended to Values.
 // A missing key leaves both lists as they are.

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <QVarLengthArray>
+#include <cmath>
 
 namespace vdl {
 
@@ -260,6 +261,8 @@ QString DateToText(bool Compact, bool ShortYear, int Mode, double Date)
     // No caller asks for another mode; it gets the day-first pattern.
     const QString pattern = Mode == 1 ? year + QStringLiteral("mmdd")
                           : (Compact ? QStringLiteral("dd.mm.") : QStringLiteral("dd. mm. ")) + year;
+    if (!std::isfinite(Date))
+        return QString();
     const long long day = Trunc(Date);
     return day == 0 ? QString() : FormatDateTime(pattern, double(day));
 }

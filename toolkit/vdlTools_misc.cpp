@@ -1,4 +1,5 @@
 #include "toolkit/vdlTools_misc.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp1252.h"
 #include "platform/ExeDir.h"
 #include "platform/NumText.h"
@@ -205,14 +206,7 @@ bool CheckNumEdit(QLineEdit* Edit, int Decimals, QWidget* SkipWhenActive, bool T
 
 bool AppendLineToFile(const QString& FileName, const QString& Line)
 {
-    // Append mode creates a missing file and never empties an existing one.
-    QFile f(FileName);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray bytes = Cp1252::encode(Line) + "\r\n";
-    const bool written = f.write(bytes) == bytes.size() && f.flush();
-    f.close();
-    return written && f.error() == QFileDevice::NoError;
+    return AtomicFile::append(FileName, Cp1252::encode(Line) + "\r\n");
 }
 
 QString PathCombine(const QString& Dir, const QString& Name, bool KeepNamePath)

@@ -111,7 +111,9 @@ long double BaseToFloat(const QString& S, int Base)
         const int digit = digitValue(S[i]);
         if (digit < 0 || digit >= Base)
             return 0;
-        sum += digit * power;
+        // Leading zeros add nothing, even where the power has run out of range (0 × ∞).
+        if (digit != 0)
+            sum += digit * power;
         power *= Base;
     }
     return sum;

@@ -12,8 +12,15 @@ bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
 
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
+// Positions and counts computed from caller's ints may leave the int range; they are worked
+// out in 64 bits and saturate here.
+int saturated(qint64 n) { return int(std::clamp<qint64>(n, INT_MIN, INT_MAX)); }
+
 // The rest of S from Index on.
-QString from(const QString& S, int Index) { return Copy(S, Index, INT_MAX); }
+QString from(const QString& S, qint64 Index)
+{
+    return Index > S.size() ? QString() : Copy(S, int(std::max<qint64>(Index, 1)), INT_MAX);
+}
 
 // Code-page order, as the texts are compared byte by byte.
 int compareText(const QString& a, const QString& b)
@@ -135,8 +142,8 @@ int PosOfAny(const QString& S, const QString& Chars, int Step, int ChunkLen)
     if (ChunkLen < 1)
         ChunkLen = 1;
     int best = 0;
-    for (int i = 1; i <= Chars.size(); i += ChunkLen) {
-        const int p = PosEx(1, S, Copy(Chars, i, ChunkLen), Step);
+    for (qsizetype i = 1; i <= Chars.size(); i += ChunkLen) {
+        const int p = PosEx(1, S, Copy(Chars, int(i), ChunkLen), Step);
         if (p > 0 && (best == 0 || p < best))
             best = p;
     }
@@ -164,7 +171,7 @@ QString CutRight(const QString& S, const QString& Sep)
     return p > 0 ? Copy(S, 1, p - 1) : S;
 }
 
-QString CutRight(const QString& S, Count N) { return Copy(S, 1, StrLen(S) - N.value); }
+QString CutRight(const QString& S, Count N) { return Copy(S, 1, saturated(qint64(StrLen(S)) - N.value)); }
 
 QString CutLeft(const QString& S, const QString& Sep)
 {
@@ -172,7 +179,7 @@ QString CutLeft(const QString& S, const QString& Sep)
     return p > 0 ? from(S, p + StrLen(Sep)) : S;
 }
 
-QString CutLeft(const QString& S, Count N) { return N.value > 0 ? from(S, N.value + 1) : S; }
+QString CutLeft(const QString& S, Count N) { return N.value > 0 ? from(S, qint64(N.value) + 1) : S; }
 
 QString KeepRight(const QString& S, const QString& Sep)
 {
@@ -238,7 +245,7 @@ void SplitLast(QString& Head, QString& Tail, Count N)
 {
     const QString whole = Head.isEmpty() ? Tail : Head;
     Head = LeftStr(whole, N.value);
-    Tail = from(whole, std::max(N.value, 0) + 1);
+    Tail = from(whole, qint64(std::max(N.value, 0)) + 1);
 }
 
 QString EnsureSuffix(const QString& S, const QString& Suffix, bool CaseSensitive)
@@ -290,7 +297,8 @@ QString OverwriteAt(const QString& S, const QString& Text, int Pos, int Width)
 {
     if (Width < 0)
         Width = StrLen(Text);
-    return Copy(S, 1, Pos - 1) + Text.leftJustified(Width, QLatin1Char(' ')) + from(S, Pos + Width);
+    return Copy(S, 1, saturated(qint64(Pos) - 1)) + Text.leftJustified(Width, QLatin1Char(' '))
+           + from(S, qint64(Pos) + Width);
 }
 
 QString ApplyMask(const QString& Mask, const QString& S)

@@ -1,9 +1,12 @@
 #include "calculator/Startup.h"
+#include "tests/support/FileLimit.h"
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace vdl;
+using namespace vdl::test;
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -45,6 +48,26 @@ private slots:
         QVERIFY(!Startup::ensureManifest(path));
         QCOMPARE(readAll(path), QByteArray("eigene Fassung"));
         QVERIFY(!Startup::ensureManifest(dir.filePath(QStringLiteral("fehlt/vdlRechner.manifest"))));
+    }
+
+    // The disk fills up while the manifest is written: no part of it is left to pass for it,
+    // and the start goes on without a restart.
+    void fullDiskLeavesNoManifest()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("vdlRechner.manifest"));
+        QCOMPARE(runWithFileLimit(QStringLiteral("childWritesManifest"), 100, {QStringLiteral("VDL_TEST_FILE"), path}),
+                 QStringList{"false"});
+        QVERIFY(QDir(dir.path()).isEmpty());
+    }
+
+    // Runs only in the child of fullDiskLeavesNoManifest.
+    void childWritesManifest()
+    {
+        if (!inLimitedChild())
+            QSKIP("runs only as a child");
+        report(Startup::ensureManifest(qEnvironmentVariable("VDL_TEST_FILE")) ? QStringLiteral("true")
+                                                                                : QStringLiteral("false"));
     }
 
     void restartCommandLine_data()

@@ -8,6 +8,7 @@
 #include "platform/ExeDir.h"
 #include "platform/Prompter.h"
 #include "tests/calculator/CoreScript.h"
+#include "tests/support/FileLimit.h"
 #include "toolkit/SettingsStore.h"
 #include <QApplication>
 #include <QClipboard>
@@ -178,6 +179,38 @@ private slots:
         QCOMPARE(QDir(dir.path()).count(), uint(typed == QLatin1String("neu") ? 5 : 4)); // no leftovers
     }
 
+    // The disk fills up while a long tape is saved over an older history file.
+    void fullDiskKeepsTheOldFile()
+    {
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("alt.zqh"));
+        const QByteArray old = QByteArray(blanks(27) + "5 +\r\n").repeated(400); // 12,800 bytes
+        QFile f(name);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size() && f.flush());
+        const QStringList boxes = runWithFileLimit(QStringLiteral("childSavesLongTape"), 4096,
+                                                   {QStringLiteral("VDL_TEST_FILE"), name});
+        QCOMPARE(boxes, QStringList({QStringLiteral("Warnung: Die Datei existiert bereits!\r\nSoll sie überschrieben werden?"),
+                                     QStringLiteral("Fehler: Die Historie kann nicht in \"%1\" gespeichert werden!").arg(name)}));
+        QCOMPARE(readFile(name), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"alt.zqh"});
+    }
+
+    // Runs only in the child of fullDiskKeepsTheOldFile: 403 lines, answered "Yes" to overwriting.
+    void childSavesLongTape()
+    {
+        if (!inLimitedChild())
+            QSKIP("runs only as a child");
+        press(form->core(), QStringLiteral("7 +").repeated(403));
+        QCOMPARE(form->core().History.size(), 403);
+        ScriptedPrompter prompter;
+        prompter.fileAnswers << qEnvironmentVariable("VDL_TEST_FILE");
+        prompter.answers << int(mb::IdYes);
+        form->MHistorieSpeichern->trigger();
+        for (const ScriptedPrompter::Call& call : prompter.calls)
+            if (call.kind == QLatin1String("message"))
+                report(call.caption + QStringLiteral(": ") + call.text);
+    }
+
     void clipboard_data()
     {
         QTest::addColumn<QString>("keys");
@@ -237,6 +270,12 @@ private slots:
         QTest::newRow("hex digits stay") << "1E15+" << 16 << "1E15";
         QTest::newRow("date") << "1#01. 02. 2000+" << -2 << "01.02.2000";
         QTest::newRow("days") << "30 Tage=" << -2 << "30";
+        // Lines dropped from elsewhere: a number beyond any value's range is no number.
+        QTest::newRow("largest value") << "1,1E4932=" << 10 << "11" + QString(4931, '0');
+        QTest::newRow("smallest value") << "-4E-4951+" << 10 << "-0," + QString(4950, '0') + "4";
+        QTest::newRow("above the range") << "2E99999+" << 10 << "";
+        QTest::newRow("below the range") << "-2E-267720+" << 10 << "";
+        QTest::newRow("hex exponent") << "00E$36143031" << 10 << "";
     }
     void lineNumber()
     {

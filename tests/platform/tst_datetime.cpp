@@ -6,6 +6,7 @@
 #include "tests/support/TestEnv.h"
 #include <QCoreApplication>
 #include <QTest>
+#include <cmath>
 
 using namespace vdl;
 
@@ -14,12 +15,14 @@ class TestDateTime : public QObject {
 private slots:
     void init() { test::pinGerman(); }
 
-    void regionalFallsBackToGerman()
+    void regionalFollowsLocale()
     {
-        // The tests run under LC_ALL=C.UTF-8: an unconfigured locale means German.
+        // The tests run under German, English and C locales: the numeric separators follow
+        // the locale, an unconfigured one means German, and dates keep the German form.
+        const bool english = qgetenv("LC_ALL").startsWith("en_");
         const Regional r = Regional::fromSystem();
-        QCOMPARE(r.decimalSeparator, QLatin1Char(','));
-        QCOMPARE(r.thousandSeparator, QLatin1Char('.'));
+        QCOMPARE(r.decimalSeparator, QLatin1Char(english ? '.' : ','));
+        QCOMPARE(r.thousandSeparator, QLatin1Char(english ? ',' : '.'));
         QCOMPARE(r.shortDateFormat, QStringLiteral("dd.MM.yyyy"));
     }
 
@@ -91,6 +94,9 @@ private slots:
         QTest::newRow("other letters kept") << "Tag d, Wo. ä" << nikolaus << "Tag 6, Wo. ä";
         QTest::newRow("before day zero") << "dd.mm.yyyy hh:nn" << -1.25 << "29.12.1899 06:00";
         QTest::newRow("end of day stays") << "dd.mm.yyyy hh:nn:ss.zzz" << 46362.99999999999 << "06.12.2026 23:59:59.999";
+        QTest::newRow("NaN") << "dd.mm.yyyy hh:nn:ss.zzz" << std::nan("") << "";
+        QTest::newRow("infinite") << "hh:nn" << HUGE_VAL << "";
+        QTest::newRow("minus infinite") << "dd.mm.yyyy" << -HUGE_VAL << "";
     }
     void formatDateTime()
     {

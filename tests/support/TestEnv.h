@@ -1,7 +1,10 @@
 #pragma once
-// Settings every test program starts from: German separators and a fixed "now".
+// Settings every test program starts from: German separators and a fixed "now"; values
+// written in C notation, read the same under every locale.
 #include "platform/Clock.h"
 #include "platform/Regional.h"
+#include <charconv>
+#include <cstring>
 
 namespace vdl::test {
 
@@ -15,6 +18,23 @@ inline void pinGerman()
 {
     Regional::set(Regional::german());
     Clock::pin(pinnedNow());
+}
+
+inline void pinEnglish()
+{
+    Regional r = Regional::german();
+    r.decimalSeparator = QLatin1Char('.');
+    r.thousandSeparator = QLatin1Char(',');
+    Regional::set(r);
+    Clock::pin(pinnedNow());
+}
+
+// "2.675", "1e-300": the long double nearest to a C-notation text, whatever LC_NUMERIC says.
+inline long double ld(const char* text)
+{
+    long double v = 0;
+    std::from_chars(text, text + std::strlen(text), v);
+    return v;
 }
 
 } // namespace vdl::test

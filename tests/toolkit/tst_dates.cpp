@@ -2,10 +2,11 @@
 #include "platform/Clock.h"
 #include "platform/DateTimeText.h"
 #include "platform/Regional.h"
+#include "tests/support/TestEnv.h"
 #include "toolkit/vdlTools.h"
 
 #include <QTest>
-#include <cstdlib>
+#include <cmath>
 
 Q_DECLARE_METATYPE(vdl::Var)
 
@@ -139,14 +140,21 @@ private slots:
         QTest::newRow("short year") << vdl::DateToText(false, true, 0, eve) << "24. 12. 03";
         QTest::newRow("sortable") << vdl::DateToText(false, false, 1, eve) << "20031224";
         QTest::newRow("day 0") << vdl::DateToText(false, false, 0, 0.5) << "";
+        QTest::newRow("date NaN") << vdl::DateToText(false, false, 0, std::nan("")) << "";
+        QTest::newRow("date infinite") << vdl::DateToText(true, false, 0, HUGE_VAL) << "";
         QTest::newRow("time") << vdl::TimeToText(true, false, eve) << "18:00:00";
         QTest::newRow("time millis") << vdl::TimeToText(true, true, t) << "12:34:56:789";
         QTest::newRow("time 0") << vdl::TimeToText(true, false, 0) << "";
+        QTest::newRow("time NaN") << vdl::TimeToText(true, true, std::nan("")) << "";
         QTest::newRow("amount 0 empty") << vdl::FloatToText(false, true, 0) << "";
         QTest::newRow("amount 0") << vdl::FloatToText(false, false, 0) << "0,00";
         QTest::newRow("amount") << vdl::FloatToText(false, true, 1234.5) << "1234,50";
         QTest::newRow("grouped") << vdl::FloatToText(true, true, -1234567.125) << "-1.234.567,13";
-        QTest::newRow("half up") << vdl::FloatToText(false, true, std::strtold("2.675", nullptr)) << "2,68";
+        QTest::newRow("half up") << vdl::FloatToText(false, true, vdl::test::ld("2.675")) << "2,68";
+        vdl::test::pinEnglish();
+        QTest::newRow("grouped, English") << vdl::FloatToText(true, true, -1234567.125) << "-1,234,567.13";
+        QTest::newRow("half up, English") << vdl::FloatToText(false, true, vdl::test::ld("2.675")) << "2.68";
+        initTestCase();
     }
     void texts()
     {

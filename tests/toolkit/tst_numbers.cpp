@@ -1,26 +1,17 @@
 // Number systems, roman numerals and the small numeric helpers, as the calculator shows them.
 #include "platform/Error.h"
 #include "platform/Regional.h"
+#include "tests/support/TestEnv.h"
 #include "toolkit/vdlTools.h"
 
 #include <QTest>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 
 Q_DECLARE_METATYPE(vdl::Var)
 
-namespace {
-long double ld(const char* c) { return std::strtold(c, nullptr); }
-vdl::Regional pointRegional()
-{
-    vdl::Regional r = vdl::Regional::german();
-    r.decimalSeparator = QLatin1Char('.');
-    r.thousandSeparator = QLatin1Char(',');
-    return r;
-}
-} // namespace
+using vdl::test::ld;
 
 class TstNumbers : public QObject {
     Q_OBJECT
@@ -84,6 +75,8 @@ private slots:
         QTest::newRow("int64 max") << "7FFFFFFFFFFFFFFF" << 16 << "9223372036854775807";
         QTest::newRow("2^64-1") << QString(64, QLatin1Char('1')) << 2 << "18446744073709551615";
         QTest::newRow("roman") << "mmxxiv" << -1 << "2024";
+        QTest::newRow("5000 leading zeros") << QString(5000, '0') + '1' << 10 << "1";
+        QTest::newRow("20000 leading zeros, binary") << QString(20000, '0') + "11" << 2 << "3";
     }
     void baseToFloat()
     {
@@ -148,7 +141,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, value);
         if (point)
-            vdl::Regional::set(pointRegional());
+            vdl::test::pinEnglish();
         QCOMPARE(vdl::StrToFloatLoose(text), ld(value.toLatin1().constData()));
     }
 

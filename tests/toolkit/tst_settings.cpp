@@ -1,13 +1,14 @@
+#include "tests/support/FileLimit.h"
 #include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 #include <memory>
 
 using namespace vdl;
+using namespace vdl::test;
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -198,38 +199,61 @@ private slots:
         QCOMPARE(ReadSettingEx("%", "FormFix", true), "");
     }
 
-    // Several running instances write into the same key at once; none may lose a value.
-    void concurrentWritersLoseNothing()
+    void sectionLineWithTrailingBlanks_data()
     {
-        QList<QProcess*> children;
-        for (int w = 0; w < 4; ++w) {
-            auto* p = new QProcess(this);
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("VDL_SETTINGS_DIR", m_dir->path());
-            env.insert("VDL_TEST_WRITER", QString::number(w));
-            p->setProcessEnvironment(env);
-            p->start(QCoreApplication::applicationFilePath(), {"childWriter"});
-            children.append(p);
-        }
-        for (QProcess* p : children)
-            QVERIFY(p->waitForFinished(120000) && p->exitCode() == 0);
-        QStringList names, values;
-        ReadKeyValues(R"(%\Parallel)", names, values, true);
-        QCOMPARE(names.size(), 100);
-        for (int w = 0; w < 4; ++w)
-            QCOMPARE(ReadSettingEx(R"(%\Parallel)", QString("W%1_24").arg(w), true), QString("Wert %1, 24; €").arg(w));
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("blank") << QByteArray("[\\software\\vdl\\vdlRechner\\Waehrungen] \n");
+        QTest::newRow("blanks and tab, CR LF") << QByteArray("[\\software\\vdl\\vdlRechner\\Waehrungen]  \t\r\n");
+    }
+    void sectionLineWithTrailingBlanks()
+    {
+        QFETCH(QByteArray, line);
+        // Edited by hand: the currencies' section line ends in blanks.
+        const QByteArray content = "[\\software\\vdl\\vdlRechner]\nRahmenAnpassen=Ja\n" + line + "Euro=E\n";
+        QFile f(SettingsStore::fileName(false));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        f.close();
+        QCOMPARE(ReadSetting(R"(%\Waehrungen)", "Euro"), "E");
+        QVERIFY(WriteSetting(R"(%\Waehrungen)", "Dollar", "D", false, true));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), "[\\software\\vdl\\vdlRechner]\nRahmenAnpassen=Ja\n"
+                              "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=E\nDollar=D\n");
     }
 
-    // Runs only as a child process of concurrentWritersLoseNothing.
-    void childWriter()
+    void fullDiskKeepsTheFile_data()
     {
-        const QString writer = qEnvironmentVariable("VDL_TEST_WRITER");
-        if (writer.isEmpty())
-            QSKIP("runs only as a child writer");
+        QTest::addColumn<QString>("value"); // "" deletes
+        QTest::newRow("write") << "neu";
+        QTest::newRow("delete") << "";
+    }
+    void fullDiskKeepsTheFile()
+    {
+        QFETCH(QString, value);
+        QByteArray content = "[\\software\\vdl\\vdlRechner\\Test]\n";
+        for (int i = 0; i < 600; ++i)
+            content += "Wert" + QByteArray::number(i) + "=Inhalt des Werts, " + QByteArray::number(i) + "\n";
+        QFile f(SettingsStore::fileName(true));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
+        f.close();
+        // The file's own size (about 17,000 bytes) fits under the limit; a new one stops at 4,096.
+        const QStringList told = runWithFileLimit(QStringLiteral("childWrite"), 4096,
+                                                  {QStringLiteral("VDL_SETTINGS_DIR"), m_dir->path(),
+                                                   QStringLiteral("VDL_TEST_VALUE"), value});
+        QCOMPARE(told, QStringList{"false"});
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), content);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
+                 QStringList({"HKEY_CURRENT_USER.ini", "HKEY_CURRENT_USER.ini.lock"}));
+    }
+
+    // Runs only in the child of fullDiskKeepsTheFile.
+    void childWrite()
+    {
+        if (!inLimitedChild())
+            QSKIP("runs only as a child");
         SettingsStore::setDir(QString());
-        for (int i = 0; i < 25; ++i)
-            WriteSetting(R"(%\Parallel)", QString("W%1_%2").arg(writer).arg(i),
-                         QString("Wert %1, %2; €").arg(writer).arg(i), true, true);
+        const bool saved = WriteSetting(R"(%\Test)", "Wert7", qEnvironmentVariable("VDL_TEST_VALUE"), true, true);
+        report(saved ? QStringLiteral("true") : QStringLiteral("false"));
     }
 };
 

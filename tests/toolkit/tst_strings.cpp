@@ -2,6 +2,7 @@
 #include "platform/Regional.h"
 #include "toolkit/vdlTools.h"
 #include <QTest>
+#include <climits>
 
 using namespace vdl;
 
@@ -62,6 +63,18 @@ private slots:
         QTest::newRow("OverwriteAt width of text") << OverwriteAt("abcdef", "XY", 3, -1) << "abXYef";
         QTest::newRow("OverwriteAt padded") << OverwriteAt("abcdef", "X", 2, 3) << "aX  ef";
         QTest::newRow("OverwriteAt never cuts") << OverwriteAt("abcdef", "XYZ", 2, 1) << "aXYZcdef";
+        // Counts at the ends of the int range saturate.
+        const auto splitAt = [](int n) {
+            QString head = "abc", tail;
+            SplitLast(head, tail, n);
+            return head + '|' + tail;
+        };
+        QTest::newRow("CutRight count INT_MIN") << CutRight("abc", INT_MIN) << "abc";
+        QTest::newRow("CutLeft count INT_MAX") << CutLeft("abc", INT_MAX) << "";
+        QTest::newRow("SplitLast count INT_MAX") << splitAt(INT_MAX) << "abc|";
+        QTest::newRow("SplitLast count INT_MIN") << splitAt(INT_MIN) << "|abc";
+        QTest::newRow("OverwriteAt position INT_MIN") << OverwriteAt("abc", "X", INT_MIN, 1) << "Xabc";
+        QTest::newRow("OverwriteAt position INT_MAX") << OverwriteAt("abc", "X", INT_MAX, 1) << "abcX";
         QTest::newRow("ApplyMask eight digits") << ApplyMask("||.||.||||", "24122003") << "24.12.2003";
         QTest::newRow("ApplyMask six digits") << ApplyMask("||.||.||||", "241203") << "24.12.03  ";
     }
@@ -82,6 +95,8 @@ private slots:
         QTest::newRow("PosEx step 0 counts as 1") << PosEx(1, "xxab", "ab", 0) << 3;
         QTest::newRow("PosOfAny first char") << PosOfAny("12.05-2003", "-./") << 3;
         QTest::newRow("PosOfAny chunk length 0") << PosOfAny("a:b", ":", 1, 0) << 2;
+        QTest::newRow("PosOfAny chunk length INT_MAX") << PosOfAny("abc", "bc", 1, INT_MAX) << 2;
+        QTest::newRow("PosOfAny step INT_MAX") << PosOfAny("abc", "a", INT_MAX, 1) << 1;
         QTest::newRow("LastPos") << LastPos("a\\b\\c", "\\") << 4;
         QTest::newRow("LastPos empty sub is length") << LastPos("abc", "") << 3;
         QTest::newRow("LastPosEx start") << LastPosEx(3, "abab", "ab") << 1;
