@@ -1,3 +1,4 @@
+#include "calculator/Codes.h"
 #include "calculator/KeyTranslation.h"
 #include "platform/Cp1252.h"
 
@@ -38,11 +39,11 @@ KeyAction TranslateKey(unsigned char key, bool shift, bool ctrl, bool calculator
     }
 
     // At the start of a decimal calculation r, d and z switch to roman, date and time.
-    if (system == 10 && posten == 0) {
+    if (system == NumberSystem::Decimal && posten == 0) {
         switch (key) {
-        case 'r': case 'R': return {KeyAction::SwitchSystem, QString(), -1};
-        case 'd': case 'D': return {KeyAction::SwitchSystem, QString(), -2};
-        case 'z': case 'Z': return {KeyAction::SwitchSystem, QString(), -3};
+        case 'r': case 'R': return {KeyAction::SwitchSystem, QString(), NumberSystem::Roman};
+        case 'd': case 'D': return {KeyAction::SwitchSystem, QString(), NumberSystem::Date};
+        case 'z': case 'Z': return {KeyAction::SwitchSystem, QString(), NumberSystem::Time};
         default: break;
         }
     }

@@ -1,3 +1,4 @@
+#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/RechnerCore.h"
 #include "platform/CheckedMath.h"
@@ -37,19 +38,19 @@ QString plainText(long double value)
 
 QString convert(QString text, int from, int to, bool factor, const RateReader& fromRate, const RateReader& toRate)
 {
-    if (from == to && to != -4) {
+    if (from == to && to != NumberSystem::Currency) {
         long double v = 0;
-        const bool exponent = to == 10 && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
+        const bool exponent = to == NumberSystem::Decimal && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
         return exponent ? plainText(v) : text;
     }
     // A decimal value goes into a base, roman numerals or a date as its integer part.
     const QChar sep = Regional::current().decimalSeparator;
-    if (from == 10 && to != 10 && to != -4 && text.contains(sep))
+    if (from == NumberSystem::Decimal && !NumberSystem::hasDecimals(to) && text.contains(sep))
         text.truncate(text.lastIndexOf(sep));
 
     long double v = 0;
     switch (from) {
-    case -2:
+    case NumberSystem::Date:
         if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'))) {
             if (!RechnerCore::readDate(text, v))
                 v = 0; // no date: nothing to say about it
@@ -57,10 +58,10 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
             v = StrToFloat(text);
         }
         break;
-    case 10:
+    case NumberSystem::Decimal:
         v = StrToFloat(text);
         break;
-    case -4:
+    case NumberSystem::Currency:
         v = StrToFloat(text);
         if (!factor)
             v = fp::mul(v, fromRate());
@@ -71,12 +72,12 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     }
 
     switch (to) {
-    case -2:
+    case NumberSystem::Date:
         // A small number is a count of days, a large one a date.
         return v < 10000 ? plainText(v) : DateToText(false, false, 0, double(Trunc(v)));
-    case 10:
+    case NumberSystem::Decimal:
         return plainText(v);
-    case -4:
+    case NumberSystem::Currency:
         return plainText(factor ? v : fp::div(v, toRate()));
     default:
         return IntToBase(Var(v), to);

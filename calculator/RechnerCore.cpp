@@ -1,5 +1,6 @@
 // The window state as a whole: creation defaults, keys and layers,
 // options, currency panel and link-related switches.
+#include "calculator/Codes.h"
 #include "calculator/RechnerCore.h"
 #include "platform/Cp1252.h"
 #include "platform/Error.h"
@@ -55,7 +56,7 @@ RechnerCore::RechnerCore(QObject* parent) : QObject(parent)
 
     FillSystemList(false);
     SystIndex = 8; // base 10
-    FSystem = 10;
+    FSystem = NumberSystem::Decimal;
     FOperator = '+';
     SetNK(-1);
     WinkelIndex = 0;
@@ -128,7 +129,7 @@ QString RechnerCore::operatorGlyph(const QString& op)
 
 bool RechnerCore::isCalculator() const
 {
-    return Cp1252::upper(FTyp) == QLatin1String("RECHNER");
+    return hasWindowType(FTyp, WindowType::Rechner);
 }
 
 // ---- Currency ----------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 // 0x01..0x05 commands). InputProcessing also accepts the decoded characters ('€' for 0x80,
 // '‚' for 0x82) and the drawn root sign '√'. Labels and tape lines keep the bytes;
 // operatorGlyph() maps them for drawing.
+#include "calculator/Codes.h"
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -95,8 +96,8 @@ public:
     RechnerHost* host() const { return m_host; }
 
     // ---- Fields -----------------------------------------------------------------------
-    int FSystem = 10;       // 2..32 base, -1 roman, -2 date, -3 time, -4 currency
-    QString FTyp = QStringLiteral("Rechner");
+    int FSystem = NumberSystem::Decimal; // a NumberSystem code: 2..32 base, -1 roman, -2 date, ...
+    QString FTyp = windowTypeText(WindowType::Rechner);
     int FNK = -1;           // -1 general format, 0..8 places (-2 after an unlisted count)
     unsigned char FOperator = '+';
     unsigned char FNeuerOperator = 0;
@@ -156,6 +157,7 @@ public:
     // The day number of a typed date ("1.5", "24.12.03"); false when it is no date.
     static bool readDate(const QString& text, long double& day);
     bool isCalculator() const;         // FTyp is "Rechner", case ignored
+    bool isMemory() const { return hasWindowType(FTyp, WindowType::Speicher); }
 
     // ---- Input ------------------------------------------------------------------------
     // The one entry for keys, buttons, the letter keypad, the tape and other windows.

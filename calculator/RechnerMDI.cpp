@@ -1,4 +1,5 @@
 // The frame: creation, menus, windows and their numbering, options, start and close.
+#include "calculator/Codes.h"
 #include "calculator/RechnerMDI.h"
 #include "calculator/AlphaPad.h"
 #include "calculator/Rechner.h"
@@ -101,8 +102,6 @@ private:
 
 const QSize StartSize(498, 462); // outer size, centred on the screen
 const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
-const QString RechnerTyp = QStringLiteral("Rechner");
-const QString SpeicherTyp = QStringLiteral("Speicher");
 
 void writeOption(const QString& name, bool on)
 {
@@ -310,7 +309,7 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
     QSize size = sub->sizeHint();
-    if (Typ.compare(SpeicherTyp, Qt::CaseInsensitive) == 0)
+    if (hasWindowType(Typ, WindowType::Speicher))
         size.setWidth(182);
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer] { windowClosed(nummer); });
@@ -337,12 +336,12 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
 
 void TMDIForm::MNeuenRechnerClick()
 {
-    NewWindow(RechnerTyp, QString());
+    NewWindow(windowTypeText(WindowType::Rechner), QString());
 }
 
 void TMDIForm::MNeuenSpeicherClick()
 {
-    NewWindow(SpeicherTyp, QString());
+    NewWindow(windowTypeText(WindowType::Speicher), QString());
 }
 
 void TMDIForm::RemoveWindowName(int Nummer)
@@ -463,7 +462,7 @@ void TMDIForm::HMFensterClick()
     if (m_destroying)
         return;
     const TRechnerForm* window = activeWindow();
-    MAlphaPad->setEnabled(window && window->core().FSystem > 10);
+    MAlphaPad->setEnabled(window && NumberSystem::hasLetterDigits(window->core().FSystem));
 }
 
 void TMDIForm::fillWindowList()

@@ -1,5 +1,6 @@
 // The frame: what the windows ask of it (active window, keypad, currencies, links).
 #include "calculator/AlphaPad.h"
+#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
@@ -57,7 +58,7 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
         AlphaPad->SetBase(core.FSystem);
         return;
     }
-    if (core.FSystem <= 10)
+    if (!NumberSystem::hasLetterDigits(core.FSystem))
         return;
     auto* pad = new TAlphaPadForm(this);
     pad->SetBase(core.FSystem);
@@ -73,7 +74,7 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
     if (!AlphaPad)
         return;
     for (const TRechnerForm* window : windows()) {
-        if (window->core().FSystem > 10)
+        if (NumberSystem::hasLetterDigits(window->core().FSystem))
             return;
     }
     // The keypad may be the sender of the very input that got here; it goes once that is done.
@@ -117,8 +118,8 @@ void TMDIForm::leaveCurrencyDownChain(RechnerCore& core)
     const QScopedValueRollback walking(m_walking, true);
     followLinks(formOf(core), memoryOf, [](TRechnerForm* memory) {
         RechnerCore& c = memory->core();
-        if (c.FSystem == -4) {
-            c.SetSystem(10);
+        if (c.FSystem == NumberSystem::Currency) {
+            c.SetSystem(NumberSystem::Decimal);
             c.SystChange();
         }
         return true;

@@ -2,6 +2,7 @@
 // linked windows, automatic transfer with its pop-ups, and what closing a window does to the
 // links of the others. Windows are told apart by their running number, never by caption.
 #include "calculator/AlphaPad.h"
+#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
@@ -15,9 +16,6 @@
 namespace vdl {
 
 namespace {
-
-const QString SpeicherTyp = QStringLiteral("Speicher");
-const QString RechnerTyp = QStringLiteral("Rechner");
 
 RateReader rateOf(const RechnerCore& window)
 {
@@ -74,11 +72,15 @@ void TRechnerForm::buildLinkMenus()
         const char* caption;
         int system;
     } systems[] = {
-        {&TRechnerForm::Auto2, "Dualsystem", 2},        {&TRechnerForm::Auto4, "Quartalsystem", 4},
-        {&TRechnerForm::Auto8, "Oktalsystem", 8},       {&TRechnerForm::Auto10, "Dezimalsystem", 10},
-        {&TRechnerForm::Auto16, "Hexadezimalsystem", 16}, {&TRechnerForm::AutoRom, "Römische Zahlen", -1},
-        {&TRechnerForm::AutoDatum, "Datum", -2},
-        {&TRechnerForm::AutoMDat, "Math. Datum", 10}, // a decimal memory: dates arrive as day numbers
+        {&TRechnerForm::Auto2, "Dualsystem", NumberSystem::Binary},
+        {&TRechnerForm::Auto4, "Quartalsystem", NumberSystem::Quaternary},
+        {&TRechnerForm::Auto8, "Oktalsystem", NumberSystem::Octal},
+        {&TRechnerForm::Auto10, "Dezimalsystem", NumberSystem::Decimal},
+        {&TRechnerForm::Auto16, "Hexadezimalsystem", NumberSystem::Hexadecimal},
+        {&TRechnerForm::AutoRom, "Römische Zahlen", NumberSystem::Roman},
+        {&TRechnerForm::AutoDatum, "Datum", NumberSystem::Date},
+        // A decimal memory: dates arrive as day numbers.
+        {&TRechnerForm::AutoMDat, "Math. Datum", NumberSystem::Decimal},
     };
     for (const auto& s : systems) {
         QAction* action = AutoSysPopup()->addAction(QString::fromUtf8(s.caption));
@@ -109,15 +111,17 @@ void TRechnerForm::AutoSysPopupPopup()
     for (QAction* action : AutoSysPopup()->actions())
         action->setEnabled(!linked);
     const int system = m_core.FSystem;
-    const std::pair<QAction*, int> own[] = {{Auto2, 2},   {Auto4, 4},    {Auto8, 8},     {Auto10, 10},
-                                            {Auto16, 16}, {AutoRom, -1}, {AutoDatum, -2}};
+    const std::pair<QAction*, int> own[] = {
+        {Auto2, NumberSystem::Binary},        {Auto4, NumberSystem::Quaternary}, {Auto8, NumberSystem::Octal},
+        {Auto10, NumberSystem::Decimal},      {Auto16, NumberSystem::Hexadecimal},
+        {AutoRom, NumberSystem::Roman},       {AutoDatum, NumberSystem::Date}};
     for (const auto& [action, code] : own) {
         if (code == system)
             action->setEnabled(false);
         // A date converts into a decimal memory only, as its day number.
-        action->setVisible(system != -2);
+        action->setVisible(system != NumberSystem::Date);
     }
-    AutoMDat->setVisible(system == -2);
+    AutoMDat->setVisible(system == NumberSystem::Date);
     FillAutoCurrencyMenu();
 }
 
@@ -174,7 +178,7 @@ void TRechnerForm::KombiChange()
     } else {
         FSpeicher = memory->FNummer;
         m_core.setMemoryKeysEnabled(true);
-        if (m_core.FTyp.compare(SpeicherTyp, Qt::CaseInsensitive) == 0)
+        if (hasWindowType(m_core.FTyp, WindowType::Speicher))
             AutoEinClick(); // a memory that links onward passes everything on
     }
 }
@@ -199,12 +203,12 @@ TRechnerForm* TRechnerForm::newLinkedWindow(const QString& Typ)
 
 void TRechnerForm::MNSpeicherVClick()
 {
-    takeOverSettings(*this, *newLinkedWindow(SpeicherTyp));
+    takeOverSettings(*this, *newLinkedWindow(windowTypeText(WindowType::Speicher)));
 }
 
 void TRechnerForm::MNRechnerVClick()
 {
-    takeOverSettings(*this, *newLinkedWindow(RechnerTyp));
+    takeOverSettings(*this, *newLinkedWindow(windowTypeText(WindowType::Rechner)));
 }
 
 void TRechnerForm::MSpeicherTrennenClick()
@@ -241,7 +245,7 @@ void TRechnerForm::MemoryOperation(const QString& Op)
     if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
         QString text, sendOp, value;
         if (!memoryAddend(m_core, Op, text, sendOp)
-            || !ConvertValue(text, 10, target.FSystem, factor, rateOf(m_core), rateOf(target), value))
+            || !ConvertValue(text, NumberSystem::Decimal, target.FSystem, factor, rateOf(m_core), rateOf(target), value))
             return;
         // The sign takes the memory's pending operator and the value counts at once, as a
         // signed text typed there would; a value without digits there counts as 0.
@@ -254,7 +258,7 @@ void TRechnerForm::MemoryOperation(const QString& Op)
         // Its last value is a number, written in decimals (an amount stays in its currency).
         const bool shown = !target.EAnzeige.isEmpty();
         const QString text = shown ? target.EAnzeige : FloatToStr(target.FWert);
-        const int from = shown || target.FSystem == -4 ? target.FSystem : 10;
+        const int from = shown || target.FSystem == NumberSystem::Currency ? target.FSystem : NumberSystem::Decimal;
         QString value;
         if (ConvertValue(text, from, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
             m_core.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
@@ -284,19 +288,19 @@ void TRechnerForm::SetAutoMemory(bool Value)
 
 void TRechnerForm::Automatik(int System, int CurrencyIndex)
 {
-    TRechnerForm* memory = newLinkedWindow(SpeicherTyp);
+    TRechnerForm* memory = newLinkedWindow(windowTypeText(WindowType::Speicher));
     AutoEinClick();
     memory->core().ChangeSystem(System, qMax(CurrencyIndex, 0));
-    if (System == 10 || System == -4)
+    if (NumberSystem::hasDecimals(System))
         memory->core().SetNK(m_core.FNKDezimal);
 }
 
 void TRechnerForm::AutoWaehrungClick(int Index)
 {
-    Automatik(-4, Index);
+    Automatik(NumberSystem::Currency, Index);
     // This window computes in a currency too, in the first one of the list.
-    if (m_core.FSystem != -4)
-        m_core.ChangeSystem(-4, 0);
+    if (m_core.FSystem != NumberSystem::Currency)
+        m_core.ChangeSystem(NumberSystem::Currency, 0);
 }
 
 // ---- Closing ----------------------------------------------------------------------------
