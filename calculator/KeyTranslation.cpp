@@ -1,5 +1,5 @@
-#include "calculator/Codes.h"
 #include "calculator/KeyTranslation.h"
+#include "calculator/Codes.h"
 #include "platform/Cp1252.h"
 
 namespace vdl {

@@ -1,4 +1,3 @@
-#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/RechnerCore.h"
 #include "platform/CheckedMath.h"
@@ -128,6 +127,32 @@ bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString
     // M- of a negative value adds.
     SendOp = sign == Op[0] ? QStringLiteral("+") : QStringLiteral("-");
     return true;
+}
+
+void MemoryKey(RechnerCore& window, RechnerCore& memory, const QString& Op, const RateReader& WindowRate,
+               const RateReader& MemoryRate)
+{
+    const bool factor = isFactorOperator(window.FOperator);
+    if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
+        QString text, sendOp, value;
+        if (!memoryAddend(window, Op, text, sendOp)
+            || !ConvertValue(text, NumberSystem::Decimal, memory.FSystem, factor, WindowRate, MemoryRate, value))
+            return;
+        // The sign takes the memory's pending operator and the value counts at once, as a
+        // signed text typed there would; a value without digits there counts as 0.
+        takeStep(memory, sendOp[0].unicode(), value.isEmpty() ? QStringLiteral("0") : value, QStringLiteral("+"));
+    } else if (Op == QLatin1String("C")) {
+        memory.InputProcessing(QStringLiteral("Y"), false);
+    } else if (Op == QLatin1String("R")) {
+        // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
+        // Its last value is a number, written in decimals (an amount stays in its currency).
+        const bool shown = !memory.EAnzeige.isEmpty();
+        const QString text = shown ? memory.EAnzeige : FloatToStr(memory.FWert);
+        const int from = shown || memory.FSystem == NumberSystem::Currency ? memory.FSystem : NumberSystem::Decimal;
+        QString value;
+        if (ConvertValue(text, from, window.FSystem, factor, MemoryRate, WindowRate, value))
+            window.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
+    }
 }
 
 void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op)

@@ -1,6 +1,5 @@
 // The window state as a whole: creation defaults, keys and layers,
 // options, currency panel and link-related switches.
-#include "calculator/Codes.h"
 #include "calculator/RechnerCore.h"
 #include "platform/Cp1252.h"
 #include "platform/Error.h"

@@ -1,5 +1,4 @@
 // The calculation engine: one operator step in the window's number system.
-#include "calculator/Codes.h"
 #include "calculator/RechnerCore.h"
 #include "platform/CheckedMath.h"
 #include "platform/Cp1252.h"

@@ -1,6 +1,5 @@
 // Everything that reaches the window as a character: InputProcessing, key clicks, the
 // keyboard, clear all and the enabled states that follow the entry.
-#include "calculator/Codes.h"
 #include "calculator/KeyTranslation.h"
 #include "calculator/RechnerCore.h"
 #include "platform/Cp1252.h"

@@ -1,6 +1,5 @@
 // Decimal places and number systems: the system list, the places list and how the keys
 // follow a change of system.
-#include "calculator/Codes.h"
 #include "calculator/RechnerCore.h"
 #include "platform/NumText.h"
 

@@ -1,5 +1,4 @@
 // The frame: creation, menus, windows and their numbering, options, start and close.
-#include "calculator/Codes.h"
 #include "calculator/RechnerMDI.h"
 #include "calculator/AlphaPad.h"
 #include "calculator/Pictures.h"

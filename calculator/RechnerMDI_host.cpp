@@ -1,6 +1,5 @@
 // The frame: what the windows ask of it (active window, keypad, currencies, links).
 #include "calculator/AlphaPad.h"
-#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"

@@ -2,7 +2,6 @@
 // linked windows, automatic transfer with its pop-ups, and what closing a window does to the
 // links of the others. Windows are told apart by their running number, never by caption.
 #include "calculator/AlphaPad.h"
-#include "calculator/Codes.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
@@ -235,34 +234,11 @@ void TRechnerForm::MSpeicherLoeschenClick()
 
 void TRechnerForm::MemoryOperation(const QString& Op)
 {
+    // A memory key without a link first makes a memory for it.
     if (Kombi->currentIndex() <= 0 && MDIForm)
         MNSpeicherVClick();
-    TRechnerForm* memory = memoryWindow();
-    if (!memory)
-        return;
-    RechnerCore& target = memory->core();
-    const bool factor = isFactorOperator(m_core.FOperator);
-    if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
-        QString text, sendOp, value;
-        if (!memoryAddend(m_core, Op, text, sendOp)
-            || !ConvertValue(text, NumberSystem::Decimal, target.FSystem, factor, rateOf(m_core), rateOf(target), value))
-            return;
-        // The sign takes the memory's pending operator and the value counts at once, as a
-        // signed text typed there would; a value without digits there counts as 0.
-        takeStep(target, sendOp[0].unicode(), value.isEmpty() ? QStringLiteral("0") : value,
-                 QStringLiteral("+"));
-    } else if (Op == QLatin1String("C")) {
-        memory->InputProcessing(QStringLiteral("Y"), false);
-    } else if (Op == QLatin1String("R")) {
-        // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
-        // Its last value is a number, written in decimals (an amount stays in its currency).
-        const bool shown = !target.EAnzeige.isEmpty();
-        const QString text = shown ? target.EAnzeige : FloatToStr(target.FWert);
-        const int from = shown || target.FSystem == NumberSystem::Currency ? target.FSystem : NumberSystem::Decimal;
-        QString value;
-        if (ConvertValue(text, from, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
-            m_core.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
-    }
+    if (TRechnerForm* memory = memoryWindow())
+        MemoryKey(m_core, memory->core(), Op, rateOf(m_core), rateOf(memory->core()));
 }
 
 // ---- Automatic transfer -----------------------------------------------------------------
