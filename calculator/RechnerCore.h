@@ -141,14 +141,12 @@ public:
     static QString keyName(Key k);            // "B0", "BKom", ...
     static int keyByName(const QString& name); // -1 when there is no such key
 
-    // Key layers: six places share keys; which key is in front follows FTasten (Shift
-    // wins over Ctrl) and, at the comma place, the date system. The window shows at each
-    // place exactly the key keyAtPlace() names (the `visible` flags of BKom and BPunkt are
-    // folded in); every other key is shown when its `visible` flag is set.
+    // Key layers: some places of the keypad hold several keys (KeyTable.h); which one is in
+    // front follows FTasten (Shift wins over Ctrl). A key hidden by its `visible` flag gives
+    // its place to a shown key there (the point stands for the comma in the date system).
     Layer keyLayer() const;
-    static constexpr int PlaceCount = 6;
-    static void placePosition(int place, int& left, int& top); // (210,148), (274,36), ...
-    Key keyAtPlace(int place) const;
+    // Whether the window shows the key now.
+    bool keyShown(Key k) const;
 
     static QStringList winkelItems();  // "Rad", "Deg", "Grad"
     static QStringList dezStItems();   // "Standard", "Ganzzahlen", "0,0" .. "0,0000"

@@ -64,8 +64,7 @@ void RechnerCore::SetDecimalMode(bool On)
     if (FSpeicherautomatik)
         m_keys[BProz].enabled = false; // stays off while automatic transfer is on
     const bool date = FSystem == NumberSystem::Date;
-    m_keys[BKom].visible = !date;
-    m_keys[BPunkt].visible = date;
+    m_keys[BKom].visible = !date; // the point stands at its place then
     m_keys[BMult].enabled = !date;
     m_keys[BDiv].enabled = !date;
 }
