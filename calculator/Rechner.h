@@ -20,6 +20,9 @@ class QPushButton;
 
 namespace vdl {
 
+class WindowHost;
+class WindowModel;
+
 class TRechnerForm : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +31,10 @@ public:
 
     RechnerCore& core() { return m_core; }
     const RechnerCore& core() const { return m_core; }
+    // The frame the window lives in; the window asks it for everything beyond itself.
+    void setHost(WindowHost* host);
+    // Shows the window's entry of the model: caption, link box, memory keys, automatic transfer.
+    void renderModel(const WindowModel& model);
 
     // The one entry for input; an error (vdl::FloatError, vdl::Error) ends the text and is
     // shown in the application's error box.
@@ -41,9 +48,9 @@ public:
     void HistoryToClipboard(bool MarkedOnly);
     void MMarkLoeschenClick();
 
-    // Memory links (the window chosen in Kombi, found by its number) and automatic transfer.
+    // Memory links (kept in the frame's model, shown in Kombi) and automatic transfer.
     TRechnerForm* memoryWindow() const; // null without a link
-    void KombiChange();
+    void KombiChange(); // the user chose in Kombi
     void FormActivate();
     void MemoryOperation(const QString& Op); // "+", "-", "R" or "C"
     void MNSpeicherVClick();
@@ -59,7 +66,7 @@ public:
     QSize sizeHint() const override { return {347, 279}; }
 
     int FNummer = 0;   // the frame's running number of this window
-    int FSpeicher = 0; // number of the window linked at the last link change; 0 for none
+    int FSpeicher = 0; // number of the window it sends to, as the model says; 0 for none
 
     // Components, named as everywhere in the program.
     QFrame* Panel3 = nullptr; // entry panel, also the drop target for tape lines
@@ -73,7 +80,7 @@ public:
     QLabel* Label3 = nullptr; // "Speicher:"
     QLabel* Label5 = nullptr; // " Winkelmaß:"
     QComboBox* Syst = nullptr;
-    QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number
+    QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number; a view of the model
     QComboBox* DezSt = nullptr;
     QComboBox* Winkel = nullptr;
     std::array<QPushButton*, RechnerCore::KeyCount> keys{}; // indexed by RechnerCore::Key
@@ -166,6 +173,7 @@ private:
     void closeWindow();
 
     RechnerCore m_core;
+    WindowHost* m_host = nullptr;
     QMenu* m_autoMemo = nullptr; // the pop-ups, once built
     QMenu* m_speicher = nullptr;
     QMenu* m_autoSys = nullptr;

@@ -2,6 +2,7 @@
 // with layouts and printing are shown but greyed.
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
+#include "calculator/WindowHost.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -199,18 +200,10 @@ void TRechnerForm::closeWindow()
 
 void TRechnerForm::MAllesSchliessenClick()
 {
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!sub || !sub->mdiArea()) {
+    if (m_host)
+        m_host->closeWindow(0);
+    else
         close();
-        return;
-    }
-    // Close from a snapshot: each close may change the frame's list of windows.
-    QList<QPointer<QMdiSubWindow>> windows;
-    for (QMdiSubWindow* w : sub->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-        windows << w;
-    for (const QPointer<QMdiSubWindow>& w : windows)
-        if (w)
-            w->close();
 }
 
 } // namespace vdl
