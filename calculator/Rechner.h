@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QIcon;
@@ -22,6 +23,7 @@ namespace vdl {
 
 class WindowHost;
 class WindowModel;
+struct MenuItem;
 
 class TRechnerForm : public QWidget {
     Q_OBJECT
@@ -161,8 +163,12 @@ private:
     void fillCurrencyMenu();
     // One item "name  (rate)" per currency of the frame's lists, except the one shown here.
     void addCurrencyItems(QMenu* menu, const std::function<void(int)>& choose);
-    void addAutomatikMenu(QMenu* menu, QAction*& ein, QAction*& aus);
-    void buildLinkMenus();
+    std::vector<MenuItem> dateiItems();
+    std::vector<MenuItem> bearbeitenItems();
+    std::vector<MenuItem> autoMemoItems();
+    std::vector<MenuItem> speicherItems();
+    MenuItem automatikItem(QAction*& ein, QAction*& aus); // "Automatik" with its two items
+    void buildAutoSysPopup();
     void PSpeicherPopup();
     void AutoSysPopupPopup();
     void FillAutoCurrencyMenu();

@@ -4,6 +4,8 @@
 // what the model says. Windows are told apart by their running number, never by caption.
 #include "calculator/AlphaPad.h"
 #include "calculator/MemoryLink.h"
+#include "calculator/MenuItems.h"
+#include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "calculator/WindowHost.h"
 #include "calculator/WindowModel.h"
@@ -40,32 +42,41 @@ void TRechnerForm::setHost(WindowHost* host)
 
 // ---- Menus ------------------------------------------------------------------------------
 
-void TRechnerForm::addAutomatikMenu(QMenu* menu, QAction*& ein, QAction*& aus)
+MenuItem TRechnerForm::automatikItem(QAction*& ein, QAction*& aus)
 {
-    QMenu* automatik = menu->addMenu(QStringLiteral("Automatik"));
-    ein = automatik->addAction(QStringLiteral("Einschalten"));
-    aus = automatik->addAction(QStringLiteral("Ausschalten"));
-    connect(ein, &QAction::triggered, this, &TRechnerForm::AutoEinClick);
-    connect(aus, &QAction::triggered, this, &TRechnerForm::AutoAusClick);
+    return {.caption = QStringLiteral("Automatik"),
+            .items = {{.caption = QStringLiteral("Einschalten"), .picture = ImgAutomatikEin,
+                       .handler = [this] { AutoEinClick(); }, .keep = &ein},
+                      {.caption = QStringLiteral("Ausschalten"), .picture = ImgAutomatikAus,
+                       .handler = [this] { AutoAusClick(); }, .keep = &aus}}};
 }
 
-void TRechnerForm::buildLinkMenus()
+// The pop-up of the link box and its label.
+std::vector<MenuItem> TRechnerForm::speicherItems()
 {
-    const auto item = [this](QMenu* menu, const char* caption, void (TRechnerForm::*handler)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        connect(action, &QAction::triggered, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-        return action;
+    const auto guardedCall = [this](void (TRechnerForm::*handler)()) {
+        return [this, handler] { guarded([&] { (this->*handler)(); }); };
     };
-    MNRechnerV = item(PSpeicher(), "Neuen &Rechner verbinden", &TRechnerForm::MNRechnerVClick);
-    MNSpeicherV = item(PSpeicher(), "Neuen &Speicher verbinden", &TRechnerForm::MNSpeicherVClick);
-    MSpeicherTrennen = item(PSpeicher(), "Speicher &trennen", &TRechnerForm::MSpeicherTrennenClick);
-    MSpeicherLoeschen = item(PSpeicher(), "Speicher &löschen", &TRechnerForm::MSpeicherLoeschenClick);
-    PSpeicher()->addSeparator();
-    addAutomatikMenu(PSpeicher(), MAutoEin, MAutoAus);
+    return {
+        {.caption = QStringLiteral("Neuen &Rechner verbinden"), .picture = ImgRechnerVerbinden,
+         .handler = guardedCall(&TRechnerForm::MNRechnerVClick), .keep = &MNRechnerV},
+        {.caption = QStringLiteral("Neuen &Speicher verbinden"), .picture = ImgSpeicherVerbinden,
+         .handler = guardedCall(&TRechnerForm::MNSpeicherVClick), .keep = &MNSpeicherV},
+        {.caption = QStringLiteral("Speicher &trennen"), .picture = ImgSpeicherTrennen,
+         .handler = guardedCall(&TRechnerForm::MSpeicherTrennenClick), .keep = &MSpeicherTrennen},
+        {.caption = QStringLiteral("Speicher &löschen"), .picture = ImgLoeschen,
+         .handler = guardedCall(&TRechnerForm::MSpeicherLoeschenClick), .keep = &MSpeicherLoeschen},
+        {},
+        automatikItem(MAutoEin, MAutoAus),
+    };
+}
+
+void TRechnerForm::buildAutoSysPopup()
+{
     connect(PSpeicher(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
     connect(PAutoMemo(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
 
-    AutoSys = AutoSysPopup()->addAction(QStringLiteral("Automatisch umrechnen in"));
+    AutoSys = AutoSysPopup()->addAction(Images(ImgUmrechnen), QStringLiteral("Automatisch umrechnen in"));
     AutoSysPopup()->setDefaultAction(AutoSys);
     const struct {
         QAction* TRechnerForm::*item;
