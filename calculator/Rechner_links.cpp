@@ -71,13 +71,9 @@ std::vector<MenuItem> TRechnerForm::speicherItems()
     };
 }
 
+// "Automatisch umrechnen in": a new memory in another system.
 void TRechnerForm::buildAutoSysPopup()
 {
-    connect(PSpeicher(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
-    connect(PAutoMemo(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
-
-    AutoSys = AutoSysPopup()->addAction(Images(ImgUmrechnen), QStringLiteral("Automatisch umrechnen in"));
-    AutoSysPopup()->setDefaultAction(AutoSys);
     const struct {
         QAction* TRechnerForm::*item;
         const char* caption;
@@ -89,13 +85,16 @@ void TRechnerForm::buildAutoSysPopup()
         {&TRechnerForm::AutoDatum, "Datum", -2},
         {&TRechnerForm::AutoMDat, "Math. Datum", 10}, // a decimal memory: dates arrive as day numbers
     };
+    std::vector<MenuItem> items{
+        {.caption = QStringLiteral("Automatisch umrechnen in"), .picture = ImgUmrechnen, .keep = &AutoSys}};
     for (const auto& s : systems) {
-        QAction* action = AutoSysPopup()->addAction(QString::fromUtf8(s.caption));
-        const int system = s.system;
-        connect(action, &QAction::triggered, this, [this, system] { guarded([&] { Automatik(system, -1); }); });
-        this->*s.item = action;
+        items.push_back({.caption = QString::fromUtf8(s.caption),
+                         .handler = [this, system = s.system] { guarded([&] { Automatik(system, -1); }); },
+                         .keep = &(this->*s.item)});
     }
-    connect(AutoSysPopup(), &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
+    addMenuItems(m_autoSys, items, this);
+    m_autoSys->setDefaultAction(AutoSys); // the heading, in bold
+    connect(m_autoSys, &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
 }
 
 void TRechnerForm::PSpeicherPopup()

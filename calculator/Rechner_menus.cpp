@@ -158,6 +158,8 @@ void TRechnerForm::buildPopups()
 
     addMenuItems(m_autoMemo, autoMemoItems(), this);
     addMenuItems(m_speicher, speicherItems(), this);
+    connect(m_speicher, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+    connect(m_autoMemo, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
     buildAutoSysPopup();
     connect(m_waehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
 }
