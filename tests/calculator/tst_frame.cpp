@@ -132,7 +132,9 @@ private slots:
                               "&Automatisch anpassen", "-", "Einstellungen &beibehalten", "-", "Neuer &Rechner|Ctrl+R",
                               "Neuer &Speicher|Ctrl+S", "&Benennen|Ctrl+N (aus)", "&Löschen|Ctrl+L (aus)", alphaPad, "-",
                               "&1 Rechner1", "&2 Speicher2 [x]"}));
-        frame->windows()[1]->setWindowTitle(QStringLiteral("Rechner1")); // two captions alike
+        frame->windowModel().rename(frame->windows()[1]->FNummer, QStringLiteral("Rechner1")); // two names alike
+        QCOMPARE(menuLines(frame->HMFenster).mid(15), QStringList({"&1 Rechner1", "&2 Rechner1 [x]"}));
+        QCOMPARE(frame->windows()[1]->windowTitle(), QStringLiteral("Rechner1"));
         frame->HMFenster->actions().at(15)->trigger();
         QCOMPARE(frame->activeWindow(), frame->windows()[0]);
     }
