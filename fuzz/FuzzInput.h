@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
 #include <cstring>
 
 namespace vdl::fuzz {
@@ -102,11 +103,13 @@ inline void useSeparators(bool english)
     Regional::set(r);
 }
 
-// The fixed surroundings of every input: a pinned "now" and message boxes that answer with
-// their default button. Returns the prompter, its record emptied.
+// The fixed surroundings of every input: the C library in the user's locale (as the program
+// runs once Qt has started), a pinned "now" and message boxes that answer with their default
+// button. Returns the prompter, its record emptied.
 inline ScriptedPrompter& environment()
 {
     static ScriptedPrompter* prompter = [] {
+        std::setlocale(LC_ALL, "");
         Clock::pin(QDateTime(QDate(2026, 12, 6), QTime(12, 0)));
         return new ScriptedPrompter;
     }();

@@ -2,7 +2,8 @@
 //
 // Input: a system byte (an entry of the system list), a places byte (an entry of the places
 // list), a flags byte (bit 0 English separators, bit 1 count items, bit 2 negatives in red,
-// bit 3 automatic transfer, bits 4-5 the angle unit), then one action per byte:
+// bit 3 automatic transfer, bits 4-5 the angle unit, bit 6 a memory window, bit 7 memory keys
+// enabled), then one action per byte:
 //   below 43        a click on that key, when it is enabled (as the window passes clicks on)
 //   0xF7 n text     InputProcessing of the next n % 16 bytes as one text
 //   0xF8 i          the user picks system list entry i
@@ -87,6 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint8_t places = in.byte();
     const uint8_t flags = in.byte();
     useSeparators(flags & 1);
+    if (flags & 64)
+        core.SetTyp(QStringLiteral("Speicher"));
+    if (flags & 128)
+        core.setMemoryKeysEnabled(true);
     core.SystSelected(system % int(core.SystItems.size()));
     core.DezStSelected(places % int(RechnerCore::dezStItems().size()));
     if (flags & 2)

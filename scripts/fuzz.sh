@@ -24,6 +24,11 @@ if [ ${#names[@]} -eq 0 ]; then
   done
 fi
 
+# The targets put the C library into the environment's locale, as Qt does at the program's
+# start; a German one shows any number text that depends on it.
+if locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  export LC_ALL=de_DE.UTF-8
+fi
 export ASAN_OPTIONS="abort_on_error=1:detect_leaks=1:allocator_may_return_null=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 mkdir -p build-fuzz/findings build-fuzz/logs
