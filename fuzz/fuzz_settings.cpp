@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <cstdlib>
 #include <unistd.h>
 
 using namespace vdl;
@@ -48,6 +49,7 @@ const QString& folder()
         const QString d = base + QStringLiteral("/vdl-fuzz-settings-") + QString::number(getpid());
         QDir().mkpath(d);
         store::setDir(d);
+        std::atexit([] { QDir(store::dir()).removeRecursively(); });
         return d;
     }();
     return dir;
