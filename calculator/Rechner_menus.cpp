@@ -1,5 +1,6 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus, as item lists. Items
-// whose work comes with layouts and printing are listed greyed.
+// whose work comes with layouts are listed greyed.
+#include "calculator/DruckStart.h"
 #include "calculator/MenuItems.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
@@ -21,9 +22,10 @@ std::vector<MenuItem> TRechnerForm::dateiItems()
         {.caption = QStringLiteral("Einstellungen &speichern"), .picture = ImgSpeichern, .enabled = false,
          .keep = &MEinstellungenSpeichern},
         {},
-        {.caption = QStringLiteral("&Drucken"), .picture = ImgDrucken, .enabled = false, .keep = &MDrucken},
-        {.caption = QStringLiteral("Drucke&r einrichten"), .picture = ImgDruckerEinrichten, .enabled = false,
-         .keep = &MDruckerEinrichten},
+        {.caption = QStringLiteral("&Drucken"), .picture = ImgDrucken,
+         .handler = [this] { ShowPrintDialog(this, true, false); }, .keep = &MDrucken},
+        {.caption = QStringLiteral("Drucke&r einrichten"), .picture = ImgDruckerEinrichten,
+         .handler = [this] { ShowPrinterSetup(this); }, .keep = &MDruckerEinrichten},
         {},
         {.caption = QStringLiteral("&Rechner/Speicher beenden"), .picture = ImgFensterBeenden,
          .handler = [this] { closeWindow(); }, .keep = &MLoeschen},
@@ -80,12 +82,13 @@ std::vector<MenuItem> TRechnerForm::autoMemoItems()
                    {.caption = QStringLiteral("Löschen"), .picture = ImgLoeschen, .handler = same(MHistorieLoeschen)},
                    {.caption = QStringLiteral("In Zwischenablage"), .picture = ImgInZwischenablage,
                     .handler = same(MHistorieZwischen)},
-                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken, .enabled = false}}},
+                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken, .handler = same(MDrucken)}}},
         {.caption = QStringLiteral("Markierung"), .picture = ImgMarkierung,
          .items = {{.caption = QStringLiteral("Löschen"), .picture = ImgLoeschen, .handler = [this] { MMarkLoeschenClick(); }},
                    {.caption = QStringLiteral("In Zwischenablage"), .picture = ImgInZwischenablage,
                     .handler = [this] { HistoryToClipboard(true); }},
-                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken, .enabled = false}}},
+                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken,
+                    .handler = [this] { ShowPrintDialog(this, true, true); }}}},
         {},
         automatikItem(AutoEin, AutoAus),
         {},
@@ -102,6 +105,7 @@ void TRechnerForm::buildMenus()
     addMenuItems(bearbeiten, bearbeitenItems(), this);
     HauptMenue = {datei, bearbeiten};
     connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
+    connect(keys[RechnerCore::BHistDruck], &QPushButton::clicked, MDrucken, &QAction::trigger);
 
     // Right clicks open the pop-ups: the one of the tape, the displays, the digit keys and the
     // automatic-transfer panel; the one of the link box; the one of the system list (a new
