@@ -4,8 +4,6 @@
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "platform/Application.h"
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSet>
