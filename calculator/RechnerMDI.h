@@ -4,6 +4,7 @@
 // into its menu bar and holds the currency lists all windows share. Windows are known to the
 // frame by their running number (FNummer), never by their caption, which the user may change.
 #include "calculator/CurrencyCatalog.h"
+#include "calculator/OfficeHandOff.h"
 #include "calculator/RechnerCore.h"
 #include "platform/StringList.h"
 #include <QMainWindow>
@@ -73,6 +74,7 @@ public:
     QLabel* Label1 = nullptr;  // version "3.1"
     QTimer* Timer1 = nullptr;  // fitting, 500 ms after each opened or closed window
     QTimer* Timer2 = nullptr;  // hides the start picture after 2000 ms
+    QTimer* WordTimer = nullptr; // looks for a running word processor or spreadsheet, every 2000 ms
 
     // The items of "&Datei" and "?" have no shortcuts, so nothing reaches them before their
     // menu opens: they are made then, at its first opening.
@@ -99,6 +101,13 @@ public:
     QAction* W1 = nullptr;
     QAction* E1 = nullptr;
 
+    // The office hand-off: the poll shows "W" and "E" while their programs answer; choosing
+    // one sends the active window's display.
+    OfficeHandOff Office;
+    void WordTimerTimer();
+    void W1Click();
+    void E1Click();
+
     // RechnerHost: what a window asks of the frame.
     bool isActiveChild(const RechnerCore& core) override;
     void passToMemory(RechnerCore& core, const QString& text, const QString& op) override;
@@ -118,6 +127,7 @@ protected:
 
 private:
     void buildMenus();
+    void startOfficePoll();
     void FormShow();
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();

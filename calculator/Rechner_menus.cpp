@@ -1,6 +1,7 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
 // with layouts and printing are shown but greyed.
 #include "calculator/Rechner.h"
+#include "calculator/vdlClipMod.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -48,7 +49,7 @@ void TRechnerForm::buildMenus()
     MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"));
     MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"));
     MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"));
-    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), false);
+    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"));
     bearbeiten->addSeparator();
     mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"));
     mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"));
@@ -69,6 +70,7 @@ void TRechnerForm::buildMenus()
     connect(MHistorieSpeichern, &QAction::triggered, this,
             [this] { guarded([&] { m_core.MHistorieSpeichernClick(); }); });
     connect(MHistorieZwischen, &QAction::triggered, this, [this] { HistoryToClipboard(false); });
+    connect(MZwischenablageBearbeiten, &QAction::triggered, this, [] { EditClipboard(); });
     connect(mPostenZaehlen, &QAction::triggered, this, [this] { m_core.mPostenZaehlenClick(); });
     connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
     connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
