@@ -1,4 +1,5 @@
 #include "calculator/OfficeHandOff.h"
+#include <optional>
 
 namespace vdl {
 
@@ -8,36 +9,36 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// [sign] digits [,digits]: the only texts that are grouped. Returns the length of the integer
-// part including the sign, or -1 for any other text.
-qsizetype plainNumberIntegerEnd(const QString& T)
+// [sign] digits [,digits]: the only texts that are grouped. Gives the length of the integer
+// part including the sign; nothing for any other text.
+std::optional<qsizetype> plainNumberIntegerEnd(const QString& T)
 {
-    qsizetype i = 0;
-    if (i < T.size() && (T[i] == QLatin1Char('-') || T[i] == QLatin1Char('+')))
-        ++i;
-    const qsizetype digitsFrom = i;
+    const bool sign = T.startsWith(QLatin1Char('-')) || T.startsWith(QLatin1Char('+'));
+    qsizetype i = sign ? 1 : 0;
     while (i < T.size() && isDigit(T[i]))
         ++i;
-    if (i == digitsFrom)
-        return -1;
     const qsizetype end = i;
+    if (end == (sign ? 1 : 0))
+        return std::nullopt;
     if (i < T.size() && T[i] == QLatin1Char(',')) {
         ++i;
         while (i < T.size() && isDigit(T[i]))
             ++i;
     }
-    return i == T.size() ? end : -1;
+    if (i != T.size())
+        return std::nullopt;
+    return end;
 }
 } // namespace
 
 QString HandOffText(const QString& Display, bool CtrlOrAlt)
 {
-    const qsizetype end = CtrlOrAlt ? -1 : plainNumberIntegerEnd(Display);
-    if (end < 0)
+    const std::optional<qsizetype> end = plainNumberIntegerEnd(Display);
+    if (CtrlOrAlt || !end)
         return Display;
     const qsizetype firstDigit = isDigit(Display[0]) ? 0 : 1;
     QString text = Display;
-    for (qsizetype at = end - 3; at > firstDigit; at -= 3)
+    for (qsizetype at = *end - 3; at > firstDigit; at -= 3)
         text.insert(at, QLatin1Char('.'));
     return text;
 }

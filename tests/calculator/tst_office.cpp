@@ -98,6 +98,7 @@ private slots:
         // Only plain numbers are grouped, and never between sign and digits.
         QTest::newRow("base 16") << "1A2B3C" << false << "1A2B3C";
         QTest::newRow("minus, three digits") << "-123" << false << "-123";
+        QTest::newRow("sign alone") << "-" << false << "-";
         QTest::newRow("minus, millions") << "-1234567,5" << false << "-1.234.567,5";
         QTest::newRow("date") << "06. 12. 2026" << false << "06. 12. 2026";
         QTest::newRow("days") << "14Tage" << false << "14Tage";
