@@ -1,8 +1,8 @@
 // The frame: the office hand-off items "W" and "E" and their poll.
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
+#include "toolkit/vdlTools_dateedit.h"
 #include <QAction>
-#include <QGuiApplication>
 #include <QTimer>
 
 namespace vdl {
@@ -12,11 +12,6 @@ QString activeDisplay(const TMDIForm& frame)
 {
     const TRechnerForm* window = frame.activeWindow();
     return window ? window->core().EAnzeige : QString();
-}
-
-bool ctrlOrAltHeld()
-{
-    return QGuiApplication::queryKeyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier);
 }
 } // namespace
 
@@ -39,12 +34,12 @@ void TMDIForm::WordTimerTimer()
 
 void TMDIForm::W1Click()
 {
-    Office.W1Click(activeDisplay(*this), ctrlOrAltHeld());
+    Office.W1Click(activeDisplay(*this), CtrlOrAltDown());
 }
 
 void TMDIForm::E1Click()
 {
-    Office.E1Click(activeDisplay(*this), ctrlOrAltHeld());
+    Office.E1Click(activeDisplay(*this), CtrlOrAltDown());
 }
 
 } // namespace vdl

@@ -3,7 +3,8 @@
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
   libqt6sql6-sqlite qt6-translations-l10n qt6-image-formats-plugins fonts-liberation
-  fonts-dejavu-core libbenchmark-dev poppler-utils xvfb xauth x11-apps imagemagick locales)
+  fonts-dejavu-core libbenchmark-dev poppler-utils xvfb xauth x11-apps imagemagick locales
+  cups printer-driver-cups-pdf)
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 missing=()

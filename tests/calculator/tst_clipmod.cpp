@@ -4,6 +4,7 @@
 #include "platform/Prompter.h"
 #include "tests/calculator/CoreScript.h"
 #include "tests/calculator/LinkScript.h"
+#include "toolkit/vdlReg.h"
 #include <QClipboard>
 #include <QImage>
 #include <QMimeData>
@@ -119,6 +120,27 @@ private slots:
         QCOMPARE(prompter.calls[0].text, QStringLiteral("Die Zwischenablage enthält keinen Text!"));
         QCOMPARE(prompter.calls[0].caption, QStringLiteral("Geht nicht!"));
         QCOMPARE(prompter.calls[0].flags, mb::Ok | mb::IconError);
+    }
+
+    // With position saving on, the editor opens again where and as large as it was left.
+    void keepsItsPlace()
+    {
+        WriteSetting(QStringLiteral("%"), QStringLiteral("FormFix"), QStringLiteral("1"), true, true);
+        QGuiApplication::clipboard()->setText(Tape);
+        ScriptedPrompter prompter;
+        QRect reopened;
+        prompter.dialogScripts << [](QDialog& dialog) {
+            dialog.setGeometry(30, 40, 500, 400);
+            return int(QDialog::Rejected);
+        };
+        prompter.dialogScripts << [&](QDialog& dialog) {
+            reopened = dialog.geometry();
+            return int(QDialog::Rejected);
+        };
+        EditClipboard();
+        EditClipboard();
+        QCOMPARE(reopened, QRect(30, 40, 500, 400));
+        QCOMPARE(ReadSettingEx(QStringLiteral("%\\FormFix"), QStringLiteral("fvdlClipMod"), true), QStringLiteral("30,40,530,440"));
     }
 
     // From the window's menu: the tape copied there is what the editor shows, and saving it

@@ -3,6 +3,7 @@
 #include "calculator/OfficeHandOff.h"
 #include "tests/calculator/CoreScript.h"
 #include "tests/calculator/LinkScript.h"
+#include "toolkit/vdlTools_dateedit.h"
 #include <QMenuBar>
 #include <QTimer>
 
@@ -187,7 +188,7 @@ private slots:
         QTEST((spreadsheet ? sheet : word).calls.join(QLatin1Char('|')), "calls");
     }
 
-    void ctrlHeldSendsWithoutDots()
+    void ctrlOrAltHeldSendsWithoutDots()
     {
         auto frame = test::openFrame();
         OfficeScene word, sheet;
@@ -195,11 +196,13 @@ private slots:
         word.start();
         frame->WordTimerTimer();
         test::press(frame->windows().constFirst()->core(), QStringLiteral("1 2 3 4 ="));
-        QTest::keyPress(frame.get(), Qt::Key_Control, Qt::ControlModifier);
-        frame->W1->trigger();
-        QTest::keyRelease(frame.get(), Qt::Key_Control);
-        frame->W1->trigger();
-        QCOMPARE(word.calls.filter(QStringLiteral("TypeText")), QStringList({"TypeText 1234", "TypeText 1.234"}));
+        for (int held : {shift::Ctrl, shift::Alt, shift::Shift}) {
+            SetKeyboardQuery([held] { return held; });
+            frame->W1->trigger();
+        }
+        SetKeyboardQuery(nullptr);
+        QCOMPARE(word.calls.filter(QStringLiteral("TypeText")),
+                 QStringList({"TypeText 1234", "TypeText 1234", "TypeText 1.234"}));
     }
 
     // Failures end the hand-off quietly: nothing typed further, no message.
