@@ -310,7 +310,7 @@ private slots:
                "Drucke&r einrichten, -, &Rechner/Speicher beenden, &Alles schließen, -, &Beenden";
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
             << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
-               "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
+               "Zwischenablage bearbeiten, -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
                "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
             << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
