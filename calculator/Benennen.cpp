@@ -6,7 +6,6 @@
 #include "platform/Prompter.h"
 #include "toolkit/vdlInput.h"
 #include <QApplication>
-#include <QComboBox>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -17,34 +16,22 @@ namespace vdl {
 
 namespace {
 
-// Renaming and closing act on the window with this number; everything that shows the name
-// follows from here.
+// Renaming and closing act on the window with this number in the frame's model; captions,
+// link boxes and the window list all show the model.
 void renameWindow(int Nummer, const QString& Name)
 {
-    TRechnerForm* window = MDIForm ? MDIForm->findWindow(Nummer) : nullptr;
-    if (!window)
-        return;
-    window->setWindowTitle(Name);
-    // The frame of the window takes a new title on its own, but not an empty one.
-    if (QMdiSubWindow* sub = MDIForm->subWindowOf(window))
-        sub->setWindowTitle(Name);
-    for (int i = 0; i < MDIForm->WindowNames.count(); ++i) {
-        if (MDIForm->WindowNames.object(i) == Nummer)
-            MDIForm->WindowNames[i] = Name;
-    }
-    // The item keeps its place, so a window that chose this one stays linked to it.
-    for (TRechnerForm* other : MDIForm->windows()) {
-        const int item = other->Kombi->findData(Nummer);
-        if (item > 0)
-            other->Kombi->setItemText(item, Name);
-    }
+    if (MDIForm)
+        MDIForm->windowModel().rename(Nummer, Name);
 }
 
-// The window runs its close handling (links of the others) and is gone at once.
+// The window runs its close handling and is gone at once.
 void deleteWindow(int Nummer)
 {
     QPointer<QMdiSubWindow> sub = MDIForm ? MDIForm->subWindowOf(MDIForm->findWindow(Nummer)) : nullptr;
-    if (sub && sub->close())
+    if (!sub)
+        return;
+    MDIForm->closeWindow(Nummer);
+    if (sub && sub->isHidden())
         delete sub.data();
 }
 
