@@ -1,8 +1,8 @@
 #include "calculator/Benennen.h"
 #include "calculator/LayoutName.h"
 #include "calculator/Pictures.h"
-#include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
+#include "calculator/WindowModel.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlInput.h"
 #include <QApplication>
@@ -85,9 +85,9 @@ void TBenennenForm::FormCreate()
 {
     if (!MDIForm)
         return;
-    for (const TRechnerForm* window : MDIForm->windows()) {
-        auto* item = new QListWidgetItem(window->windowTitle(), Liste);
-        item->setData(Qt::UserRole, window->FNummer);
+    for (const WindowEntry& window : MDIForm->windowModel().entries()) {
+        auto* item = new QListWidgetItem(window.name, Liste);
+        item->setData(Qt::UserRole, window.number);
     }
 }
 
