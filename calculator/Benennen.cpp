@@ -7,8 +7,6 @@
 #include "toolkit/vdlInput.h"
 #include <QApplication>
 #include <QListWidget>
-#include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 
@@ -24,15 +22,11 @@ void renameWindow(int Nummer, const QString& Name)
         MDIForm->windowModel().rename(Nummer, Name);
 }
 
-// The window runs its close handling and is gone at once.
+// The window runs its close handling and goes.
 void deleteWindow(int Nummer)
 {
-    QPointer<QMdiSubWindow> sub = MDIForm ? MDIForm->subWindowOf(MDIForm->findWindow(Nummer)) : nullptr;
-    if (!sub)
-        return;
-    MDIForm->closeWindow(Nummer);
-    if (sub && sub->isHidden())
-        delete sub.data();
+    if (MDIForm)
+        MDIForm->closeWindow(Nummer);
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int image, const QRect& bounds)

@@ -172,6 +172,7 @@ private slots:
             return int(QDialog::Accepted);
         };
         QString preset = QStringLiteral("(not asked)");
+        QString typed;
         prompter.dialogScripts << [&](QDialog& dialog) {
             auto& box = static_cast<TvdlInputBox&>(dialog);
             preset = box.Input->text();
@@ -179,6 +180,7 @@ private slots:
                 box.Abbruch->click();
             } else {
                 box.Input->setText(answer);
+                typed = box.Input->displayText();
                 box.OK->click();
             }
             return int(QDialog::Rejected);
@@ -187,8 +189,10 @@ private slots:
 
         const bool asked = (row >= 0 || doubleClick) && renaming;
         QCOMPARE(preset, asked ? QString() : QStringLiteral("(not asked)"));
-        if (asked)
+        if (asked) {
             QCOMPARE(prompter.calls[1].caption, QStringLiteral("Neue Bezeichnung:"));
+            QCOMPARE(typed, answer.isNull() ? QString() : answer); // shown as typed, not masked
+        }
         QCOMPARE(listAfter, QStringList({name, "Speicher2", "Rechner3"}));
         QCOMPARE(windowsShown(*frame),
                  QStringList({name + ": (kein Speicher)*, Rechner3",
