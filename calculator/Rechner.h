@@ -162,6 +162,7 @@ private:
     void AutoWaehrungClick(int Index);
     TRechnerForm* newLinkedWindow(const QString& Typ);
     void showCurrencyPopup();
+    void mwaehrungenClick(); // the currency list
     void MAllesSchliessenClick();
     void closeWindow();
 

@@ -1,6 +1,7 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
 // with layouts and printing are shown but greyed.
 #include "calculator/Rechner.h"
+#include "dates/Waehrungen.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -54,7 +55,7 @@ void TRechnerForm::buildMenus()
     mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"));
     mNurHauptSysteme = addOption(bearbeiten, QStringLiteral("N&ur Hauptsysteme"));
     bearbeiten->addSeparator();
-    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), false);
+    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"));
     bearbeiten->addSeparator();
     MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), false);
     MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"));
@@ -73,6 +74,7 @@ void TRechnerForm::buildMenus()
     connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
     connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
     connect(MRahmenAnpassen, &QAction::triggered, this, &TRechnerForm::fitFrameRequested);
+    connect(mwaehrungen, &QAction::triggered, this, &TRechnerForm::mwaehrungenClick);
 
     // Right clicks open the pop-ups: the one of the tape, the displays, the digit keys and the
     // automatic-transfer panel; the one of the link box; the one of the system list (a new
@@ -172,6 +174,14 @@ void TRechnerForm::fillCurrencyMenu()
         return;
     host->refreshCurrencies(m_core);
     addCurrencyItems(m_waehrung, [this](int index) { SelectCurrency(index); });
+}
+
+void TRechnerForm::mwaehrungenClick()
+{
+    ShowCurrencyList();
+    // Every window finds its currency again by name in the lists as they are now.
+    if (RechnerHost* host = m_core.host())
+        host->refreshCurrencies(m_core);
 }
 
 void TRechnerForm::showCurrencyPopup()

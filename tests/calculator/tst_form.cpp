@@ -312,7 +312,7 @@ private slots:
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
             << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
                "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
-               "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
+               "Währungen, -, &Umbenennen (grau), &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
             << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
                "Minuswerte rot], Historie [Speichern, Löschen, In Zwischenablage, Drucken (grau)], "

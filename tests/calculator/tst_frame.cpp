@@ -2,12 +2,16 @@
 // currency lists and the walks along links.
 #include "dates/CurrencyStore.h"
 #include "platform/Error.h"
+#include "platform/Prompter.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/vdlReg.h"
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
 
 using namespace vdl;
 using test::choose;
@@ -216,6 +220,30 @@ private slots:
         } catch (const Error& e) {
             QCOMPARE(e.message(), QStringLiteral("Listenindex überschreitet das Maximum (5)"));
         }
+    }
+
+    // "Währungen" opens the currency list; afterwards the window still computes in the currency
+    // it shows, by name, though a deletion moved it in the list.
+    void currencyListFromMenu()
+    {
+        auto frame = openFrame();
+        TRechnerForm* w = frame->windows()[0];
+        CurrencyStore::write(QStringLiteral("Zloty"), QStringLiteral("zł"), QStringLiteral("0,50000"), QString());
+        setSystem(w, -4);
+        test::popupItem(w->popWaehrung(), QStringLiteral("Euro  (1,95583)"))->trigger();
+        ScriptedPrompter prompter;
+        prompter.answers << mb::IdYes;
+        prompter.dialogScripts << [](QDialog& d) {
+            d.findChild<QTableWidget*>(QStringLiteral("Grid"))->setCurrentCell(0, 0); // Deutsche Mark
+            d.findChild<QPushButton*>(QStringLiteral("BtnLoeschen"))->click();
+            return int(QDialog::Accepted);
+        };
+        QVERIFY(w->mwaehrungen->isEnabled());
+        w->mwaehrungen->trigger();
+        QCOMPARE(prompter.calls.first().caption, QStringLiteral("Währungen"));
+        QCOMPARE(frame->Currencies.CurrencyNames.strings(), QStringList({"Euro", "Zloty"}));
+        QCOMPARE(frame->CurrencyRate(w->core()), 1.95583L);
+        QCOMPARE(menuLines(w->popWaehrung()), QStringList{"Zloty  (0,50000)"});
     }
 
     void leavingCurrencyFollowsLinks()
