@@ -15,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <memory>
 
@@ -110,12 +109,17 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QString>("opened"); // the dialog's date, "" when none opened
         QTest::addColumn<QString>("shown");
-        QTest::newRow("double click, OK") << "dblclick" << "" << true << "06.12.2026" << "15. 03. 2026";
-        QTest::newRow("double click, cancel") << "dblclick" << "" << false << "06.12.2026" << "";
-        QTest::newRow("F4") << "F4" << "1.3.26" << true << "01.03.2026" << "15. 03. 2026";
-        QTest::newRow("F6") << "F6" << "1 mär 2026" << true << "01.03.2026" << "15. 03. 2026";
-        QTest::newRow("button") << "button" << "24. 12. 2003" << true << "24.12.2003" << "15. 03. 2026";
-        QTest::newRow("no date") << "dblclick" << "abc" << true << "" << "abc";
+        QTest::addColumn<bool>("autoWeiter"); // the host moves on after a pick
+        QTest::addColumn<QString>("selected"); // in the field with the focus afterwards
+        QTest::newRow("double click, OK") << "dblclick" << "" << true << "06.12.2026" << "15. 03. 2026" << false << "";
+        QTest::newRow("double click, cancel") << "dblclick" << "" << false << "06.12.2026" << "" << false << "";
+        QTest::newRow("F4") << "F4" << "1.3.26" << true << "01.03.2026" << "15. 03. 2026" << false << "";
+        QTest::newRow("F6") << "F6" << "1 mär 2026" << true << "01.03.2026" << "15. 03. 2026" << false << "";
+        QTest::newRow("button") << "button" << "24. 12. 2003" << true << "24.12.2003" << "15. 03. 2026" << false
+                                << "15. 03. 2026";
+        QTest::newRow("button, moving on") << "button" << "" << true << "06.12.2026" << "15. 03. 2026" << true
+                                           << "weiter";
+        QTest::newRow("no date") << "dblclick" << "abc" << true << "" << "abc" << false << "";
     }
     void dialog()
     {
@@ -131,6 +135,9 @@ private slots:
             return int(ok ? QDialog::Accepted : QDialog::Rejected);
         };
         Host h(typed);
+        QFETCH(bool, autoWeiter);
+        h.frame->FAutoWeiter = autoWeiter;
+        h.other->setText(QStringLiteral("weiter"));
         if (how == QLatin1String("dblclick"))
             QTest::mouseDClick(h.edit, Qt::LeftButton, {}, QPoint(5, 5));
         else if (how == QLatin1String("button"))
@@ -139,8 +146,7 @@ private slots:
             QTest::keyClick(h.edit, how == QLatin1String("F4") ? Qt::Key_F4 : Qt::Key_F6);
         QTEST(opened, "opened");
         QTEST(h.edit->text(), "shown");
-        if (how == QLatin1String("button"))
-            QCOMPARE(h.edit->selectedText(), h.edit->text());
+        QTEST(qobject_cast<QLineEdit*>(h.window.focusWidget())->selectedText(), "selected");
         QMenu* menu = nullptr;
         QVERIFY(!pressAndHold(h, 0, false, &menu).isEmpty());
     }
@@ -160,6 +166,7 @@ private slots:
         QTest::newRow("compact month") << "01.03.2026" << 4 << false << "popMonat 01-12" << "05" << "01. 05. 2026";
         QTest::newRow("compact year") << "01.03.2026" << 8 << false << "popJahr 2020-2031" << "2024" << "01. 03. 2024";
         QTest::newRow("early year") << "01. 03. 0003" << 9 << false << "popJahr 0001-0008" << "0008" << "01. 03. 0008";
+        QTest::newRow("late year") << "01. 03. 9998" << 9 << false << "popJahr 9992-9999" << "9999" << "01. 03. 9999";
         QTest::newRow("behind the year") << "01. 03. 2026" << 12 << false << "" << "" << "01. 03. 2026";
         QTest::newRow("mouse moved") << "01. 03. 2026" << 0 << true << "" << "" << "01. 03. 2026";
     }
