@@ -55,6 +55,9 @@ public:
     void SetAutoMemory(bool Value);
     void Automatik(int System, int CurrencyIndex);
     void FormClose();
+    // Layouts: "Einstellungen &speichern" (and "Speichern" of the pop-up), "Einstellungen &laden".
+    void MEinstSpeichernClick();
+    void MEinstellungenLadenClick();
 
     QSize sizeHint() const override { return {347, 279}; }
 

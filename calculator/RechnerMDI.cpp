@@ -100,7 +100,6 @@ private:
 };
 
 const QSize StartSize(498, 462); // outer size, centred on the screen
-const QString LastLayout = QStringLiteral("$Zuletzt.zqe");
 const QString RechnerTyp = QStringLiteral("Rechner");
 const QString SpeicherTyp = QStringLiteral("Speicher");
 
@@ -152,11 +151,13 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     connect(Timer2, &QTimer::timeout, Panel1, &QWidget::hide);
     Timer2->start();
 
-    // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows.
-    // Opening a layout given here is not available yet; the frame then starts as usual.
+    // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows,
+    // anything else is a layout to open.
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("/top")) {
         TopMode = true;
         setWindowFlag(Qt::WindowStaysOnTopHint);
+    } else if (!arguments.isEmpty()) {
+        m_layoutArgument = arguments.first();
     }
     resize(StartSize);
 }
@@ -187,8 +188,9 @@ void TMDIForm::buildMenus()
     };
 
     HMDatei = new QMenu(QStringLiteral("&Datei"), this);
-    connect(HMDatei, &QMenu::aboutToShow, this, [this, later] {
-        MEinstellungenLaden = later(HMDatei, QStringLiteral("Einstellungen &laden"));
+    connect(HMDatei, &QMenu::aboutToShow, this, [this] {
+        MEinstellungenLaden = HMDatei->addAction(QStringLiteral("Einstellungen &laden"));
+        connect(MEinstellungenLaden, &QAction::triggered, this, &TMDIForm::MEinstellungenLadenClick);
         HMDatei->addSeparator();
         MBeenden = HMDatei->addAction(QStringLiteral("&Beenden"));
         connect(MBeenden, &QAction::triggered, this, &QWidget::close);
@@ -214,7 +216,7 @@ void TMDIForm::buildMenus()
     connect(mnubeibehalten, &QAction::triggered, this, [](bool on) {
         writeOption(QStringLiteral("EinstellungenBeibehalten"), on);
         if (!on)
-            QFile::remove(ExeDirFile(LastLayout));
+            QFile::remove(KeptLayout());
     });
     HMFenster->addSeparator();
     MNeuenRechner = item(HMFenster, QStringLiteral("Neuer &Rechner"), &TMDIForm::MNeuenRechnerClick, QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -278,11 +280,14 @@ void TMDIForm::FormShow()
     resize(StartSize - (frameGeometry().size() - size()));
     const QSize screen = screenSize();
     move((screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2);
-    MNeuenRechnerClick();
+    openStartLayout();
 }
 
 void TMDIForm::closeEvent(QCloseEvent* event)
 {
+    // The frame closes even when the kept layout cannot be written; the user is told.
+    if (mnubeibehalten->isChecked() && !windows().isEmpty())
+        SaveSettings(KeptLayout());
     const QList<QMdiSubWindow*> open = mdiArea->subWindowList(QMdiArea::CreationOrder);
     for (QMdiSubWindow* sub : open)
         sub->close();

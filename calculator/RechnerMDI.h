@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -49,7 +50,15 @@ public:
     // The rate of the currency the window shows, from the lists as last filled.
     long double CurrencyRate(const RechnerCore& Window) const;
 
+    // Layout files: every window written to FileName (false after a failed write, which the
+    // user is shown), and all windows replaced by those of a file. The kept layout is the one
+    // of the last run, in the program folder.
+    bool SaveSettings(const QString& FileName);
+    void LoadSettings(const QString& FileName);
+    static QString KeptLayout();
+
     // Menu commands.
+    void MEinstellungenLadenClick();
     void MNeuenRechnerClick();
     void MNeuenSpeicherClick();
     void MAlphaPadClick();
@@ -119,6 +128,7 @@ protected:
 private:
     void buildMenus();
     void FormShow();
+    void openStartLayout();
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();
     void windowClosed(int Nummer);
@@ -127,6 +137,7 @@ private:
     struct TransferStep;
     bool deliver(const TransferStep& step, RechnerCore& memory);
 
+    std::optional<QString> m_layoutArgument; // a layout named on the command line
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;

@@ -1,5 +1,5 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
-// with layouts and printing are shown but greyed.
+// with printing are shown but greyed.
 #include "calculator/Rechner.h"
 #include <QComboBox>
 #include <QLabel>
@@ -33,8 +33,8 @@ QAction* addOption(QMenu* menu, const QString& caption)
 void TRechnerForm::buildMenus()
 {
     auto* datei = new QMenu(QStringLiteral("&Datei"), this);
-    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"), false);
-    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"), false);
+    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"));
+    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"));
     datei->addSeparator();
     MDrucken = addItem(datei, QStringLiteral("&Drucken"), false);
     MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), false);
@@ -61,6 +61,8 @@ void TRechnerForm::buildMenus()
     HauptMenue = {datei, bearbeiten};
 
     connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
+    connect(MEinstellungenLaden, &QAction::triggered, this, &TRechnerForm::MEinstellungenLadenClick);
+    connect(MEinstellungenSpeichern, &QAction::triggered, this, &TRechnerForm::MEinstSpeichernClick);
     connect(MLoeschen, &QAction::triggered, this, &TRechnerForm::closeWindow);
     connect(MAllesSchliessen, &QAction::triggered, this, &TRechnerForm::MAllesSchliessenClick);
     connect(MBeenden, &QAction::triggered, this, [this] { window()->close(); });
@@ -133,7 +135,8 @@ void TRechnerForm::buildPopups()
             &TRechnerForm::closeWindow);
     m_autoMemo->addSeparator();
     QMenu* einstellungen = m_autoMemo->addMenu(QStringLiteral("Einstellungen"));
-    addItem(einstellungen, QStringLiteral("Speichern"), false);
+    connect(addItem(einstellungen, QStringLiteral("Speichern")), &QAction::triggered, MEinstellungenSpeichern,
+            &QAction::trigger);
     connect(addItem(einstellungen, QStringLiteral("Posten zählen")), &QAction::triggered, mPostenZaehlen,
             &QAction::trigger);
     connect(addItem(einstellungen, QStringLiteral("Minuswerte rot")), &QAction::triggered, mMinuswerteRot,

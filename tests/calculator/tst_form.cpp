@@ -307,14 +307,14 @@ private slots:
         QTest::addColumn<QString>("menu");
         QTest::addColumn<QString>("items");
         QTest::newRow("Datei") << "&Datei"
-            << "Einstellungen &laden (grau), Einstellungen &speichern (grau), -, &Drucken (grau), "
+            << "Einstellungen &laden, Einstellungen &speichern, -, &Drucken (grau), "
                "Drucke&r einrichten (grau), -, &Rechner/Speicher beenden, &Alles schließen, -, &Beenden";
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
             << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
                "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
                "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
-            << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern (grau), Posten zählen, "
+            << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern, Posten zählen, "
                "Minuswerte rot], Historie [Speichern, Löschen, In Zwischenablage, Drucken (grau)], "
                "Markierung [Löschen, In Zwischenablage, Drucken (grau)], -, Automatik "
                "[Einschalten (grau), Ausschalten (grau)], -, &Rahmen anpassen";
