@@ -90,7 +90,7 @@ void TMDIForm::openStartLayout()
     // A layout named on the command line counts even when it is missing or broken.
     if (m_layoutArgument)
         LoadSettings(*m_layoutArgument);
-    else if (QFileInfo::exists(KeptLayout()))
+    else if (QFileInfo(KeptLayout()).isFile())
         LoadSettings(KeptLayout());
     else
         MNeuenRechnerClick();
