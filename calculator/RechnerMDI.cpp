@@ -1,6 +1,7 @@
 // The frame: creation, menus, windows and their numbering, options, start and close.
 #include "calculator/RechnerMDI.h"
 #include "calculator/AlphaPad.h"
+#include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "dates/CurrencyStore.h"
 #include "info/GuideWriter.h"
@@ -19,6 +20,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QTimer>
+#include <QWindow>
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void initResources()
@@ -36,13 +38,13 @@ namespace {
 class StartPicture : public QWidget {
 public:
     explicit StartPicture(QWidget* parent)
-        : QWidget(parent), m_picture(QStringLiteral(":/start.jpg"))
+        : QWidget(parent), m_picture(ReadPicture(QStringLiteral(":/start.jpg"), "jpeg"))
     {
         setObjectName(QStringLiteral("Panel1"));
         setAttribute(Qt::WA_OpaquePaintEvent);
         m_logo = new QLabel(this);
         m_logo->setObjectName(QStringLiteral("Image2"));
-        m_logo->setPixmap(QPixmap(QStringLiteral(":/logo.png")));
+        m_logo->setPixmap(ReadPicture(QStringLiteral(":/logo.png"), "png"));
         m_logo->resize(167, 26);
         version = new QLabel(QStringLiteral("3.1"), this);
         version->setObjectName(QStringLiteral("Label1"));
@@ -114,8 +116,9 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     MDIForm = this;
     initResources();
     setWindowTitle(Application::title());
-    // From a pixmap: an icon made from the file name would read the file twice.
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/icon.png"))));
+    // From a pixmap: an icon made from the file name would read the file twice, and ask
+    // every image plugin what it is.
+    setWindowIcon(QIcon(ReadPicture(QStringLiteral(":/icon.png"), "png")));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setActivationOrder(QMdiArea::CreationOrder);
@@ -136,7 +139,7 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
         ReadSettings(QStringLiteral("%"), {QStringLiteral("RahmenAnpassen"), QStringLiteral("EinstellungenBeibehalten")});
     MRahmenAuto->setChecked(TextToBool(options[0]));
     mnubeibehalten->setChecked(TextToBool(options[1]));
-    CurrencyStore::seedDefaults();
+    // The default currencies are seeded once the frame is on the screen (startEvent).
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
@@ -173,36 +176,39 @@ TMDIForm::~TMDIForm()
 
 void TMDIForm::buildMenus()
 {
-    auto item = [this](QMenu* menu, const QString& caption, void (TMDIForm::*handler)(), QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(caption);
+    auto item = [this](QMenu* menu, const QString& caption, int image, void (TMDIForm::*handler)(),
+                       QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(Images(image), caption);
         action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
     // Present with their captions; what they do comes with a later version of the program.
-    auto later = [](QMenu* menu, const QString& caption, QKeySequence shortcut = {}) {
-        QAction* action = menu->addAction(caption);
+    auto later = [](QMenu* menu, const QString& caption, int image, QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(Images(image), caption);
         action->setShortcut(shortcut);
         action->setEnabled(false);
         return action;
     };
 
     HMDatei = new QMenu(QStringLiteral("&Datei"), this);
-    connect(HMDatei, &QMenu::aboutToShow, this, [this] {
-        MEinstellungenLaden = HMDatei->addAction(QStringLiteral("Einstellungen &laden"));
-        connect(MEinstellungenLaden, &QAction::triggered, this, &TMDIForm::MEinstellungenLadenClick);
+    connect(HMDatei, &QMenu::aboutToShow, this, [this, item] {
+        MEinstellungenLaden = item(HMDatei, QStringLiteral("Einstellungen &laden"), ImgEinstellungenLaden,
+                                   &TMDIForm::MEinstellungenLadenClick);
         HMDatei->addSeparator();
-        MBeenden = HMDatei->addAction(QStringLiteral("&Beenden"));
+        MBeenden = HMDatei->addAction(Images(ImgBeenden), QStringLiteral("&Beenden"));
         connect(MBeenden, &QAction::triggered, this, &QWidget::close);
     }, Qt::SingleShotConnection);
 
     HMFenster = new QMenu(QStringLiteral("&Fenster"), this);
-    MUeberlappend = HMFenster->addAction(QStringLiteral("Über&lappend"));
+    MUeberlappend = HMFenster->addAction(Images(ImgUeberlappend), QStringLiteral("Über&lappend"));
     connect(MUeberlappend, &QAction::triggered, mdiArea, &QMdiArea::cascadeSubWindows);
-    MUntereinander = item(HMFenster, QStringLiteral("&Untereinander"), &TMDIForm::MUntereinanderClick);
-    MNebeneinander = item(HMFenster, QStringLiteral("&Nebeneinander"), &TMDIForm::MNebeneinanderClick);
-    MSymboleAnordnen = item(HMFenster, QStringLiteral("&Symbole anordnen"), &TMDIForm::MSymboleAnordnenClick);
-    MRahmenanpassen = item(HMFenster, QStringLiteral("&Rahmen anpassen"), &TMDIForm::MRahmenanpassenClick);
+    MUntereinander = item(HMFenster, QStringLiteral("&Untereinander"), ImgUntereinander, &TMDIForm::MUntereinanderClick);
+    MNebeneinander = item(HMFenster, QStringLiteral("&Nebeneinander"), ImgNebeneinander, &TMDIForm::MNebeneinanderClick);
+    MSymboleAnordnen =
+        item(HMFenster, QStringLiteral("&Symbole anordnen"), ImgSymboleAnordnen, &TMDIForm::MSymboleAnordnenClick);
+    MRahmenanpassen =
+        item(HMFenster, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen, &TMDIForm::MRahmenanpassenClick);
     MRahmenAuto = HMFenster->addAction(QStringLiteral("&Automatisch anpassen"));
     MRahmenAuto->setCheckable(true);
     connect(MRahmenAuto, &QAction::triggered, this, [this](bool on) {
@@ -219,11 +225,14 @@ void TMDIForm::buildMenus()
             QFile::remove(KeptLayout());
     });
     HMFenster->addSeparator();
-    MNeuenRechner = item(HMFenster, QStringLiteral("Neuer &Rechner"), &TMDIForm::MNeuenRechnerClick, QKeySequence(Qt::CTRL | Qt::Key_R));
-    MNeuenSpeicher = item(HMFenster, QStringLiteral("Neuer &Speicher"), &TMDIForm::MNeuenSpeicherClick, QKeySequence(Qt::CTRL | Qt::Key_S));
-    MBenennen = later(HMFenster, QStringLiteral("&Benennen"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    HMLoeschen = later(HMFenster, QStringLiteral("&Löschen"), QKeySequence(Qt::CTRL | Qt::Key_L));
-    MAlphaPad = item(HMFenster, QStringLiteral("&Alpha-Pad"), &TMDIForm::MAlphaPadClick, QKeySequence(Qt::CTRL | Qt::Key_A));
+    MNeuenRechner = item(HMFenster, QStringLiteral("Neuer &Rechner"), ImgNeuerRechner, &TMDIForm::MNeuenRechnerClick,
+                         QKeySequence(Qt::CTRL | Qt::Key_R));
+    MNeuenSpeicher = item(HMFenster, QStringLiteral("Neuer &Speicher"), ImgNeuerSpeicher,
+                          &TMDIForm::MNeuenSpeicherClick, QKeySequence(Qt::CTRL | Qt::Key_S));
+    MBenennen = later(HMFenster, QStringLiteral("&Benennen"), ImgBenennen, QKeySequence(Qt::CTRL | Qt::Key_N));
+    HMLoeschen = later(HMFenster, QStringLiteral("&Löschen"), ImgLoeschen, QKeySequence(Qt::CTRL | Qt::Key_L));
+    MAlphaPad = item(HMFenster, QStringLiteral("&Alpha-Pad"), ImgAlphaPad, &TMDIForm::MAlphaPadClick,
+                     QKeySequence(Qt::CTRL | Qt::Key_A));
     HMFenster->addSeparator();
     connect(HMFenster, &QMenu::aboutToShow, this, [this] {
         HMFensterClick();
@@ -232,17 +241,18 @@ void TMDIForm::buildMenus()
 
     MHilfe = new QMenu(QStringLiteral("?"), this);
     connect(MHilfe, &QMenu::aboutToShow, this, [this] {
-        MKurzanleitung = MHilfe->addAction(QStringLiteral("&Kurzanleitung"));
+        MKurzanleitung = MHilfe->addAction(Images(ImgKurzanleitung), QStringLiteral("&Kurzanleitung"));
         connect(MKurzanleitung, &QAction::triggered, this, [] { OpenKurzanleitung(); });
-        MProduktinformation = MHilfe->addAction(QStringLiteral("Produktinformation"));
+        MProduktinformation = MHilfe->addAction(Images(ImgProduktinformation), QStringLiteral("Produktinformation"));
         connect(MProduktinformation, &QAction::triggered, this, [this] { ShowRechInfo(this, Label1->text()); });
-        MSysteminformation = MHilfe->addAction(QStringLiteral("Systeminformation"));
+        MSysteminformation = MHilfe->addAction(Images(ImgSysteminformation), QStringLiteral("Systeminformation"));
         connect(MSysteminformation, &QAction::triggered, this, [] { ShowSysInfo(); });
     }, Qt::SingleShotConnection);
 
-    // Shown by the office hand-off once a word processor or spreadsheet is found.
-    W1 = new QAction(QStringLiteral("W"), this);
-    E1 = new QAction(QStringLiteral("E"), this);
+    // Shown by the office hand-off once a word processor or spreadsheet is found; the menu
+    // bar shows their pictures in place of the captions.
+    W1 = new QAction(Images(ImgTextverarbeitung), QStringLiteral("W"), this);
+    E1 = new QAction(Images(ImgTabellenkalkulation), QStringLiteral("E"), this);
     W1->setVisible(false);
     E1->setVisible(false);
     mergeMenus(nullptr);
@@ -250,6 +260,10 @@ void TMDIForm::buildMenus()
 
 bool TMDIForm::eventFilter(QObject* watched, QEvent* event)
 {
+    if (m_shown && watched == windowHandle()) {
+        startWindowEvent(event);
+        return false;
+    }
     if (event->type() == QEvent::KeyRelease) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Shift || key == Qt::Key_Control) {
@@ -271,15 +285,57 @@ void TMDIForm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
+        placeAtStart();
         FormShow();
+    }
+}
+
+void TMDIForm::placeAtStart()
+{
+    // 498 x 462 are the outer bounds, the window manager's frame included. Its margins are
+    // known only once it has framed the window (startWindowEvent); until then the frame
+    // counts them as none.
+    m_startSize = StartSize.shrunkBy(windowHandle()->frameMargins());
+    m_marginsPending = true;
+    m_startBounds = QRect(startPosition(), StartSize);
+    resize(m_startSize);
+    move(startPosition());
+}
+
+QPoint TMDIForm::startPosition()
+{
+    const QSize screen = screenSize();
+    return {(screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2};
+}
+
+void TMDIForm::startWindowEvent(QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (m_marginsPending && (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Expose)) {
+        const QMargins margins = windowHandle()->frameMargins();
+        if (!margins.isNull()) {
+            m_marginsPending = false;
+            // Unless the user or the fitting has sized the frame meanwhile, its outer bounds
+            // become those meant at the start. Not inside the window manager's own move,
+            // which would take the change for a new request.
+            QTimer::singleShot(0, this, [this, margins] {
+                if (size() != m_startSize)
+                    return;
+                resize(m_startBounds.size().shrunkBy(margins));
+                move(m_startBounds.topLeft());
+            });
+        }
+    }
+    // Nothing is written before the frame is on the screen: the default currencies are
+    // seeded right after it has been drawn for the first time.
+    if (type == QEvent::Expose && !m_seeded && windowHandle()->isExposed()) {
+        m_seeded = true;
+        QTimer::singleShot(0, this, [] { CurrencyStore::seedDefaults(); });
     }
 }
 
 void TMDIForm::FormShow()
 {
-    resize(StartSize - (frameGeometry().size() - size()));
-    const QSize screen = screenSize();
-    move((screen.width() - StartSize.width()) / 2, (screen.height() - StartSize.height()) / 2);
     openStartLayout();
 }
 

@@ -129,6 +129,9 @@ private:
     void buildMenus();
     void FormShow();
     void openStartLayout();
+    void placeAtStart();
+    static QPoint startPosition(); // upper left corner of the outer bounds, centred
+    void startWindowEvent(QEvent* event);
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();
     void windowClosed(int Nummer);
@@ -141,6 +144,10 @@ private:
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;
+    QSize m_startSize;             // the size given at the start, before the frame's margins were known
+    QRect m_startBounds;           // the outer bounds meant at the start (centred, or a layout's)
+    bool m_marginsPending = false; // the window manager has not yet told the frame's margins
+    bool m_seeded = false;         // the default currencies have been seeded in this run
     bool m_walking = false;
     TransferStep* m_transfer = nullptr;          // the step on its way down the links, if any
     QSet<const TRechnerForm*> m_sending;         // windows whose memory key is at work

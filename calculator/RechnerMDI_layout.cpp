@@ -134,6 +134,12 @@ void TMDIForm::LoadSettings(const QString& FileName)
         resize(header.Width - frameExtra.width(), height());
     if (read.headerReached(10))
         resize(width(), header.Height - frameExtra.height());
+    // Loaded at the start, before the window manager has framed the frame: these are the
+    // bounds to keep once its margins are known.
+    if (m_marginsPending) {
+        m_startBounds = frameGeometry();
+        m_startSize = size();
+    }
 
     QList<PendingLink> links;
     for (qsizetype i = 0; i < read.Windows.size(); ++i) {

@@ -1,5 +1,6 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
 // with printing are shown but greyed.
+#include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include <QComboBox>
 #include <QLabel>
@@ -14,16 +15,17 @@ namespace vdl {
 
 namespace {
 
-QAction* addItem(QMenu* menu, const QString& caption, bool enabled = true)
+// An item with its picture from the frame's image list.
+QAction* addItem(QMenu* menu, const QString& caption, int image, bool enabled = true)
 {
-    QAction* action = menu->addAction(caption);
+    QAction* action = menu->addAction(Images(image), caption);
     action->setEnabled(enabled);
     return action;
 }
 
-QAction* addOption(QMenu* menu, const QString& caption)
+QAction* addOption(QMenu* menu, const QString& caption, int image)
 {
-    QAction* action = menu->addAction(caption);
+    QAction* action = addItem(menu, caption, image);
     action->setCheckable(true);
     return action;
 }
@@ -33,31 +35,31 @@ QAction* addOption(QMenu* menu, const QString& caption)
 void TRechnerForm::buildMenus()
 {
     auto* datei = new QMenu(QStringLiteral("&Datei"), this);
-    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"));
-    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"));
+    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"), ImgEinstellungenLaden);
+    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"), ImgSpeichern);
     datei->addSeparator();
-    MDrucken = addItem(datei, QStringLiteral("&Drucken"), false);
-    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), false);
+    MDrucken = addItem(datei, QStringLiteral("&Drucken"), ImgDrucken, false);
+    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), ImgDruckerEinrichten, false);
     datei->addSeparator();
-    MLoeschen = addItem(datei, QStringLiteral("&Rechner/Speicher beenden"));
-    MAllesSchliessen = addItem(datei, QStringLiteral("&Alles schließen"));
+    MLoeschen = addItem(datei, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden);
+    MAllesSchliessen = addItem(datei, QStringLiteral("&Alles schließen"), ImgAllesSchliessen);
     datei->addSeparator();
-    MBeenden = addItem(datei, QStringLiteral("&Beenden"));
+    MBeenden = addItem(datei, QStringLiteral("&Beenden"), ImgBeenden);
 
     auto* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
-    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"));
-    MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"));
-    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"));
-    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), false);
+    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"), ImgHistorieSpeichern);
+    MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"), ImgLoeschen);
+    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"), ImgInZwischenablage);
+    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), ImgZwischenablageBearbeiten, false);
     bearbeiten->addSeparator();
-    mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"));
-    mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"));
-    mNurHauptSysteme = addOption(bearbeiten, QStringLiteral("N&ur Hauptsysteme"));
+    mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"), ImgPostenZaehlen);
+    mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"), ImgMinuswerteRot);
+    mNurHauptSysteme = addOption(bearbeiten, QStringLiteral("N&ur Hauptsysteme"), ImgHauptsysteme);
     bearbeiten->addSeparator();
-    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), false);
+    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), ImgWaehrungen, false);
     bearbeiten->addSeparator();
-    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), false);
-    MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"));
+    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), ImgBenennen, false);
+    MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen);
     HauptMenue = {datei, bearbeiten};
 
     connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
@@ -130,38 +132,46 @@ void TRechnerForm::buildPopups()
     m_waehrung = new QMenu(this);
 
     // The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
-    addItem(m_autoMemo, QStringLiteral("&Umbenennen"), false);
-    connect(addItem(m_autoMemo, QStringLiteral("&Rechner/Speicher beenden")), &QAction::triggered, this,
+    addItem(m_autoMemo, QStringLiteral("&Umbenennen"), ImgBenennen, false);
+    connect(addItem(m_autoMemo, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden), &QAction::triggered, this,
             &TRechnerForm::closeWindow);
     m_autoMemo->addSeparator();
     QMenu* einstellungen = m_autoMemo->addMenu(QStringLiteral("Einstellungen"));
-    connect(addItem(einstellungen, QStringLiteral("Speichern")), &QAction::triggered, MEinstellungenSpeichern,
+    connect(addItem(einstellungen, QStringLiteral("Speichern"), ImgSpeichern), &QAction::triggered,
+            MEinstellungenSpeichern, &QAction::trigger);
+    connect(addItem(einstellungen, QStringLiteral("Posten zählen"), ImgPostenZaehlen), &QAction::triggered, mPostenZaehlen,
             &QAction::trigger);
-    connect(addItem(einstellungen, QStringLiteral("Posten zählen")), &QAction::triggered, mPostenZaehlen,
-            &QAction::trigger);
-    connect(addItem(einstellungen, QStringLiteral("Minuswerte rot")), &QAction::triggered, mMinuswerteRot,
+    connect(addItem(einstellungen, QStringLiteral("Minuswerte rot"), ImgMinuswerteRot), &QAction::triggered, mMinuswerteRot,
             &QAction::trigger);
     QMenu* historie = m_autoMemo->addMenu(QStringLiteral("Historie"));
-    connect(addItem(historie, QStringLiteral("Speichern")), &QAction::triggered, MHistorieSpeichern,
+    connect(addItem(historie, QStringLiteral("Speichern"), ImgHistorieSpeichern), &QAction::triggered, MHistorieSpeichern,
             &QAction::trigger);
-    connect(addItem(historie, QStringLiteral("Löschen")), &QAction::triggered, MHistorieLoeschen,
+    connect(addItem(historie, QStringLiteral("Löschen"), ImgLoeschen), &QAction::triggered, MHistorieLoeschen,
             &QAction::trigger);
-    connect(addItem(historie, QStringLiteral("In Zwischenablage")), &QAction::triggered, MHistorieZwischen,
+    connect(addItem(historie, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, MHistorieZwischen,
             &QAction::trigger);
-    addItem(historie, QStringLiteral("Drucken"), false);
-    QMenu* markierung = m_autoMemo->addMenu(QStringLiteral("Markierung"));
-    connect(addItem(markierung, QStringLiteral("Löschen")), &QAction::triggered, this,
+    addItem(historie, QStringLiteral("Drucken"), ImgDrucken, false);
+    QMenu* markierung = m_autoMemo->addMenu(Images(ImgMarkierung), QStringLiteral("Markierung"));
+    connect(addItem(markierung, QStringLiteral("Löschen"), ImgLoeschen), &QAction::triggered, this,
             &TRechnerForm::MMarkLoeschenClick);
-    connect(addItem(markierung, QStringLiteral("In Zwischenablage")), &QAction::triggered, this,
+    connect(addItem(markierung, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, this,
             [this] { HistoryToClipboard(true); });
-    addItem(markierung, QStringLiteral("Drucken"), false);
+    addItem(markierung, QStringLiteral("Drucken"), ImgDrucken, false);
     m_autoMemo->addSeparator();
     addAutomatikMenu(m_autoMemo, AutoEin, AutoAus);
     m_autoMemo->addSeparator();
-    connect(addItem(m_autoMemo, QStringLiteral("&Rahmen anpassen")), &QAction::triggered, this,
+    connect(addItem(m_autoMemo, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen), &QAction::triggered, this,
             &TRechnerForm::fitFrameRequested);
 
     buildLinkMenus(); // the items of the link box's and the system list's pop-ups
+    const std::pair<QAction*, int> pictures[] = {
+        {MNRechnerV, ImgRechnerVerbinden}, {MNSpeicherV, ImgSpeicherVerbinden},
+        {MSpeicherTrennen, ImgSpeicherTrennen}, {MSpeicherLoeschen, ImgLoeschen},
+        {MAutoEin, ImgAutomatikEin}, {MAutoAus, ImgAutomatikAus},
+        {AutoEin, ImgAutomatikEin}, {AutoAus, ImgAutomatikAus},
+        {AutoSys, ImgUmrechnen}};
+    for (const auto& [action, image] : pictures)
+        action->setIcon(Images(image));
     connect(m_waehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
 }
 

@@ -1,5 +1,6 @@
 #include "dates/CurrencyStore.h"
 #include "platform/CommaText.h"
+#include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
 #include <QCollator>
 #include <QLocale>
@@ -27,16 +28,13 @@ bool write(const QString& Name, const QString& Kuerzel, const QString& Kurs, con
 void seedDefaults()
 {
     // The default rates carry a decimal comma whatever the regional separator is. Both are
-    // looked up with one read: this runs at every start.
-    const QStringList names{QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")};
-    const QStringList present = ReadSettings(Key, names);
-    const QStringList defaults{
-        compose(QStringLiteral("DM"), QStringLiteral("1,00000"), QStringLiteral("14. 09. 2001")),
-        compose(QStringLiteral("€"), QStringLiteral("1,95583"), QStringLiteral("24. 09. 2001"))};
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (present[i].isEmpty())
-            WriteSetting(Key, names[i], defaults[i], false, true);
-    }
+    // added with one write, and only where missing: this runs at every start.
+    QString key = Key;
+    ExpandKey(key, true);
+    SettingsStore::addMissingValues(
+        false, key, {QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")},
+        {compose(QStringLiteral("DM"), QStringLiteral("1,00000"), QStringLiteral("14. 09. 2001")),
+         compose(QStringLiteral("€"), QStringLiteral("1,95583"), QStringLiteral("24. 09. 2001"))});
 }
 
 void remove(const QString& Name)

@@ -1,59 +1,36 @@
 #include "platform/Application.h"
 #include "platform/Error.h"
+#include "platform/FrameIcons.h"
 #include "platform/Prompter.h"
 #include <QIcon>
 #include <QProxyStyle>
-#include <map>
-#include <tuple>
 
 namespace vdl {
 
 namespace {
 
-// The style decodes its window-frame icons from image files each time they are asked for, and
-// every inner window and menu bar asks for several. Without a style option these icons only
-// depend on the layout direction and the icon theme, so they are kept per that key. Other icons
-// and calls with an option go to the style unchanged: a few dialog icons come out a pixel
-// different once reused, so only the frame icons, which look the same either way, are kept.
-class IconCacheStyle : public QProxyStyle {
+// The window-frame icons (inner windows' title bars and their window menu, the menu bar's
+// overflow button) are drawn by the program. The plain style reads them from image files
+// with format detection, which makes the image reader load every image plugin there is, at
+// every start, for pictures the user hardly ever sees. Other icons come from the style.
+class FrameIconStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     QIcon standardIcon(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override
     {
-        if (option || !isFrameIcon(sp))
-            return QProxyStyle::standardIcon(sp, option, widget);
-        return cached(m_icons, sp, [&] { return QProxyStyle::standardIcon(sp, nullptr, widget); });
+        const QIcon icon = FrameIcon(sp);
+        return icon.isNull() ? QProxyStyle::standardIcon(sp, option, widget) : icon;
     }
 
     QPixmap standardPixmap(StandardPixmap sp, const QStyleOption* option, const QWidget* widget) const override
     {
-        if (option || !isFrameIcon(sp))
+        const QIcon icon = FrameIcon(sp);
+        if (icon.isNull())
             return QProxyStyle::standardPixmap(sp, option, widget);
-        return cached(m_pixmaps, sp, [&] { return QProxyStyle::standardPixmap(sp, nullptr, widget); });
+        const int size = pixelMetric(PM_SmallIconSize, option, widget);
+        return icon.pixmap(QSize(size, size));
     }
-
-private:
-    using Key = std::tuple<int, bool, QString>;
-    static Key key(StandardPixmap sp) { return {sp, QGuiApplication::isRightToLeft(), QIcon::themeName()}; }
-
-    template <class T, class Load>
-    static T cached(std::map<Key, T>& cache, StandardPixmap sp, Load load)
-    {
-        auto [it, added] = cache.try_emplace(key(sp));
-        if (added)
-            it->second = load();
-        return it->second;
-    }
-
-    static bool isFrameIcon(StandardPixmap sp)
-    {
-        return (sp >= SP_TitleBarMenuButton && sp <= SP_TitleBarContextHelpButton)
-            || sp == SP_ToolBarHorizontalExtensionButton || sp == SP_ToolBarVerticalExtensionButton;
-    }
-
-    mutable std::map<Key, QIcon> m_icons;
-    mutable std::map<Key, QPixmap> m_pixmaps;
 };
 
 } // namespace
@@ -61,7 +38,7 @@ private:
 Application::Application(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(title());
-    setStyle(new IconCacheStyle(style()->name()));
+    setStyle(new FrameIconStyle(style()->name()));
 }
 
 QString Application::title()

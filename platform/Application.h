@@ -1,7 +1,7 @@
 #pragma once
 // The application object: an error no handler caught is shown in the application's error box
 // (caption "vdlRechner", error icon) instead of leaving the event loop. It also installs a style
-// that keeps the window-frame icons, so each new inner window does not decode them again.
+// whose window-frame icons are drawn by the program (platform/FrameIcons.h).
 #include <QApplication>
 
 namespace vdl {

@@ -290,6 +290,30 @@ bool setValue(bool currentUser, const QString& key, const QString& name, const Q
     });
 }
 
+bool addMissingValues(bool currentUser, const QString& key, const QStringList& names, const QStringList& values)
+{
+    if (key.contains(QLatin1Char('\n')) || key.contains(QLatin1Char('\r')))
+        return false;
+    const QString path = normalKey(key);
+    // Read first without the lock: at a later start everything is there and nothing is locked.
+    const QStringList present = valuesOf(currentUser, key, names);
+    if (std::none_of(present.cbegin(), present.cend(), [](const QString& v) { return v.isEmpty(); }))
+        return true;
+    return modify(currentUser, [&](Document& doc) {
+        Section* s = findSection(doc, path);
+        if (!s)
+            s = &addSection(doc, path);
+        bool added = false;
+        for (qsizetype i = 0; i < names.size() && i < values.size(); ++i) {
+            if (findValue(*s, names[i]) < 0) {
+                addValue(*s, names[i], values[i]);
+                added = true;
+            }
+        }
+        return added;
+    });
+}
+
 bool deleteValue(bool currentUser, const QString& key, const QString& name)
 {
     const QString path = normalKey(key);

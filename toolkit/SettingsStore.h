@@ -29,6 +29,9 @@ QStringList valuesOf(bool currentUser, const QString& key, const QStringList& na
 bool setValue(bool currentUser, const QString& key, const QString& name, const QString& value);
 // False when the file could not be saved (nothing changed then); an absent value is no failure.
 bool deleteValue(bool currentUser, const QString& key, const QString& name);
+// Adds those of names (with the value at the same index) that the key lacks, with one save;
+// values already there stay as they are. Nothing is written when none is missing.
+bool addMissingValues(bool currentUser, const QString& key, const QStringList& names, const QStringList& values);
 // The names and values of a key in file order; false (lists untouched) when the key is absent.
 bool values(bool currentUser, const QString& key, QStringList& names, QStringList& values);
 

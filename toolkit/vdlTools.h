@@ -5,3 +5,4 @@
 #include "toolkit/vdlTools_numbers.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_misc.h"
+#include "toolkit/vdlTools_dateedit.h"

@@ -26,6 +26,9 @@ inline std::unique_ptr<TMDIForm> openFrame()
 {
     auto frame = std::make_unique<TMDIForm>();
     frame->show(); // opens Rechner1
+    // Once the frame is on the screen it seeds the default currencies.
+    if (QTest::qWaitForWindowExposed(frame.get()))
+        QCoreApplication::processEvents();
     return frame;
 }
 

@@ -1,14 +1,36 @@
 // The first moments of the frame as the user sees them: the start picture over the window
-// area, the new window's name in its title bar, and its pop-ups at the first right click.
+// area, the frame's size and place, the new window's name in its title bar, and its pop-ups
+// at the first right click; and what the start costs: no file written before the frame is
+// shown, no image plugin loaded but the one for the start picture.
+#include "calculator/Pictures.h"
+#include "dates/CurrencyStore.h"
+#include "platform/Application.h"
 #include "platform/ExeDir.h"
+#include "toolkit/vdlReg.h"
 #include "tests/calculator/LinkScript.h"
+#include "tests/support/ImagePlugins.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/SettingsStore.h"
 #include <QApplication>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 using namespace vdl;
+
+namespace {
+
+// The settings file's bytes and its file identity, which an atomic save changes.
+QPair<QByteArray, ino_t> settingsFile()
+{
+    const QString name = SettingsStore::fileName(false);
+    QFile file(name);
+    struct stat info {};
+    if (!file.open(QIODevice::ReadOnly) || ::stat(QFile::encodeName(name).constData(), &info) != 0)
+        return {};
+    return {file.readAll(), info.st_ino};
+}
+} // namespace
 
 class TestFrameStart : public QObject {
     Q_OBJECT
@@ -22,6 +44,71 @@ private slots:
         SettingsStore::setDir(dir);
         QDir().mkpath(dir);
         setExeDir(dir);
+    }
+
+    // First, before any other test reads a picture: the frame with its window, menus and
+    // every key layer on the screen has loaded the JPEG reader of the start picture only.
+    void startLoadsOnlyTheJpegReader()
+    {
+        auto frame = test::openFrame();
+        TRechnerForm* window = frame->windows()[0];
+        frame->grab();
+        for (int layer : {16, 17}) {
+            window->core().FormKeyDown(layer);
+            window->grab();
+            window->core().FormKeyUp(layer);
+        }
+        for (QMenu* menu : {frame->HMFenster, window->HauptMenue[0], window->HauptMenue[1], window->PAutoMemo()}) {
+            emit menu->aboutToShow();
+            menu->grab();
+        }
+        QCOMPARE(test::loadedImagePlugins(), QStringList({"libqjpeg.so"}));
+    }
+
+    void writesOnlyOnceShown_data()
+    {
+        const QString mark = CurrencyStore::compose("DM", "1,00000", "14. 09. 2001");
+        const QString euro = CurrencyStore::compose("€", "1,95583", "24. 09. 2001");
+        const QString edited = CurrencyStore::compose("€", "2,00000", "01. 01. 2020");
+        QTest::addColumn<QStringList>("before"); // Deutsche Mark, Euro ('' = missing)
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("first start") << QStringList{"", ""} << QStringList{mark, euro} << true;
+        QTest::newRow("edited rate kept") << QStringList{"", edited} << QStringList{mark, edited} << true;
+        QTest::newRow("later start") << QStringList{mark, euro} << QStringList{mark, euro} << false;
+    }
+    // Nothing is written while the frame comes up; once it is on the screen the missing
+    // default currencies are added with one save, and a later start writes nothing at all.
+    void writesOnlyOnceShown()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(bool, written);
+        const QString key = QStringLiteral("%\\Waehrungen");
+        const QStringList names{QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")};
+        for (int i = 0; i < 2; ++i)
+            if (!before[i].isEmpty())
+                WriteSetting(key, names[i], before[i], false, true);
+        const auto old = settingsFile();
+
+        TMDIForm frame;
+        frame.show();
+        QCOMPARE(settingsFile(), old);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_COMPARE(ReadSettings(key, names), after);
+        QCoreApplication::processEvents();
+        const auto now = settingsFile();
+        QCOMPARE(now.second != old.second, written);
+        QCOMPARE(now.first.count("Deutsche Mark="), 1);
+    }
+
+    // 498 x 462 are the frame's outer bounds, its frame included, centred on the screen.
+    void outerBounds()
+    {
+        TMDIForm::setScreenSize(QSize(1280, 1024));
+        auto frame = test::openFrame();
+        QCOMPARE(frame->frameGeometry(), QRect(391, 281, 498, 462));
+        TMDIForm::setScreenSize(QSize());
     }
 
     void startPicture_data()
@@ -38,7 +125,7 @@ private slots:
         QFETCH(QSize, size);
         for (int opening = 0; opening < 2; ++opening) {
             auto frame = test::openFrame();
-            const QImage picture(QStringLiteral(":/start.jpg"));
+            const QImage picture = ReadPicture(QStringLiteral(":/start.jpg"), "jpeg").toImage();
             if (size.isValid())
                 frame->resize(size);
             QVERIFY(frame->Panel1->isVisible());
@@ -98,5 +185,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrameStart)
+// The program's own application object, with the style it installs.
+int main(int argc, char** argv)
+{
+    Application app(argc, argv);
+    TestFrameStart test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_frame_start.moc"
