@@ -139,6 +139,8 @@ LayoutRead readLayout(const QByteArray& bytes)
                 const QString link = fields[7] + fields[6];
                 w.Link = link.left(link.size() - 1);
                 w.Auto = !link.isEmpty() && link.right(1) != QLatin1String("0");
+            } else {
+                w.Auto = fields[6] == QLatin1String("1");
             }
             w.Posten = fields[8] == QLatin1String("1");
             w.Winkel = StrToIntDef(fields[9], -1);
