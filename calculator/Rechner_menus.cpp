@@ -1,5 +1,6 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
-// with printing are shown but greyed.
+// later are shown but greyed.
+#include "calculator/DruckStart.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include <QComboBox>
@@ -38,8 +39,8 @@ void TRechnerForm::buildMenus()
     MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"), ImgEinstellungenLaden);
     MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"), ImgSpeichern);
     datei->addSeparator();
-    MDrucken = addItem(datei, QStringLiteral("&Drucken"), ImgDrucken, false);
-    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), ImgDruckerEinrichten, false);
+    MDrucken = addItem(datei, QStringLiteral("&Drucken"), ImgDrucken);
+    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), ImgDruckerEinrichten);
     datei->addSeparator();
     MLoeschen = addItem(datei, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden);
     MAllesSchliessen = addItem(datei, QStringLiteral("&Alles schließen"), ImgAllesSchliessen);
@@ -73,6 +74,9 @@ void TRechnerForm::buildMenus()
     connect(MHistorieSpeichern, &QAction::triggered, this,
             [this] { guarded([&] { m_core.MHistorieSpeichernClick(); }); });
     connect(MHistorieZwischen, &QAction::triggered, this, [this] { HistoryToClipboard(false); });
+    connect(MDrucken, &QAction::triggered, this, [this] { ShowPrintDialog(this, true, false); });
+    connect(keys[RechnerCore::BHistDruck], &QPushButton::clicked, MDrucken, &QAction::trigger);
+    connect(MDruckerEinrichten, &QAction::triggered, this, [this] { ShowPrinterSetup(this); });
     connect(mPostenZaehlen, &QAction::triggered, this, [this] { m_core.mPostenZaehlenClick(); });
     connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
     connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
@@ -150,13 +154,14 @@ void TRechnerForm::buildPopups()
             &QAction::trigger);
     connect(addItem(historie, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, MHistorieZwischen,
             &QAction::trigger);
-    addItem(historie, QStringLiteral("Drucken"), ImgDrucken, false);
+    connect(addItem(historie, QStringLiteral("Drucken"), ImgDrucken), &QAction::triggered, MDrucken, &QAction::trigger);
     QMenu* markierung = m_autoMemo->addMenu(Images(ImgMarkierung), QStringLiteral("Markierung"));
     connect(addItem(markierung, QStringLiteral("Löschen"), ImgLoeschen), &QAction::triggered, this,
             &TRechnerForm::MMarkLoeschenClick);
     connect(addItem(markierung, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, this,
             [this] { HistoryToClipboard(true); });
-    addItem(markierung, QStringLiteral("Drucken"), ImgDrucken, false);
+    connect(addItem(markierung, QStringLiteral("Drucken"), ImgDrucken), &QAction::triggered, this,
+            [this] { ShowPrintDialog(this, true, true); });
     m_autoMemo->addSeparator();
     addAutomatikMenu(m_autoMemo, AutoEin, AutoAus);
     m_autoMemo->addSeparator();

@@ -111,8 +111,6 @@ void TRechnerForm::renderKeys()
         keys[k]->setText(state.caption);
         keys[k]->setEnabled(state.enabled);
     }
-    // Printing the tape comes with the print dialog; until then its key stays grey.
-    keys[RechnerCore::BHistDruck]->setEnabled(false);
     ShowKeyLayer();
 }
 
