@@ -3,7 +3,6 @@
 // systems, dates and currencies, and written so that the receiving window reads them as if
 // they had been typed there. No widgets here; the windows and the frame decide who sends
 // what to whom.
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -32,21 +31,5 @@ bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString
 // One step of automatic transfer arriving in memory: Operand (in the memory's system, signed,
 // empty to repeat its last operand) computed under the sender's pending operator, then Op.
 void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op);
-
-// Walks the chain of links from start, visiting each memory once at most, so that a cycle of
-// any length ends the walk. next(node) is the node's memory or null; visit(memory) returns
-// false to stop. Windows in `passed` count as visited already.
-template <class Node, class Next, class Visit>
-void followLinks(Node* start, Next next, Visit visit, QSet<const Node*> passed = {})
-{
-    if (!start)
-        return;
-    passed.insert(start);
-    for (Node* memory = next(start); memory && !passed.contains(memory); memory = next(memory)) {
-        passed.insert(memory);
-        if (!visit(memory))
-            return;
-    }
-}
 
 } // namespace vdl

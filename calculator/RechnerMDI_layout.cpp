@@ -2,7 +2,6 @@
 // layout named on the command line or kept from the last run, and the save and load commands
 // of the frame and of the windows. Records of the file become windows only here.
 #include "calculator/LayoutFile.h"
-#include "calculator/MemoryLink.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "platform/AtomicFile.h"
@@ -10,7 +9,6 @@
 #include "platform/ExeDir.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlTools_misc.h"
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,20 +23,22 @@ namespace {
 
 const QString LayoutFilter = QStringLiteral("Rechner-Layouts (*.zqe)");
 
-LayoutWindow layoutRecord(const TMDIForm& frame, const TRechnerForm& window)
+LayoutWindow layoutRecord(TMDIForm& frame, const TRechnerForm& window)
 {
     const RechnerCore& core = window.core();
     const QMdiSubWindow* sub = frame.subWindowOf(&window);
+    const WindowModel& model = frame.windowModel();
+    const WindowEntry* entry = model.find(window.FNummer);
     LayoutWindow record;
-    record.Name = window.windowTitle();
+    record.Name = entry ? entry->name : window.windowTitle();
     record.Left = sub ? sub->x() : window.x();
     record.Top = sub ? sub->y() : window.y();
     record.System = core.FSystem;
     record.NK = core.FNK;
     record.Typ = core.FTyp;
-    record.Auto = core.FSpeicherautomatik;
-    if (window.Kombi->currentIndex() > 0)
-        record.Link = window.Kombi->currentText();
+    record.Auto = entry && entry->autoTransfer;
+    if (const WindowEntry* memory = entry ? model.find(entry->memory) : nullptr)
+        record.Link = memory->name;
     record.Posten = core.mPostenZaehlen;
     record.Winkel = core.WinkelIndex;
     record.Minuswerte = core.mMinuswerteRot;
@@ -118,8 +118,7 @@ void TMDIForm::LoadSettings(const QString& FileName)
         return;
     // Every window goes, also when the file is missing, and none of them is offered to the
     // windows of the file.
-    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
-        sub->close();
+    closeWindow(0);
     LayoutRead read;
     if (!readLayoutFile(layoutFileName(FileName), read))
         return;
@@ -174,26 +173,23 @@ void TMDIForm::LoadSettings(const QString& FileName)
     // windows of that name the last one is taken. A restored link is a link as the user makes
     // it, except that a link closing a circle of windows is left out.
     for (const PendingLink& link : std::as_const(links)) {
-        TRechnerForm* window = link.window;
-        if (!window)
+        const WindowEntry* own = link.window ? m_model.find(link.window->FNummer) : nullptr;
+        if (!own)
             continue;
-        int chosen = -1;
-        for (int i = 1; i < window->Kombi->count(); ++i) {
-            if (window->Kombi->itemText(i) == link.name)
-                chosen = i;
+        const int number = own->number;
+        int chosen = 0;
+        for (const int choice : own->choices) {
+            if (const WindowEntry* other = m_model.find(choice); other && other->name == link.name)
+                chosen = choice;
         }
-        if (chosen < 0)
+        if (!chosen)
             continue;
         bool circle = false;
-        TRechnerForm* memory = findWindow(window->Kombi->itemData(chosen).toInt());
-        followLinks(
-            memory, [](TRechnerForm* w) { return w->memoryWindow(); },
-            [&](TRechnerForm* w) { return !(circle = w == window); });
-        if (!memory || circle)
+        m_model.walk(chosen, [&](int memory) { return !(circle = memory == number); });
+        if (circle)
             continue;
-        window->Kombi->setCurrentIndex(chosen);
-        window->KombiChange();
-        window->SetAutoMemory(link.automatic);
+        m_model.link(number, chosen);
+        m_model.setAutoTransfer(number, link.automatic);
     }
     if (!links.isEmpty() && links.first().window)
         links.first().window->History->setFocus();

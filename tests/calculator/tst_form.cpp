@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -350,19 +349,6 @@ private slots:
         QCOMPARE(form->Syst->count(), 10);
         QCOMPARE(form->Syst->currentText(), QStringLiteral("10"));
         QVERIFY(form->mNurHauptSysteme->isChecked());
-    }
-
-    void closeAll()
-    {
-        QMdiArea area;
-        QList<TRechnerForm*> windows;
-        for (int i = 0; i < 3; ++i)
-            windows << new TRechnerForm;
-        for (TRechnerForm* w : windows)
-            area.addSubWindow(w)->setAttribute(Qt::WA_DeleteOnClose);
-        windows[1]->MAllesSchliessen->trigger();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(area.subWindowList().isEmpty());
     }
 
     void noEnglishText()

@@ -148,7 +148,7 @@ private slots:
         auto frame = test::openFrame();
         TRechnerForm* window = frame->windows()[0];
         if (!rename.isEmpty())
-            window->setWindowTitle(rename);
+            frame->windowModel().rename(window->FNummer, rename);
         ScriptedPrompter prompter;
         prompter.fileAnswers << ExeDir() + chosen;
         if (answer)
@@ -201,7 +201,7 @@ private slots:
             if (!writable)
                 QVERIFY(QFile::remove(TMDIForm::KeptLayout()) && QDir().mkdir(TMDIForm::KeptLayout()));
             auto frame = test::openFrame();
-            frame->windows()[0]->setWindowTitle("Kasse");
+            frame->windowModel().rename(frame->windows()[0]->FNummer, "Kasse");
             if (!frame->mnubeibehalten->isChecked())
                 frame->mnubeibehalten->trigger();
             ScriptedPrompter prompter;
