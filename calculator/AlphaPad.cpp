@@ -1,5 +1,5 @@
 #include "calculator/AlphaPad.h"
-#include "calculator/KeyTranslation.h"
+#include "calculator/KeyEvents.h"
 #include "calculator/WindowHost.h"
 #include <QEvent>
 #include <QKeyEvent>

@@ -93,17 +93,17 @@ QString headerText(int system, const QString& panelCaption, double when)
 {
     QString text = FormatDateTime(QStringLiteral("dd.mm.yyyy hh:nn:ss  "), when);
     switch (system) {
-    case 10: break;
-    case -4: text += QStringLiteral("-  ") + panelCaption; break;
-    case -3: text += QStringLiteral("-  (Zeit)"); break;
-    case -2: text += QStringLiteral("-  (Datum)"); break;
-    case -1: text += QStringLiteral("-  (Römische Zahlen)"); break;
-    case 2: text += QStringLiteral("-  (Dualsystem)"); break;
-    case 4: text += QStringLiteral("-  (Quartalsyste)"); break;
-    case 8: text += QStringLiteral("-  (Oktalsystem)"); break;
-    case 16: text += QStringLiteral("-  (Hexadezimalsystem)"); break;
+    case NumberSystem::Decimal: break;
+    case NumberSystem::Currency: text += QStringLiteral("-  ") + panelCaption; break;
+    case NumberSystem::Time: text += QStringLiteral("-  (Zeit)"); break;
+    case NumberSystem::Date: text += QStringLiteral("-  (Datum)"); break;
+    case NumberSystem::Roman: text += QStringLiteral("-  (Römische Zahlen)"); break;
+    case NumberSystem::Binary: text += QStringLiteral("-  (Dualsystem)"); break;
+    case NumberSystem::Quaternary: text += QStringLiteral("-  (Quartalsyste)"); break;
+    case NumberSystem::Octal: text += QStringLiteral("-  (Oktalsystem)"); break;
+    case NumberSystem::Hexadecimal: text += QStringLiteral("-  (Hexadezimalsystem)"); break;
     default:
-        if (system >= 3 && system <= 32)
+        if (NumberSystem::isBase(system))
             text += QStringLiteral("-  (System zur Basis ") + QString::number(system) + QLatin1Char(')');
     }
     return text;

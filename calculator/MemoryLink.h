@@ -28,6 +28,13 @@ bool isFactorOperator(unsigned char op);
 // nothing is to be sent (the entry was refused, or the value is 0 on an empty tape).
 bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp);
 
+// The memory keys of a window on the memory it is linked to. Op "+" and "-" (M+, M-) add or
+// subtract the window's value there, "C" (MC) clears the memory's result, "R" (MR) recalls the
+// memory's value into the window's entry, each converted between the two windows' systems.
+// The rates are read only when a currency needs them.
+void MemoryKey(RechnerCore& window, RechnerCore& memory, const QString& Op, const RateReader& WindowRate,
+               const RateReader& MemoryRate);
+
 // One step of automatic transfer arriving in memory: Operand (in the memory's system, signed,
 // empty to repeat its last operand) computed under the sender's pending operator, then Op.
 void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op);

@@ -188,7 +188,7 @@ private:
     QMenu* m_autoSys = nullptr;
     QMenu* m_waehrung = nullptr;
     int m_renderedTopIndex = -1;
-    QList<QPushButton*> m_frontKeys; // the key in front at each shared place, as last shown
+    std::array<bool, RechnerCore::KeyCount> m_shownKeys{}; // as last shown
     std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown
     int m_renderedLayer = -1;
     bool m_tapeScrollPending = false; // the tape scrolls to the core's top line when idle

@@ -71,6 +71,7 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     Timer2->setInterval(2000);
     connect(Timer2, &QTimer::timeout, Panel1, &QWidget::hide);
     Timer2->start();
+    startOfficePoll();
 
     // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows,
     // anything else is a layout to open.

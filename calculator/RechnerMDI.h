@@ -13,6 +13,7 @@
 #include "calculator/CurrencyCatalog.h"
 #include "calculator/WindowHost.h"
 #include "calculator/WindowModel.h"
+#include "calculator/OfficeHandOff.h"
 #include "platform/StringList.h"
 #include <QHash>
 #include <QMainWindow>
@@ -104,6 +105,7 @@ public:
     QLabel* Label1 = nullptr;  // version "3.1"
     QTimer* Timer1 = nullptr;  // fitting, 500 ms after each opened or closed window
     QTimer* Timer2 = nullptr;  // hides the start picture after 2000 ms
+    QTimer* WordTimer = nullptr; // looks for a running word processor or spreadsheet, every 2000 ms
 
     // The frame's menus; the items of "&Datei" and "?" exist from their menu's first opening.
     QMenu* HMDatei = nullptr;
@@ -129,6 +131,13 @@ public:
     QAction* W1 = nullptr;
     QAction* E1 = nullptr;
 
+    // The office hand-off: the poll shows "W" and "E" while their programs answer; choosing
+    // one sends the active window's display.
+    OfficeHandOff Office;
+    void WordTimerTimer();
+    void W1Click();
+    void E1Click();
+
     // RechnerHost: what a window asks of the frame.
     bool isActiveChild(const RechnerCore& core) override;
     void passToMemory(RechnerCore& core, const QString& text, const QString& op) override;
@@ -151,6 +160,7 @@ private:
     std::vector<MenuItem> dateiItems();
     std::vector<MenuItem> fensterItems();
     std::vector<MenuItem> hilfeItems();
+    void startOfficePoll();
     void FormShow();
     void openStartLayout();
     void placeAtStart();

@@ -43,7 +43,7 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
         AlphaPad->SetBase(core.FSystem);
         return;
     }
-    if (core.FSystem <= 10)
+    if (!NumberSystem::hasLetterDigits(core.FSystem))
         return;
     auto* pad = new TAlphaPadForm(this, this);
     pad->SetBase(core.FSystem);
@@ -59,7 +59,7 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
     if (!AlphaPad)
         return;
     for (const TRechnerForm* window : windows()) {
-        if (window->core().FSystem > 10)
+        if (NumberSystem::hasLetterDigits(window->core().FSystem))
             return;
     }
     // The keypad may be the sender of the very input that got here; it goes once that is done.
@@ -106,8 +106,8 @@ void TMDIForm::leaveCurrencyDownChain(RechnerCore& core)
         if (!memory)
             return false;
         RechnerCore& c = memory->core();
-        if (c.FSystem == -4) {
-            c.SetSystem(10);
+        if (c.FSystem == NumberSystem::Currency) {
+            c.SetSystem(NumberSystem::Decimal);
             c.SystChange();
         }
         return true;

@@ -163,7 +163,7 @@ void TMDIForm::HMFensterClick()
     if (m_destroying)
         return;
     const TRechnerForm* window = activeWindow();
-    MAlphaPad->setEnabled(window && window->core().FSystem > 10);
+    MAlphaPad->setEnabled(window && NumberSystem::hasLetterDigits(window->core().FSystem));
 }
 
 void TMDIForm::MAlphaPadClick()

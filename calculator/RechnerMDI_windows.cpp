@@ -48,12 +48,12 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
 
 void TMDIForm::MNeuenRechnerClick()
 {
-    NewWindow(QStringLiteral("Rechner"), QString());
+    NewWindow(windowTypeText(WindowType::Rechner), QString());
 }
 
 void TMDIForm::MNeuenSpeicherClick()
 {
-    NewWindow(QStringLiteral("Speicher"), QString());
+    NewWindow(windowTypeText(WindowType::Speicher), QString());
 }
 
 void TMDIForm::RemoveWindowName(int Nummer)

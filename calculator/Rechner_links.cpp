@@ -18,9 +18,6 @@ namespace vdl {
 
 namespace {
 
-const QString SpeicherTyp = QStringLiteral("Speicher");
-const QString RechnerTyp = QStringLiteral("Rechner");
-
 // A window the user has just linked takes the system and decimal places of the window it was
 // made for, which then comes to the front again. The full change of system, so that a new
 // window in the currency system has a currency to convert with and a calculator's keys fit.
@@ -79,11 +76,15 @@ void TRechnerForm::buildAutoSysPopup()
         const char* caption;
         int system;
     } systems[] = {
-        {&TRechnerForm::Auto2, "Dualsystem", 2},        {&TRechnerForm::Auto4, "Quartalsystem", 4},
-        {&TRechnerForm::Auto8, "Oktalsystem", 8},       {&TRechnerForm::Auto10, "Dezimalsystem", 10},
-        {&TRechnerForm::Auto16, "Hexadezimalsystem", 16}, {&TRechnerForm::AutoRom, "Römische Zahlen", -1},
-        {&TRechnerForm::AutoDatum, "Datum", -2},
-        {&TRechnerForm::AutoMDat, "Math. Datum", 10}, // a decimal memory: dates arrive as day numbers
+        {&TRechnerForm::Auto2, "Dualsystem", NumberSystem::Binary},
+        {&TRechnerForm::Auto4, "Quartalsystem", NumberSystem::Quaternary},
+        {&TRechnerForm::Auto8, "Oktalsystem", NumberSystem::Octal},
+        {&TRechnerForm::Auto10, "Dezimalsystem", NumberSystem::Decimal},
+        {&TRechnerForm::Auto16, "Hexadezimalsystem", NumberSystem::Hexadecimal},
+        {&TRechnerForm::AutoRom, "Römische Zahlen", NumberSystem::Roman},
+        {&TRechnerForm::AutoDatum, "Datum", NumberSystem::Date},
+        // A decimal memory: dates arrive as day numbers.
+        {&TRechnerForm::AutoMDat, "Math. Datum", NumberSystem::Decimal},
     };
     std::vector<MenuItem> items{
         {.caption = QStringLiteral("Automatisch umrechnen in"), .picture = ImgUmrechnen, .keep = &AutoSys}};
@@ -117,15 +118,17 @@ void TRechnerForm::AutoSysPopupPopup()
     for (QAction* action : AutoSysPopup()->actions())
         action->setEnabled(!linked);
     const int system = m_core.FSystem;
-    const std::pair<QAction*, int> own[] = {{Auto2, 2},   {Auto4, 4},    {Auto8, 8},     {Auto10, 10},
-                                            {Auto16, 16}, {AutoRom, -1}, {AutoDatum, -2}};
+    const std::pair<QAction*, int> own[] = {
+        {Auto2, NumberSystem::Binary},        {Auto4, NumberSystem::Quaternary}, {Auto8, NumberSystem::Octal},
+        {Auto10, NumberSystem::Decimal},      {Auto16, NumberSystem::Hexadecimal},
+        {AutoRom, NumberSystem::Roman},       {AutoDatum, NumberSystem::Date}};
     for (const auto& [action, code] : own) {
         if (code == system)
             action->setEnabled(false);
         // A date converts into a decimal memory only, as its day number.
-        action->setVisible(system != -2);
+        action->setVisible(system != NumberSystem::Date);
     }
-    AutoMDat->setVisible(system == -2);
+    AutoMDat->setVisible(system == NumberSystem::Date);
     FillAutoCurrencyMenu();
 }
 
@@ -221,13 +224,13 @@ TRechnerForm* TRechnerForm::newLinkedWindow(const QString& Typ)
 void TRechnerForm::MNSpeicherVClick()
 {
     if (m_host)
-        takeOverSettings(*m_host, *this, *newLinkedWindow(SpeicherTyp));
+        takeOverSettings(*m_host, *this, *newLinkedWindow(windowTypeText(WindowType::Speicher)));
 }
 
 void TRechnerForm::MNRechnerVClick()
 {
     if (m_host)
-        takeOverSettings(*m_host, *this, *newLinkedWindow(RechnerTyp));
+        takeOverSettings(*m_host, *this, *newLinkedWindow(windowTypeText(WindowType::Rechner)));
 }
 
 void TRechnerForm::MSpeicherTrennenClick()
@@ -247,37 +250,16 @@ void TRechnerForm::MSpeicherLoeschenClick()
 
 void TRechnerForm::MemoryOperation(const QString& Op)
 {
+    // A memory key without a link first makes a memory for it.
     if (!FSpeicher)
         MNSpeicherVClick();
     TRechnerForm* memory = memoryWindow();
     if (!memory)
         return;
-    RechnerCore& target = memory->core();
     const auto rateOf = [this](const RechnerCore& window) -> RateReader {
         return [this, &window] { return m_host->CurrencyRate(window); };
     };
-    const bool factor = isFactorOperator(m_core.FOperator);
-    if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
-        QString text, sendOp, value;
-        if (!memoryAddend(m_core, Op, text, sendOp)
-            || !ConvertValue(text, 10, target.FSystem, factor, rateOf(m_core), rateOf(target), value))
-            return;
-        // The sign takes the memory's pending operator and the value counts at once, as a
-        // signed text typed there would; a value without digits there counts as 0.
-        takeStep(target, sendOp[0].unicode(), value.isEmpty() ? QStringLiteral("0") : value,
-                 QStringLiteral("+"));
-    } else if (Op == QLatin1String("C")) {
-        memory->InputProcessing(QStringLiteral("Y"), false);
-    } else if (Op == QLatin1String("R")) {
-        // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
-        // Its last value is a number, written in decimals (an amount stays in its currency).
-        const bool shown = !target.EAnzeige.isEmpty();
-        const QString text = shown ? target.EAnzeige : FloatToStr(target.FWert);
-        const int from = shown || target.FSystem == -4 ? target.FSystem : 10;
-        QString value;
-        if (ConvertValue(text, from, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
-            m_core.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
-    }
+    MemoryKey(m_core, memory->core(), Op, rateOf(m_core), rateOf(memory->core()));
 }
 
 // ---- Automatic transfer -----------------------------------------------------------------
@@ -304,19 +286,19 @@ void TRechnerForm::SetAutoMemory(bool Value)
 
 void TRechnerForm::Automatik(int System, int CurrencyIndex)
 {
-    TRechnerForm* memory = newLinkedWindow(SpeicherTyp);
+    TRechnerForm* memory = newLinkedWindow(windowTypeText(WindowType::Speicher));
     AutoEinClick();
     memory->core().ChangeSystem(System, qMax(CurrencyIndex, 0));
-    if (System == 10 || System == -4)
+    if (NumberSystem::hasDecimals(System))
         memory->core().SetNK(m_core.FNKDezimal);
 }
 
 void TRechnerForm::AutoWaehrungClick(int Index)
 {
-    Automatik(-4, Index);
+    Automatik(NumberSystem::Currency, Index);
     // This window computes in a currency too, in the first one of the list.
-    if (m_core.FSystem != -4)
-        m_core.ChangeSystem(-4, 0);
+    if (m_core.FSystem != NumberSystem::Currency)
+        m_core.ChangeSystem(NumberSystem::Currency, 0);
 }
 
 // ---- Closing ----------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "calculator/WindowHost.h"
+#include "calculator/vdlClipMod.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -47,7 +48,7 @@ std::vector<MenuItem> TRechnerForm::bearbeitenItems()
         {.caption = QStringLiteral("Historie in &Zwischenablage"), .picture = ImgInZwischenablage,
          .handler = [this] { HistoryToClipboard(false); }, .keep = &MHistorieZwischen},
         {.caption = QStringLiteral("Zwischenablage bearbeiten"), .picture = ImgZwischenablageBearbeiten,
-         .enabled = false, .keep = &MZwischenablageBearbeiten},
+         .handler = [] { EditClipboard(); }, .keep = &MZwischenablageBearbeiten},
         {},
         {.caption = QStringLiteral("&Posten zählen"), .picture = ImgPostenZaehlen,
          .handler = [this] { m_core.mPostenZaehlenClick(); }, .checkable = true, .keep = &mPostenZaehlen},

@@ -1,4 +1,5 @@
 #include "calculator/WindowModel.h"
+#include "calculator/Codes.h"
 
 namespace vdl {
 
@@ -116,7 +117,7 @@ int WindowModel::memoryOf(int number) const
 bool WindowModel::isMemoryType(int number) const
 {
     const WindowEntry* window = find(number);
-    return window && window->type.compare(QLatin1String("Speicher"), Qt::CaseInsensitive) == 0;
+    return window && hasWindowType(window->type, WindowType::Speicher);
 }
 
 void WindowModel::walk(int start, const std::function<bool(int)>& visit, QSet<int> passed) const

@@ -58,15 +58,15 @@ QString tape(const TRechnerForm& form)
     return lines.join(QStringLiteral(" | "));
 }
 
-// The keys a user sees at the six places the layers share, left to right as listed.
+// The keys a user sees at the six places the layers share: "%", "÷", "×", "-", "," and the
+// tape key.
 QString shownAtPlaces(TRechnerForm& form)
 {
+    static const QPoint places[] = {{211, 149}, {275, 37}, {275, 65}, {275, 93}, {243, 149}, {179, 209}};
     QStringList names;
-    for (int p = 0; p < RechnerCore::PlaceCount; ++p) {
-        QPoint at;
-        RechnerCore::placePosition(p, at.rx(), at.ry());
+    for (QPoint at : places) {
         for (QPushButton* k : form.keys)
-            if (k->isVisible() && k->geometry().contains(at + QPoint(1, 1)))
+            if (k->isVisible() && k->geometry().contains(at))
                 names << k->objectName();
     }
     return names.join(QLatin1Char(' '));
@@ -310,7 +310,7 @@ private slots:
                "Drucke&r einrichten, -, &Rechner/Speicher beenden, &Alles schließen, -, &Beenden";
         QTest::newRow("Bearbeiten") << "&Bearbeiten"
             << "&Historie speichern, Historie &löschen, Historie in &Zwischenablage, "
-               "Zwischenablage bearbeiten (grau), -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
+               "Zwischenablage bearbeiten, -, &Posten zählen, &Minuswerte rot, N&ur Hauptsysteme, -, "
                "Währungen (grau), -, &Umbenennen (grau), &Rahmen anpassen";
         QTest::newRow("PAutoMemo") << "PAutoMemo"
             << "&Umbenennen (grau), &Rechner/Speicher beenden, -, Einstellungen [Speichern, Posten zählen, "
