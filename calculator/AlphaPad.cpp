@@ -1,6 +1,6 @@
 #include "calculator/AlphaPad.h"
-#include "calculator/KeyTranslation.h"
-#include "calculator/RechnerMDI.h"
+#include "calculator/KeyEvents.h"
+#include "calculator/WindowHost.h"
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -20,8 +20,8 @@ QString letter(int i)
 }
 } // namespace
 
-TAlphaPadForm::TAlphaPadForm(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint)
+TAlphaPadForm::TAlphaPadForm(QWidget* owner, WindowHost* host)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AlphaPadForm"));
@@ -62,8 +62,13 @@ void TAlphaPadForm::SetBase(int Base)
 
 void TAlphaPadForm::BClick(QPushButton* key)
 {
-    if (MDIForm && MDIForm->sendToActiveWindow(key->text(), true))
-        MDIForm->activateWindow();
+    send(key->text(), true);
+}
+
+void TAlphaPadForm::send(const QString& Text, bool FromButton)
+{
+    if (m_host)
+        m_host->sendToActiveWindow(Text, FromButton);
 }
 
 void TAlphaPadForm::showValues(bool values)
@@ -94,8 +99,7 @@ bool TAlphaPadForm::FormKeyPress(QKeyEvent* event)
     unsigned char byte = 0;
     if (!typedByte(*event, byte))
         return false;
-    if (MDIForm && MDIForm->sendToActiveWindow(QString(QChar(byte)), false))
-        MDIForm->activateWindow();
+    send(QString(QChar(byte)), false);
     return true;
 }
 

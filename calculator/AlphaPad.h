@@ -9,11 +9,14 @@ class QPushButton;
 
 namespace vdl {
 
+class WindowHost;
+
 class TAlphaPadForm : public QWidget {
     Q_OBJECT
 public:
-    // Becomes the newest keypad, the one AlphaPad refers to; deletes itself when closed.
-    explicit TAlphaPadForm(QWidget* owner);
+    // Becomes the newest keypad, the one AlphaPad refers to; deletes itself when closed. Its
+    // keys go to the host's active window; without a host they do nothing.
+    explicit TAlphaPadForm(QWidget* owner, WindowHost* host = nullptr);
 
     // Enables the letters that are digits of Base; below 2 (roman, date, time, currency)
     // every letter.
@@ -32,6 +35,9 @@ private:
     bool FormKeyPress(QKeyEvent* event); // true when the key was a character for the window
     void showValues(bool values);
 
+    void send(const QString& Text, bool FromButton);
+
+    WindowHost* m_host = nullptr;
     std::array<QPushButton*, LetterCount> m_letters{};
     int m_limit = 1034;
 };

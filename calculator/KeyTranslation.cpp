@@ -1,21 +1,8 @@
 #include "calculator/KeyTranslation.h"
+#include "calculator/Codes.h"
 #include "platform/Cp1252.h"
-#include <QKeyEvent>
 
 namespace vdl {
-
-bool typedByte(const QKeyEvent& event, unsigned char& byte)
-{
-    switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter: byte = 13; return true;
-    case Qt::Key_Backspace: byte = 8; return true;
-    case Qt::Key_Escape: byte = 27; return true;
-    default: break;
-    }
-    const QString text = event.text();
-    return text.size() == 1 && Cp1252::fromUnicode(text[0], byte) && byte >= 0x20;
-}
 
 KeyAction TranslateKey(unsigned char key, bool shift, bool ctrl, bool calculatorWindow, int system,
                        int posten)
@@ -52,11 +39,11 @@ KeyAction TranslateKey(unsigned char key, bool shift, bool ctrl, bool calculator
     }
 
     // At the start of a decimal calculation r, d and z switch to roman, date and time.
-    if (system == 10 && posten == 0) {
+    if (system == NumberSystem::Decimal && posten == 0) {
         switch (key) {
-        case 'r': case 'R': return {KeyAction::SwitchSystem, QString(), -1};
-        case 'd': case 'D': return {KeyAction::SwitchSystem, QString(), -2};
-        case 'z': case 'Z': return {KeyAction::SwitchSystem, QString(), -3};
+        case 'r': case 'R': return {KeyAction::SwitchSystem, QString(), NumberSystem::Roman};
+        case 'd': case 'D': return {KeyAction::SwitchSystem, QString(), NumberSystem::Date};
+        case 'z': case 'Z': return {KeyAction::SwitchSystem, QString(), NumberSystem::Time};
         default: break;
         }
     }

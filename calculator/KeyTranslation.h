@@ -1,16 +1,10 @@
 #pragma once
 // What a typed character means to a calculator or memory window, before it reaches
 // InputProcessing. Pure: depends only on its arguments, so it is tested table by table.
+// The windows turn their key events into code-page bytes (KeyEvents.h) before they get here.
 #include <QString>
 
-class QKeyEvent;
-
 namespace vdl {
-
-// The character a key press types, as a Windows-1252 byte: Enter 13, Backspace 8 and
-// Escape 27 by their keys, anything else by its text. False when the key types nothing,
-// another control character (Ctrl+letters, Tab) or a character the code page lacks.
-bool typedByte(const QKeyEvent& event, unsigned char& byte);
 
 struct KeyAction {
     enum Kind {

@@ -37,19 +37,19 @@ QString plainText(long double value)
 
 QString convert(QString text, int from, int to, bool factor, const RateReader& fromRate, const RateReader& toRate)
 {
-    if (from == to && to != -4) {
+    if (from == to && to != NumberSystem::Currency) {
         long double v = 0;
-        const bool exponent = to == 10 && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
+        const bool exponent = to == NumberSystem::Decimal && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
         return exponent ? plainText(v) : text;
     }
     // A decimal value goes into a base, roman numerals or a date as its integer part.
     const QChar sep = Regional::current().decimalSeparator;
-    if (from == 10 && to != 10 && to != -4 && text.contains(sep))
+    if (from == NumberSystem::Decimal && !NumberSystem::hasDecimals(to) && text.contains(sep))
         text.truncate(text.lastIndexOf(sep));
 
     long double v = 0;
     switch (from) {
-    case -2:
+    case NumberSystem::Date:
         if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'))) {
             if (!RechnerCore::readDate(text, v))
                 v = 0; // no date: nothing to say about it
@@ -57,10 +57,10 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
             v = StrToFloat(text);
         }
         break;
-    case 10:
+    case NumberSystem::Decimal:
         v = StrToFloat(text);
         break;
-    case -4:
+    case NumberSystem::Currency:
         v = StrToFloat(text);
         if (!factor)
             v = fp::mul(v, fromRate());
@@ -71,12 +71,12 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     }
 
     switch (to) {
-    case -2:
+    case NumberSystem::Date:
         // A small number is a count of days, a large one a date.
         return v < 10000 ? plainText(v) : DateToText(false, false, 0, double(Trunc(v)));
-    case 10:
+    case NumberSystem::Decimal:
         return plainText(v);
-    case -4:
+    case NumberSystem::Currency:
         return plainText(factor ? v : fp::div(v, toRate()));
     default:
         return IntToBase(Var(v), to);
@@ -127,6 +127,32 @@ bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString
     // M- of a negative value adds.
     SendOp = sign == Op[0] ? QStringLiteral("+") : QStringLiteral("-");
     return true;
+}
+
+void MemoryKey(RechnerCore& window, RechnerCore& memory, const QString& Op, const RateReader& WindowRate,
+               const RateReader& MemoryRate)
+{
+    const bool factor = isFactorOperator(window.FOperator);
+    if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
+        QString text, sendOp, value;
+        if (!memoryAddend(window, Op, text, sendOp)
+            || !ConvertValue(text, NumberSystem::Decimal, memory.FSystem, factor, WindowRate, MemoryRate, value))
+            return;
+        // The sign takes the memory's pending operator and the value counts at once, as a
+        // signed text typed there would; a value without digits there counts as 0.
+        takeStep(memory, sendOp[0].unicode(), value.isEmpty() ? QStringLiteral("0") : value, QStringLiteral("+"));
+    } else if (Op == QLatin1String("C")) {
+        memory.InputProcessing(QStringLiteral("Y"), false);
+    } else if (Op == QLatin1String("R")) {
+        // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
+        // Its last value is a number, written in decimals (an amount stays in its currency).
+        const bool shown = !memory.EAnzeige.isEmpty();
+        const QString text = shown ? memory.EAnzeige : FloatToStr(memory.FWert);
+        const int from = shown || memory.FSystem == NumberSystem::Currency ? memory.FSystem : NumberSystem::Decimal;
+        QString value;
+        if (ConvertValue(text, from, window.FSystem, factor, MemoryRate, WindowRate, value))
+            window.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
+    }
 }
 
 void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op)

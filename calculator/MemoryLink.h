@@ -3,7 +3,6 @@
 // systems, dates and currencies, and written so that the receiving window reads them as if
 // they had been typed there. No widgets here; the windows and the frame decide who sends
 // what to whom.
-#include <QSet>
 #include <QString>
 #include <functional>
 
@@ -29,24 +28,15 @@ bool isFactorOperator(unsigned char op);
 // nothing is to be sent (the entry was refused, or the value is 0 on an empty tape).
 bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp);
 
+// The memory keys of a window on the memory it is linked to. Op "+" and "-" (M+, M-) add or
+// subtract the window's value there, "C" (MC) clears the memory's result, "R" (MR) recalls the
+// memory's value into the window's entry, each converted between the two windows' systems.
+// The rates are read only when a currency needs them.
+void MemoryKey(RechnerCore& window, RechnerCore& memory, const QString& Op, const RateReader& WindowRate,
+               const RateReader& MemoryRate);
+
 // One step of automatic transfer arriving in memory: Operand (in the memory's system, signed,
 // empty to repeat its last operand) computed under the sender's pending operator, then Op.
 void takeStep(RechnerCore& memory, unsigned char Pending, const QString& Operand, const QString& Op);
-
-// Walks the chain of links from start, visiting each memory once at most, so that a cycle of
-// any length ends the walk. next(node) is the node's memory or null; visit(memory) returns
-// false to stop. Windows in `passed` count as visited already.
-template <class Node, class Next, class Visit>
-void followLinks(Node* start, Next next, Visit visit, QSet<const Node*> passed = {})
-{
-    if (!start)
-        return;
-    passed.insert(start);
-    for (Node* memory = next(start); memory && !passed.contains(memory); memory = next(memory)) {
-        passed.insert(memory);
-        if (!visit(memory))
-            return;
-    }
-}
 
 } // namespace vdl

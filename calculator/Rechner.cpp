@@ -1,6 +1,7 @@
 // The window's layout: panels, lists and the keypad. Everything a memory window shows lies
 // in the left 170 pixels; the keys start at 178, outside a memory window.
 #include "calculator/Rechner.h"
+#include "calculator/KeyTable.h"
 #include "calculator/TapeDelegate.h"
 #include "platform/Application.h"
 #include <QComboBox>
@@ -16,59 +17,10 @@ namespace {
 constexpr int KeyWidth = 30;
 constexpr int KeyHeight = 26;
 
-struct KeyPlace {
-    RechnerCore::Key key;
-    int left, top;
-    const char* hint;
-};
-
-// Keys sharing a place form the layers: only the one of the held modifier is shown.
-const KeyPlace keyPlaces[] = {
-    {RechnerCore::BCE, 178, 36, "Eingabe löschen"},
-    {RechnerCore::BC, 210, 36, "Ergebnis löschen"},
-    {RechnerCore::BBack, 242, 36, "Letztes eingegebenes Zeichen löschen"},
-    {RechnerCore::BDiv, 274, 36, "Dividieren"},
-    {RechnerCore::BMod, 274, 36, "Modulo (Divisionsrest ermitteln)"},
-    {RechnerCore::BWurzel, 274, 36, "Quadratwurzel errechnen"},
-    {RechnerCore::BMPlus, 306, 36, "Zum Speicher addieren"},
-    {RechnerCore::B7, 178, 64, ""},
-    {RechnerCore::B8, 210, 64, ""},
-    {RechnerCore::B9, 242, 64, ""},
-    {RechnerCore::BMult, 274, 64, "Multiplizieren"},
-    {RechnerCore::BHoch, 274, 64, ""},
-    {RechnerCore::BMMin, 306, 64, "Vom Speicher subtrahieren"},
-    {RechnerCore::B4, 178, 92, ""},
-    {RechnerCore::B5, 210, 92, ""},
-    {RechnerCore::B6, 242, 92, ""},
-    {RechnerCore::BMin, 274, 92, "Subtrahieren"},
-    {RechnerCore::BFak, 274, 92, ""},
-    {RechnerCore::BMR, 306, 92, "Ergebnis des Speichers als Eingabe übernehmen"},
-    {RechnerCore::B1, 178, 120, ""},
-    {RechnerCore::B2, 210, 120, ""},
-    {RechnerCore::B3, 242, 120, ""},
-    {RechnerCore::BPlus, 274, 120, "Addieren"},
-    {RechnerCore::BMC, 306, 120, "Ergebnis des Speichers löschen"},
-    {RechnerCore::B0, 178, 148, ""},
-    {RechnerCore::BProz, 210, 148, "Vorhergehende Zahl ist Prozentzahl"},
-    {RechnerCore::BWievProz, 210, 148, ""},
-    {RechnerCore::BProzIH, 210, 148, "Prozent im Hundert"},
-    {RechnerCore::BKom, 242, 148, "Dezimalkomma"},
-    {RechnerCore::BPunkt, 242, 148, ""},
-    {RechnerCore::BIst, 274, 148, "Ergebnis abrufen"},
-    {RechnerCore::B1divX, 306, 148, "1 dividiert durch X"},
-    {RechnerCore::BSin, 178, 178, "Sinus (Winkelmaß beachten!)"},
-    {RechnerCore::BCos, 210, 178, "Cosinus (Winkelmaß beachten!)"},
-    {RechnerCore::BTan, 242, 178, "Tangens (Winkelmaß beachten!)"},
-    {RechnerCore::BCot, 274, 178, "Cotangens (Winkelmaß beachten!)"},
-    {RechnerCore::BPi, 306, 178, "Kreiszahl"},
-    {RechnerCore::BHist, 178, 208, "Historie (Protokollstreifen) löschen"},
-    {RechnerCore::BHistDruck, 178, 208, ""},
-    {RechnerCore::BLog, 210, 208, ""},
-    {RechnerCore::BLogn, 242, 208, ""},
-    {RechnerCore::BggT, 274, 208, ""},
-    {RechnerCore::Bkgv, 306, 208, "Kleinstes gemeinsames Vielfaches ermitteln"},
-};
-static_assert(std::size(keyPlaces) == RechnerCore::KeyCount);
+// Pixels of the keypad grid: columns 32 apart from 178, rows as the keys stand.
+constexpr int KeyColumnLeft = 178;
+constexpr int KeyColumnStep = 32;
+constexpr int keyRowTop[] = {36, 64, 92, 120, 148, 178, 208};
 
 QLabel* makeLabel(const QString& text, QWidget* parent, int left, int top)
 {
@@ -224,18 +176,18 @@ void TRechnerForm::buildPanels()
 
 void TRechnerForm::buildKeys()
 {
-    for (const KeyPlace& place : keyPlaces) {
+    for (const KeyRow& row : keyTable()) {
         auto* key = new QPushButton(this);
-        key->setObjectName(RechnerCore::keyName(place.key));
-        key->setGeometry(place.left, place.top, KeyWidth, KeyHeight);
+        key->setObjectName(QString::fromLatin1(row.name));
+        key->setGeometry(KeyColumnLeft + row.column * KeyColumnStep, keyRowTop[row.row], KeyWidth, KeyHeight);
         key->setFocusPolicy(Qt::TabFocus);
-        key->setToolTip(QString::fromUtf8(place.hint));
-        const QIcon picture = keyPicture(place.key);
+        key->setToolTip(QString::fromUtf8(row.hint));
+        const QIcon picture = keyPicture(row.key);
         if (!picture.isNull()) {
             key->setIcon(picture);
             key->setIconSize(QSize(22, 16));
         }
-        const RechnerCore::Key k = place.key;
+        const RechnerCore::Key k = row.key;
         connect(key, &QPushButton::clicked, this, [this, k] { guarded([&] { m_core.ButtonClick(k); }); });
         keys[k] = key;
     }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QIcon;
@@ -20,6 +21,10 @@ class QPushButton;
 
 namespace vdl {
 
+class WindowHost;
+class WindowModel;
+struct MenuItem;
+
 class TRechnerForm : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +33,10 @@ public:
 
     RechnerCore& core() { return m_core; }
     const RechnerCore& core() const { return m_core; }
+    // The frame the window lives in; the window asks it for everything beyond itself.
+    void setHost(WindowHost* host);
+    // Shows the window's entry of the model: caption, link box, memory keys, automatic transfer.
+    void renderModel(const WindowModel& model);
 
     // The one entry for input; an error (vdl::FloatError, vdl::Error) ends the text and is
     // shown in the application's error box.
@@ -41,9 +50,9 @@ public:
     void HistoryToClipboard(bool MarkedOnly);
     void MMarkLoeschenClick();
 
-    // Memory links (the window chosen in Kombi, found by its number) and automatic transfer.
+    // Memory links (kept in the frame's model, shown in Kombi) and automatic transfer.
     TRechnerForm* memoryWindow() const; // null without a link
-    void KombiChange();
+    void KombiChange(); // the user chose in Kombi
     void FormActivate();
     void MemoryOperation(const QString& Op); // "+", "-", "R" or "C"
     void MNSpeicherVClick();
@@ -55,11 +64,14 @@ public:
     void SetAutoMemory(bool Value);
     void Automatik(int System, int CurrencyIndex);
     void FormClose();
+    // Layouts: "Einstellungen &speichern" (and "Speichern" of the pop-up), "Einstellungen &laden".
+    void MEinstSpeichernClick();
+    void MEinstellungenLadenClick();
 
     QSize sizeHint() const override { return {347, 279}; }
 
     int FNummer = 0;   // the frame's running number of this window
-    int FSpeicher = 0; // number of the window linked at the last link change; 0 for none
+    int FSpeicher = 0; // number of the window it sends to, as the model says; 0 for none
 
     // Components, named as everywhere in the program.
     QFrame* Panel3 = nullptr; // entry panel, also the drop target for tape lines
@@ -73,7 +85,7 @@ public:
     QLabel* Label3 = nullptr; // "Speicher:"
     QLabel* Label5 = nullptr; // " Winkelmaß:"
     QComboBox* Syst = nullptr;
-    QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number
+    QComboBox* Kombi = nullptr; // item 0 "(kein Speicher)"; item data = window number; a view of the model
     QComboBox* DezSt = nullptr;
     QComboBox* Winkel = nullptr;
     std::array<QPushButton*, RechnerCore::KeyCount> keys{}; // indexed by RechnerCore::Key
@@ -154,8 +166,12 @@ private:
     void fillCurrencyMenu();
     // One item "name  (rate)" per currency of the frame's lists, except the one shown here.
     void addCurrencyItems(QMenu* menu, const std::function<void(int)>& choose);
-    void addAutomatikMenu(QMenu* menu, QAction*& ein, QAction*& aus);
-    void buildLinkMenus();
+    std::vector<MenuItem> dateiItems();
+    std::vector<MenuItem> bearbeitenItems();
+    std::vector<MenuItem> autoMemoItems();
+    std::vector<MenuItem> speicherItems();
+    MenuItem automatikItem(QAction*& ein, QAction*& aus); // "Automatik" with its two items
+    void buildAutoSysPopup();
     void PSpeicherPopup();
     void AutoSysPopupPopup();
     void FillAutoCurrencyMenu();
@@ -167,12 +183,13 @@ private:
     void closeWindow();
 
     RechnerCore m_core;
+    WindowHost* m_host = nullptr;
     QMenu* m_autoMemo = nullptr; // the pop-ups, once built
     QMenu* m_speicher = nullptr;
     QMenu* m_autoSys = nullptr;
     QMenu* m_waehrung = nullptr;
     int m_renderedTopIndex = -1;
-    QList<QPushButton*> m_frontKeys; // the key in front at each shared place, as last shown
+    std::array<bool, RechnerCore::KeyCount> m_shownKeys{}; // as last shown
     std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown
     int m_renderedLayer = -1;
     bool m_tapeScrollPending = false; // the tape scrolls to the core's top line when idle

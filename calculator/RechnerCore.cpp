@@ -1,6 +1,7 @@
 // The window state as a whole: creation defaults, keys and layers,
 // options, currency panel and link-related switches.
 #include "calculator/RechnerCore.h"
+#include "calculator/KeyTable.h"
 #include "platform/Cp1252.h"
 #include "platform/Error.h"
 #include "platform/NumText.h"
@@ -8,54 +9,18 @@
 
 namespace vdl {
 
-namespace {
-
-const char* const keyNames[RechnerCore::KeyCount] = {
-    "B0", "B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9",
-    "BKom", "BPunkt", "BPlus", "BMin", "BMult", "BDiv", "BIst", "BBack", "BCE", "BC",
-    "BMPlus", "BMMin", "BMR", "BMC",
-    "BProz", "BWievProz", "BProzIH", "BMod", "BHoch", "BWurzel", "BFak",
-    "B1divX", "BPi", "BSin", "BCos", "BTan", "BCot", "BLog", "BLogn", "BggT", "Bkgv",
-    "BHist", "BHistDruck"};
-
-// Captions as the keys show them; picture keys have none.
-const char* const keyCaptions[RechnerCore::KeyCount] = {
-    "0", "1", "2", "3", "4", "5", "6", "7", "8", "9",
-    ",", ".", "+", "\u2013", "\u00D7", "\u00F7", "=", "<", "CE", "CA",
-    "M+", "M-", "MR", "MC",
-    "%", "?%", "", "mod", "", "\u221A", "!",
-    "", "Pi", "sin", "cos", "tan", "cot", "log", "ln", "ggT", "kgV",
-    "", ""};
-
-struct Place {
-    int left, top;
-    RechnerCore::Key keys[3]; // no modifier, Shift, Ctrl
-};
-const Place places[RechnerCore::PlaceCount] = {
-    {210, 148, {RechnerCore::BProz, RechnerCore::BWievProz, RechnerCore::BProzIH}},
-    {274, 36, {RechnerCore::BDiv, RechnerCore::BMod, RechnerCore::BWurzel}},
-    {274, 64, {RechnerCore::BMult, RechnerCore::BMult, RechnerCore::BHoch}},
-    {274, 92, {RechnerCore::BMin, RechnerCore::BMin, RechnerCore::BFak}},
-    {242, 148, {RechnerCore::BKom, RechnerCore::BPunkt, RechnerCore::BPunkt}},
-    {178, 208, {RechnerCore::BHist, RechnerCore::BHist, RechnerCore::BHistDruck}},
-};
-constexpr int commaPlace = 4;
-
-} // namespace
-
 RechnerCore::RechnerCore(QObject* parent) : QObject(parent)
 {
-    for (int k = 0; k < KeyCount; ++k)
-        m_keys[k].caption = QString::fromUtf8(keyCaptions[k]);
+    for (const KeyRow& row : keyTable())
+        m_keys[row.key].caption = QString::fromUtf8(row.caption);
     // The decimal key shows and types the regional separator.
     m_keys[BKom].caption = Regional::current().decimalSeparator;
     for (Key k : {BMPlus, BMMin, BMR, BMC})
         m_keys[k].enabled = false; // until a memory is linked
-    m_keys[BPunkt].visible = false;
 
     FillSystemList(false);
     SystIndex = 8; // base 10
-    FSystem = 10;
+    FSystem = NumberSystem::Decimal;
     FOperator = '+';
     SetNK(-1);
     WinkelIndex = 0;
@@ -66,14 +31,14 @@ RechnerCore::~RechnerCore() = default;
 
 QString RechnerCore::keyName(Key k)
 {
-    return QString::fromLatin1(keyNames[k]);
+    return QString::fromLatin1(keyRow(k).name);
 }
 
 int RechnerCore::keyByName(const QString& name)
 {
-    for (int k = 0; k < KeyCount; ++k)
-        if (name == QLatin1String(keyNames[k]))
-            return k;
+    for (const KeyRow& row : keyTable())
+        if (name == QLatin1String(row.name))
+            return row.key;
     return -1;
 }
 
@@ -86,18 +51,25 @@ RechnerCore::Layer RechnerCore::keyLayer() const
     return NormalLayer;
 }
 
-void RechnerCore::placePosition(int place, int& left, int& top)
+bool RechnerCore::keyShown(Key k) const
 {
-    left = places[place].left;
-    top = places[place].top;
-}
-
-RechnerCore::Key RechnerCore::keyAtPlace(int place) const
-{
-    // In the date system the comma key is hidden and the point stands there in every layer.
-    if (place == commaPlace && !m_keys[BKom].visible)
-        return BPunkt;
-    return places[place].keys[keyLayer()];
+    const KeyRow& mine = keyRow(k);
+    if (mine.layers == KeyRow::All)
+        return m_keys[k].visible;
+    // At a shared place the layer's key is in front; when it is hidden, the first shown key
+    // there stands in for it.
+    const Layer layer = keyLayer();
+    const unsigned bit = layer == ShiftLayer ? KeyRow::Shift : layer == CtrlLayer ? KeyRow::Ctrl : KeyRow::Normal;
+    int front = -1;
+    for (const KeyRow& row : keyTable()) {
+        if (row.column != mine.column || row.row != mine.row)
+            continue;
+        if ((row.layers & bit) && m_keys[row.key].visible)
+            return row.key == k;
+        if (front < 0 && m_keys[row.key].visible)
+            front = row.key;
+    }
+    return front == k;
 }
 
 QStringList RechnerCore::winkelItems()
@@ -128,7 +100,7 @@ QString RechnerCore::operatorGlyph(const QString& op)
 
 bool RechnerCore::isCalculator() const
 {
-    return Cp1252::upper(FTyp) == QLatin1String("RECHNER");
+    return hasWindowType(FTyp, WindowType::Rechner);
 }
 
 // ---- Currency ----------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 // 0x01..0x05 commands). InputProcessing also accepts the decoded characters ('€' for 0x80,
 // '‚' for 0x82) and the drawn root sign '√'. Labels and tape lines keep the bytes;
 // operatorGlyph() maps them for drawing.
+#include "calculator/Codes.h"
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -95,8 +96,8 @@ public:
     RechnerHost* host() const { return m_host; }
 
     // ---- Fields -----------------------------------------------------------------------
-    int FSystem = 10;       // 2..32 base, -1 roman, -2 date, -3 time, -4 currency
-    QString FTyp = QStringLiteral("Rechner");
+    int FSystem = NumberSystem::Decimal; // a NumberSystem code: 2..32 base, -1 roman, -2 date, ...
+    QString FTyp = windowTypeText(WindowType::Rechner);
     int FNK = -1;           // -1 general format, 0..8 places (-2 after an unlisted count)
     unsigned char FOperator = '+';
     unsigned char FNeuerOperator = 0;
@@ -140,14 +141,12 @@ public:
     static QString keyName(Key k);            // "B0", "BKom", ...
     static int keyByName(const QString& name); // -1 when there is no such key
 
-    // Key layers: six places share keys; which key is in front follows FTasten (Shift
-    // wins over Ctrl) and, at the comma place, the date system. The window shows at each
-    // place exactly the key keyAtPlace() names (the `visible` flags of BKom and BPunkt are
-    // folded in); every other key is shown when its `visible` flag is set.
+    // Key layers: some places of the keypad hold several keys (KeyTable.h); which one is in
+    // front follows FTasten (Shift wins over Ctrl). A key hidden by its `visible` flag gives
+    // its place to a shown key there (the point stands for the comma in the date system).
     Layer keyLayer() const;
-    static constexpr int PlaceCount = 6;
-    static void placePosition(int place, int& left, int& top); // (210,148), (274,36), ...
-    Key keyAtPlace(int place) const;
+    // Whether the window shows the key now.
+    bool keyShown(Key k) const;
 
     static QStringList winkelItems();  // "Rad", "Deg", "Grad"
     static QStringList dezStItems();   // "Standard", "Ganzzahlen", "0,0" .. "0,0000"
@@ -156,6 +155,7 @@ public:
     // The day number of a typed date ("1.5", "24.12.03"); false when it is no date.
     static bool readDate(const QString& text, long double& day);
     bool isCalculator() const;         // FTyp is "Rechner", case ignored
+    bool isMemory() const { return hasWindowType(FTyp, WindowType::Speicher); }
 
     // ---- Input ------------------------------------------------------------------------
     // The one entry for keys, buttons, the letter keypad, the tape and other windows.

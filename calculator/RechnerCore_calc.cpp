@@ -6,7 +6,9 @@
 #include "platform/NumText.h"
 #include "platform/Prompter.h"
 #include "platform/Regional.h"
-#include "toolkit/vdlTools.h"
+#include "toolkit/vdlTools_dates.h"
+#include "toolkit/vdlTools_numbers.h"
+#include "toolkit/vdlTools_strings.h"
 #include <cmath>
 
 namespace vdl {
@@ -75,7 +77,7 @@ int RechnerCore::ParseEntry(long double& Value)
         FLetzteEingabe = Eingabe;
     if (Eingabe.isEmpty())
         return 0;
-    if (FSystem == -2
+    if (FSystem == NumberSystem::Date
         && (FPosten == 0 || Eingabe.contains(QLatin1Char('.')) || Eingabe.contains(QLatin1Char(',')))) {
         long double day = 0;
         if (readDate(Eingabe, day)) {
@@ -230,7 +232,7 @@ bool RechnerCore::Calculate(unsigned char Op)
 
     // Start of a decimal or currency calculation: an empty entry continues with the shown
     // result, and a date switches the window to the date system for this calculation.
-    if (FPosten == 0 && (FSystem == 10 || FSystem == -4)) {
+    if (FPosten == 0 && NumberSystem::hasDecimals(FSystem)) {
         try {
             Entry = Eingabe;
             if (Entry.isEmpty()) {
@@ -242,7 +244,7 @@ bool RechnerCore::Calculate(unsigned char Op)
                 const QString kept = Eingabe;
                 m_autoReturnSystem = FSystem;
                 m_autoReturnCurrency = PnlWaehrung.Tag;
-                SetSystem(-2);
+                SetSystem(NumberSystem::Date);
                 SetNK(0);
                 SystChange();
                 FAutoUmgeschaltet = true; // only now, or the clearing above would switch back
@@ -254,9 +256,9 @@ bool RechnerCore::Calculate(unsigned char Op)
 
     const long double akkuBefore = FAkku;
     const QString anzeigeBefore = EAnzeige;
-    if (FSystem == -2) {
+    if (FSystem == NumberSystem::Date) {
         CalcDate(Entry); // a refused step still writes its line and becomes pending
-    } else if (FSystem != 10 && FSystem != -4) {
+    } else if (!NumberSystem::hasDecimals(FSystem)) {
         CalcBase(Entry);
     } else {
         if (Op == '%' || Op == op::PercentIH) {

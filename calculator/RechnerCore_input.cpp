@@ -39,9 +39,9 @@ bool isDigitKey(unsigned char c)
 
 bool validDigit(unsigned char c, int system)
 {
-    if (system == -1)
+    if (system == NumberSystem::Roman)
         return QByteArrayView("MDCLXVI").contains(char(c));
-    if (system < 0)
+    if (!NumberSystem::isBase(system))
         return c >= '0' && c <= '9';
     const QByteArrayView digits("0123456789ABCDEFGHIJKLMNOPQRSTUVW");
     const qsizetype pos = digits.indexOf(char(c));
@@ -52,7 +52,7 @@ bool validDigit(unsigned char c, int system)
 
 void RechnerCore::setBKomByRule()
 {
-    m_keys[BKom].enabled = m_decimalMode && (FSystem == 10 || FSystem == -2 || FSystem == -4);
+    m_keys[BKom].enabled = m_decimalMode && (NumberSystem::hasDecimals(FSystem) || FSystem == NumberSystem::Date);
 }
 
 void RechnerCore::updateEnableFlags()
@@ -62,10 +62,10 @@ void RechnerCore::updateEnableFlags()
     m_keys[BggT].enabled = list;
     for (Key k : {BPlus, BMin, BIst})
         m_keys[k].enabled = !list;
-    m_keys[BMult].enabled = m_keys[BDiv].enabled = !list && FSystem != -2;
+    m_keys[BMult].enabled = m_keys[BDiv].enabled = !list && FSystem != NumberSystem::Date;
     // What the system cannot compute stays off, whatever is typed.
     for (Key k : {BSin, BCos, BTan, BCot, B1divX, BPi, BLog, BLogn, BProz})
-        m_keys[k].enabled = !list && FSystem != -2 && m_decimalMode;
+        m_keys[k].enabled = !list && FSystem != NumberSystem::Date && m_decimalMode;
     // The percent key stays off as long as automatic transfer is on.
     if (FSpeicherautomatik)
         m_keys[BProz].enabled = false;
@@ -112,7 +112,7 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             break;
         case ',': case '.':
             Eingabe += QChar(c);
-            if (FSystem != -2)
+            if (FSystem != NumberSystem::Date)
                 m_keys[BKom].enabled = false; // a date takes several separators
             break;
         case '<':
@@ -127,7 +127,7 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             clearAll(FromButton);
             break;
         case '!':
-            if (FSystem == 10 || FSystem == -4)
+            if (NumberSystem::hasDecimals(FSystem))
                 ok = Calculate(c);
             break;
         case '%': case '+': case '-': case '=': case '^':
@@ -228,7 +228,7 @@ void RechnerCore::FormKeyPress(unsigned char key, bool shift, bool ctrl)
         SetSystem(action.system);
         SystChange();
         FAutoUmgeschaltet = true;
-        m_autoReturnSystem = 10;
+        m_autoReturnSystem = NumberSystem::Decimal;
         m_autoReturnCurrency = -1;
         break;
     case KeyAction::ToCalculators:

@@ -5,19 +5,10 @@
 
 namespace vdl {
 
-namespace {
-
-bool isMainBase(int code)
-{
-    return code == 2 || code == 4 || code == 8 || code == 10 || code == 16 || code == 32;
-}
-
-} // namespace
-
 void RechnerCore::SetNK(int N)
 {
     Batch batch(*this);
-    if (FSystem == 10 || FSystem == -4)
+    if (NumberSystem::hasDecimals(FSystem))
         FNKDezimal = N;
     FNK = N;
     if (N == 0)
@@ -38,15 +29,15 @@ void RechnerCore::FillSystemList(bool MainOnly)
     Batch batch(*this);
     SystItems.clear();
     FSysteme.clear();
-    for (int b = 2; b <= 32; ++b) {
-        if (!MainOnly || isMainBase(b)) {
+    for (int b = NumberSystem::MinBase; b <= NumberSystem::MaxBase; ++b) {
+        if (!MainOnly || NumberSystem::isMainBase(b)) {
             SystItems << IntToStr(b);
             FSysteme << b;
         }
     }
     SystItems << QStringLiteral("Römisch") << QStringLiteral("Datum") << QStringLiteral("Zeit")
               << QStringLiteral("Währung");
-    FSysteme << -1 << -2 << -3 << -4;
+    FSysteme << NumberSystem::Roman << NumberSystem::Date << NumberSystem::Time << NumberSystem::Currency;
     SystIndex = -1;
 }
 
@@ -72,9 +63,8 @@ void RechnerCore::SetDecimalMode(bool On)
         m_keys[k].enabled = On;
     if (FSpeicherautomatik)
         m_keys[BProz].enabled = false; // stays off while automatic transfer is on
-    const bool date = FSystem == -2;
-    m_keys[BKom].visible = !date;
-    m_keys[BPunkt].visible = date;
+    const bool date = FSystem == NumberSystem::Date;
+    m_keys[BKom].visible = !date; // the point stands at its place then
     m_keys[BMult].enabled = !date;
     m_keys[BDiv].enabled = !date;
 }
@@ -89,15 +79,15 @@ void RechnerCore::systChange(int currencyIndex, bool popup)
     Batch batch(*this);
     if (SystIndex >= 0 && SystIndex < FSysteme.size())
         FSystem = FSysteme[SystIndex];
-    SetDecimalMode(FSystem == 10 || FSystem == -4);
+    SetDecimalMode(NumberSystem::hasDecimals(FSystem));
     if (isCalculator() && m_host)
         m_host->updateAlphaPad(*this);
 
     for (int d = 2; d <= 9; ++d)
-        m_keys[B0 + d].enabled = FSystem > d || FSystem < 0;
+        m_keys[B0 + d].enabled = FSystem > d || !NumberSystem::isBase(FSystem);
     m_keys[B1].enabled = true;
-    m_keys[B0].enabled = FSystem != -1;
-    if (FSystem == -1) {
+    m_keys[B0].enabled = FSystem != NumberSystem::Roman;
+    if (FSystem == NumberSystem::Roman) {
         static const struct { Key key; const char* caption; } roman[] = {
             {B7, "M"}, {B8, "D"}, {B9, "C"}, {B4, "L"}, {B5, "X"}, {B6, "V"}, {B1, "I"},
             {B2, ""}, {B3, ""}, {B0, ""}};
@@ -112,10 +102,10 @@ void RechnerCore::systChange(int currencyIndex, bool popup)
 
     ClearResult(true);
     emit tapeFocusRequested();
-    if (FSystem < 11 && m_host)
+    if (!NumberSystem::hasLetterDigits(FSystem) && m_host)
         m_host->releaseAlphaPad(*this);
 
-    if (FSystem == -4) {
+    if (FSystem == NumberSystem::Currency) {
         if (m_host)
             m_host->refreshCurrencies(*this);
         SelectCurrency(currencyIndex);
@@ -132,7 +122,7 @@ void RechnerCore::systChange(int currencyIndex, bool popup)
 void RechnerCore::HMBearbeitenClick()
 {
     Batch batch(*this);
-    mNurHauptSystemeEnabled = SystIndex >= 0 && SystIndex < FSysteme.size() && isMainBase(FSysteme[SystIndex]);
+    mNurHauptSystemeEnabled = SystIndex >= 0 && SystIndex < FSysteme.size() && NumberSystem::isMainBase(FSysteme[SystIndex]);
 }
 
 void RechnerCore::mNurHauptSystemeClick()

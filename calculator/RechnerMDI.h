@@ -1,15 +1,27 @@
 #pragma once
 // The frame "vdlRechner": it creates, numbers and arranges the calculator and memory windows,
-// keeps their link lists current, fits itself around them, merges the active window's menus
-// into its menu bar and holds the currency lists all windows share. Windows are known to the
-// frame by their running number (FNummer), never by their caption, which the user may change.
+// keeps the model of the windows and their links (WindowModel) and shows it in every window,
+// fits itself around them, merges the active window's menus into its menu bar and holds the
+// currency lists all windows share. Windows are known to the frame by their running number
+// (FNummer), never by their caption, which the user may change.
+//
+// Units: RechnerMDI.cpp creation, options, start and close; RechnerMDI_menus.cpp the frame's
+// menus and their merging; RechnerMDI_windows.cpp windows, their views of the model and the
+// window list; RechnerMDI_host.cpp what the windows ask of the frame (links, transfer,
+// keypad, currencies); RechnerMDI_fit.cpp fitting and arranging; StartPicture.h the start
+// picture.
 #include "calculator/CurrencyCatalog.h"
-#include "calculator/RechnerCore.h"
+#include "calculator/WindowHost.h"
+#include "calculator/WindowModel.h"
+#include "calculator/OfficeHandOff.h"
 #include "platform/StringList.h"
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -21,35 +33,55 @@ class QTimer;
 namespace vdl {
 
 class TRechnerForm;
+struct MenuItem;
 
-class TMDIForm : public QMainWindow, public RechnerHost {
+class TMDIForm : public QMainWindow, public WindowHost {
     Q_OBJECT
 public:
     // arguments: the command line after the program name; only the first one counts.
     explicit TMDIForm(const QStringList& arguments = {}, QWidget* parent = nullptr);
     ~TMDIForm() override;
 
-    int WindowCounter = 0;  // numbers every window ever created; never reused
+    // Numbers every window ever created; never reused.
+    int WindowCounter() const { return m_model.counter(); }
     bool TopMode = false;   // started with "/top"
-    StringList WindowNames; // name of each open window; object = its number
+    StringList WindowNames; // view of the model: name of each open window; object = its number
     CurrencyCatalog Currencies;
+
+    // The windows, their names, links and automatic transfer. Linking, renaming, closing and
+    // loading a layout change it; every window's link box and caption follow.
+    WindowModel& windowModel() override { return m_model; }
 
     // Creates a window of Typ "Rechner" or "Speicher" inside the frame; an empty Name becomes
     // Typ followed by the running number ("Rechner1", "Speicher2").
-    TRechnerForm* NewWindow(const QString& Typ, const QString& Name = QString());
-    void RemoveWindowName(int Nummer);
+    TRechnerForm* NewWindow(const QString& Typ, const QString& Name = QString()) override;
+    // A window closes: it leaves the model (the windows that sent to it are unlinked), and the
+    // frame fits itself once it is gone.
+    void RemoveWindowName(int Nummer) override;
 
     // The open windows in creation order, the active one, and one by its number.
     QList<TRechnerForm*> windows() const;
     TRechnerForm* activeWindow() const;
-    TRechnerForm* findWindow(int Nummer) const;
+    TRechnerForm* findWindow(int Nummer) const override;
     QMdiSubWindow* subWindowOf(const TRechnerForm* window) const;
-    // Input for the active window (letter keypad); false when no window is open.
-    bool sendToActiveWindow(const QString& Text, bool FromButton);
+    void showWindow(int Nummer) override;
+    void placeBeside(int Nummer, int Beside) override;
+    void closeWindow(int Nummer) override;
+    // Input for the active window (letter keypad), which then comes to the front with the
+    // frame; false when no window is open.
+    bool sendToActiveWindow(const QString& Text, bool FromButton) override;
     // The rate of the currency the window shows, from the lists as last filled.
-    long double CurrencyRate(const RechnerCore& Window) const;
+    long double CurrencyRate(const RechnerCore& Window) const override;
+
+    // Layout files: every window written to FileName (false after a failed write, which the
+    // user is shown), and all windows replaced by those of a file. The kept layout is the one
+    // of the last run, in the program folder.
+    bool SaveSettings(const QString& FileName);
+    void LoadSettings(const QString& FileName);
+    static QString KeptLayout();
 
     // Menu commands.
+    void MEinstellungenLadenClick();
     void MNeuenRechnerClick();
     void MNeuenSpeicherClick();
     void MAlphaPadClick();
@@ -73,9 +105,9 @@ public:
     QLabel* Label1 = nullptr;  // version "3.1"
     QTimer* Timer1 = nullptr;  // fitting, 500 ms after each opened or closed window
     QTimer* Timer2 = nullptr;  // hides the start picture after 2000 ms
+    QTimer* WordTimer = nullptr; // looks for a running word processor or spreadsheet, every 2000 ms
 
-    // The items of "&Datei" and "?" have no shortcuts, so nothing reaches them before their
-    // menu opens: they are made then, at its first opening.
+    // The frame's menus; the items of "&Datei" and "?" exist from their menu's first opening.
     QMenu* HMDatei = nullptr;
     QAction* MEinstellungenLaden = nullptr;
     QAction* MBeenden = nullptr;
@@ -99,6 +131,13 @@ public:
     QAction* W1 = nullptr;
     QAction* E1 = nullptr;
 
+    // The office hand-off: the poll shows "W" and "E" while their programs answer; choosing
+    // one sends the active window's display.
+    OfficeHandOff Office;
+    void WordTimerTimer();
+    void W1Click();
+    void E1Click();
+
     // RechnerHost: what a window asks of the frame.
     bool isActiveChild(const RechnerCore& core) override;
     void passToMemory(RechnerCore& core, const QString& text, const QString& op) override;
@@ -118,27 +157,38 @@ protected:
 
 private:
     void buildMenus();
+    std::vector<MenuItem> dateiItems();
+    std::vector<MenuItem> fensterItems();
+    std::vector<MenuItem> hilfeItems();
+    void startOfficePoll();
     void FormShow();
+    void openStartLayout();
     void placeAtStart();
     static QPoint startPosition(); // upper left corner of the outer bounds, centred
     void startWindowEvent(QEvent* event);
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();
     void windowClosed(int Nummer);
+    void showModel(); // every window's view of the model, and WindowNames
     void tile(bool rows);
     TRechnerForm* formOf(const RechnerCore& core) const;
     struct TransferStep;
     bool deliver(const TransferStep& step, RechnerCore& memory);
 
+    WindowModel m_model;
+    QHash<int, TRechnerForm*> m_windows;                  // the open windows by number
+    QHash<const RechnerCore*, TRechnerForm*> m_byCore;    // and by their cores
     QList<QAction*> m_windowListActions;
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;
     QSize m_startSize;             // the size given at the start, before the frame's margins were known
+    QRect m_startBounds;           // the outer bounds meant at the start (centred, or a layout's)
+    std::optional<QString> m_layoutArgument; // a layout named on the command line
     bool m_marginsPending = false; // the window manager has not yet told the frame's margins
     bool m_seeded = false;         // the default currencies have been seeded in this run
     bool m_walking = false;
     TransferStep* m_transfer = nullptr;          // the step on its way down the links, if any
-    QSet<const TRechnerForm*> m_sending;         // windows whose memory key is at work
+    QSet<int> m_sending;                         // windows whose memory key is at work
     bool m_destroying = false;
 };
 

@@ -4,9 +4,6 @@
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "platform/Application.h"
-#include <QComboBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QSet>
@@ -14,20 +11,11 @@
 namespace vdl {
 
 namespace {
-TRechnerForm* memoryOf(TRechnerForm* window)
+int numberOf(const TRechnerForm* window)
 {
-    return window->memoryWindow();
+    return window ? window->FNummer : 0;
 }
 } // namespace
-
-TRechnerForm* TMDIForm::formOf(const RechnerCore& core) const
-{
-    for (TRechnerForm* window : windows()) {
-        if (&window->core() == &core)
-            return window;
-    }
-    return nullptr;
-}
 
 bool TMDIForm::isActiveChild(const RechnerCore& core)
 {
@@ -37,17 +25,15 @@ bool TMDIForm::isActiveChild(const RechnerCore& core)
 
 void TMDIForm::passKeyToCalculators(RechnerCore& core, const QString& text)
 {
-    const TRechnerForm* source = formOf(core);
+    const int source = numberOf(formOf(core));
     if (!source)
         return;
-    for (TRechnerForm* window : windows()) {
-        if (memoryOf(window) != source)
+    for (const WindowEntry& entry : m_model.entries()) {
+        TRechnerForm* window = entry.memory == source ? findWindow(entry.number) : nullptr;
+        if (!window)
             continue;
         window->InputProcessing(text, false);
-        if (QMdiSubWindow* sub = subWindowOf(window)) {
-            sub->show();
-            mdiArea->setActiveSubWindow(sub);
-        }
+        showWindow(entry.number);
     }
 }
 
@@ -57,9 +43,9 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
         AlphaPad->SetBase(core.FSystem);
         return;
     }
-    if (core.FSystem <= 10)
+    if (!NumberSystem::hasLetterDigits(core.FSystem))
         return;
-    auto* pad = new TAlphaPadForm(this);
+    auto* pad = new TAlphaPadForm(this, this);
     pad->SetBase(core.FSystem);
     pad->show();
     // Typing goes on in the window, not in the keypad that just appeared.
@@ -73,7 +59,7 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
     if (!AlphaPad)
         return;
     for (const TRechnerForm* window : windows()) {
-        if (window->core().FSystem > 10)
+        if (NumberSystem::hasLetterDigits(window->core().FSystem))
             return;
     }
     // The keypad may be the sender of the very input that got here; it goes once that is done.
@@ -115,10 +101,13 @@ void TMDIForm::leaveCurrencyDownChain(RechnerCore& core)
     if (m_walking)
         return;
     const QScopedValueRollback walking(m_walking, true);
-    followLinks(formOf(core), memoryOf, [](TRechnerForm* memory) {
+    m_model.walk(numberOf(formOf(core)), [this](int number) {
+        TRechnerForm* memory = findWindow(number);
+        if (!memory)
+            return false;
         RechnerCore& c = memory->core();
-        if (c.FSystem == -4) {
-            c.SetSystem(10);
+        if (c.FSystem == NumberSystem::Currency) {
+            c.SetSystem(NumberSystem::Decimal);
             c.SystChange();
         }
         return true;
@@ -127,9 +116,11 @@ void TMDIForm::leaveCurrencyDownChain(RechnerCore& core)
 
 void TMDIForm::clearTapesDownChain(RechnerCore& core)
 {
-    followLinks(formOf(core), memoryOf, [](TRechnerForm* memory) {
-        memory->core().ClearTape();
-        return true;
+    m_model.walk(numberOf(formOf(core)), [this](int number) {
+        TRechnerForm* memory = findWindow(number);
+        if (memory)
+            memory->core().ClearTape();
+        return memory != nullptr;
     });
 }
 
@@ -151,7 +142,7 @@ void TMDIForm::memoryOperation(RechnerCore& core, const QString& op)
         return;
     // What the memory passes on must not come back into this window while it is sending.
     const QScopedValueRollback sending(m_sending);
-    m_sending.insert(window);
+    m_sending.insert(window->FNummer);
     window->MemoryOperation(op);
 }
 
@@ -165,7 +156,10 @@ void TMDIForm::passToMemory(RechnerCore& core, const QString& text, const QStrin
     }
     TransferStep step{&core, true, text, op, core.FOperator};
     const QScopedValueRollback transferring(m_transfer, &step);
-    followLinks(formOf(core), memoryOf, [&](TRechnerForm* memory) {
+    m_model.walk(numberOf(formOf(core)), [&](int number) {
+        TRechnerForm* memory = findWindow(number);
+        if (!memory)
+            return false;
         const TransferStep arriving = step;
         step = {&memory->core(), false, QString(), QString(), '+'};
         return deliver(arriving, memory->core()) && step.passed;

@@ -1,7 +1,7 @@
 // Keyboard, and where tape events go. The window sees every key before its controls
 // (the tape would otherwise swallow the digits), translates it into a code-page byte and
 // hands it to the core.
-#include "calculator/KeyTranslation.h"
+#include "calculator/KeyEvents.h"
 #include "calculator/Rechner.h"
 #include <QAbstractButton>
 #include <QComboBox>
@@ -11,20 +11,6 @@
 #include <QListWidget>
 
 namespace vdl {
-
-namespace {
-
-// Virtual key codes of the modifiers as the key-layer logic counts them.
-int modifierCode(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    default: return 0;
-    }
-}
-
-} // namespace
 
 bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
 {

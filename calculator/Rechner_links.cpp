@@ -1,97 +1,106 @@
-// Memory links of a window: the link box and the lists of the others, the memory keys, new
-// linked windows, automatic transfer with its pop-ups, and what closing a window does to the
-// links of the others. Windows are told apart by their running number, never by caption.
+// Memory links of a window: its view of the frame's window model (caption, link box, memory
+// keys, automatic transfer), the memory keys, new linked windows, automatic transfer with its
+// pop-ups, and closing. Links live in the model; the window changes them there and shows
+// what the model says. Windows are told apart by their running number, never by caption.
 #include "calculator/AlphaPad.h"
 #include "calculator/MemoryLink.h"
+#include "calculator/MenuItems.h"
+#include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
-#include "calculator/RechnerMDI.h"
+#include "calculator/WindowHost.h"
+#include "calculator/WindowModel.h"
 #include "platform/NumText.h"
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 
 namespace vdl {
 
 namespace {
 
-const QString SpeicherTyp = QStringLiteral("Speicher");
-const QString RechnerTyp = QStringLiteral("Rechner");
-
-RateReader rateOf(const RechnerCore& window)
-{
-    return [&window] { return MDIForm->CurrencyRate(window); };
-}
-
 // A window the user has just linked takes the system and decimal places of the window it was
 // made for, which then comes to the front again. The full change of system, so that a new
 // window in the currency system has a currency to convert with and a calculator's keys fit.
-void takeOverSettings(TRechnerForm& self, TRechnerForm& window)
+void takeOverSettings(WindowHost& host, TRechnerForm& self, TRechnerForm& window)
 {
     const RechnerCore& mine = self.core();
     window.core().ChangeSystem(mine.FSystem, qMax(mine.PnlWaehrung.Tag, 0));
     window.core().SetNK(mine.FNK);
-    if (QMdiSubWindow* sub = MDIForm->subWindowOf(&self)) {
-        sub->show();
-        MDIForm->mdiArea->setActiveSubWindow(sub);
-    }
+    host.showWindow(self.FNummer);
 }
 
 } // namespace
 
-// ---- Menus ------------------------------------------------------------------------------
-
-void TRechnerForm::addAutomatikMenu(QMenu* menu, QAction*& ein, QAction*& aus)
+void TRechnerForm::setHost(WindowHost* host)
 {
-    QMenu* automatik = menu->addMenu(QStringLiteral("Automatik"));
-    ein = automatik->addAction(QStringLiteral("Einschalten"));
-    aus = automatik->addAction(QStringLiteral("Ausschalten"));
-    connect(ein, &QAction::triggered, this, &TRechnerForm::AutoEinClick);
-    connect(aus, &QAction::triggered, this, &TRechnerForm::AutoAusClick);
+    m_host = host;
+    m_core.setHost(host);
 }
 
-void TRechnerForm::buildLinkMenus()
-{
-    const auto item = [this](QMenu* menu, const char* caption, void (TRechnerForm::*handler)()) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
-        connect(action, &QAction::triggered, this, [this, handler] { guarded([&] { (this->*handler)(); }); });
-        return action;
-    };
-    MNRechnerV = item(PSpeicher(), "Neuen &Rechner verbinden", &TRechnerForm::MNRechnerVClick);
-    MNSpeicherV = item(PSpeicher(), "Neuen &Speicher verbinden", &TRechnerForm::MNSpeicherVClick);
-    MSpeicherTrennen = item(PSpeicher(), "Speicher &trennen", &TRechnerForm::MSpeicherTrennenClick);
-    MSpeicherLoeschen = item(PSpeicher(), "Speicher &löschen", &TRechnerForm::MSpeicherLoeschenClick);
-    PSpeicher()->addSeparator();
-    addAutomatikMenu(PSpeicher(), MAutoEin, MAutoAus);
-    connect(PSpeicher(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
-    connect(PAutoMemo(), &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+// ---- Menus ------------------------------------------------------------------------------
 
-    AutoSys = AutoSysPopup()->addAction(QStringLiteral("Automatisch umrechnen in"));
-    AutoSysPopup()->setDefaultAction(AutoSys);
+MenuItem TRechnerForm::automatikItem(QAction*& ein, QAction*& aus)
+{
+    return {.caption = QStringLiteral("Automatik"),
+            .items = {{.caption = QStringLiteral("Einschalten"), .picture = ImgAutomatikEin,
+                       .handler = [this] { AutoEinClick(); }, .keep = &ein},
+                      {.caption = QStringLiteral("Ausschalten"), .picture = ImgAutomatikAus,
+                       .handler = [this] { AutoAusClick(); }, .keep = &aus}}};
+}
+
+// The pop-up of the link box and its label.
+std::vector<MenuItem> TRechnerForm::speicherItems()
+{
+    const auto guardedCall = [this](void (TRechnerForm::*handler)()) {
+        return [this, handler] { guarded([&] { (this->*handler)(); }); };
+    };
+    return {
+        {.caption = QStringLiteral("Neuen &Rechner verbinden"), .picture = ImgRechnerVerbinden,
+         .handler = guardedCall(&TRechnerForm::MNRechnerVClick), .keep = &MNRechnerV},
+        {.caption = QStringLiteral("Neuen &Speicher verbinden"), .picture = ImgSpeicherVerbinden,
+         .handler = guardedCall(&TRechnerForm::MNSpeicherVClick), .keep = &MNSpeicherV},
+        {.caption = QStringLiteral("Speicher &trennen"), .picture = ImgSpeicherTrennen,
+         .handler = guardedCall(&TRechnerForm::MSpeicherTrennenClick), .keep = &MSpeicherTrennen},
+        {.caption = QStringLiteral("Speicher &löschen"), .picture = ImgLoeschen,
+         .handler = guardedCall(&TRechnerForm::MSpeicherLoeschenClick), .keep = &MSpeicherLoeschen},
+        {},
+        automatikItem(MAutoEin, MAutoAus),
+    };
+}
+
+// "Automatisch umrechnen in": a new memory in another system.
+void TRechnerForm::buildAutoSysPopup()
+{
     const struct {
         QAction* TRechnerForm::*item;
         const char* caption;
         int system;
     } systems[] = {
-        {&TRechnerForm::Auto2, "Dualsystem", 2},        {&TRechnerForm::Auto4, "Quartalsystem", 4},
-        {&TRechnerForm::Auto8, "Oktalsystem", 8},       {&TRechnerForm::Auto10, "Dezimalsystem", 10},
-        {&TRechnerForm::Auto16, "Hexadezimalsystem", 16}, {&TRechnerForm::AutoRom, "Römische Zahlen", -1},
-        {&TRechnerForm::AutoDatum, "Datum", -2},
-        {&TRechnerForm::AutoMDat, "Math. Datum", 10}, // a decimal memory: dates arrive as day numbers
+        {&TRechnerForm::Auto2, "Dualsystem", NumberSystem::Binary},
+        {&TRechnerForm::Auto4, "Quartalsystem", NumberSystem::Quaternary},
+        {&TRechnerForm::Auto8, "Oktalsystem", NumberSystem::Octal},
+        {&TRechnerForm::Auto10, "Dezimalsystem", NumberSystem::Decimal},
+        {&TRechnerForm::Auto16, "Hexadezimalsystem", NumberSystem::Hexadecimal},
+        {&TRechnerForm::AutoRom, "Römische Zahlen", NumberSystem::Roman},
+        {&TRechnerForm::AutoDatum, "Datum", NumberSystem::Date},
+        // A decimal memory: dates arrive as day numbers.
+        {&TRechnerForm::AutoMDat, "Math. Datum", NumberSystem::Decimal},
     };
+    std::vector<MenuItem> items{
+        {.caption = QStringLiteral("Automatisch umrechnen in"), .picture = ImgUmrechnen, .keep = &AutoSys}};
     for (const auto& s : systems) {
-        QAction* action = AutoSysPopup()->addAction(QString::fromUtf8(s.caption));
-        const int system = s.system;
-        connect(action, &QAction::triggered, this, [this, system] { guarded([&] { Automatik(system, -1); }); });
-        this->*s.item = action;
+        items.push_back({.caption = QString::fromUtf8(s.caption),
+                         .handler = [this, system = s.system] { guarded([&] { Automatik(system, -1); }); },
+                         .keep = &(this->*s.item)});
     }
-    connect(AutoSysPopup(), &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
+    addMenuItems(m_autoSys, items, this);
+    m_autoSys->setDefaultAction(AutoSys); // the heading, in bold
+    connect(m_autoSys, &QMenu::aboutToShow, this, &TRechnerForm::AutoSysPopupPopup);
 }
 
 void TRechnerForm::PSpeicherPopup()
 {
-    const bool linked = Kombi->currentIndex() > 0;
+    const bool linked = FSpeicher != 0;
     const bool on = m_core.FSpeicherautomatik;
     MNRechnerV->setEnabled(!linked);
     MNSpeicherV->setEnabled(!linked);
@@ -105,19 +114,21 @@ void TRechnerForm::PSpeicherPopup()
 
 void TRechnerForm::AutoSysPopupPopup()
 {
-    const bool linked = Kombi->currentIndex() > 0;
+    const bool linked = FSpeicher != 0;
     for (QAction* action : AutoSysPopup()->actions())
         action->setEnabled(!linked);
     const int system = m_core.FSystem;
-    const std::pair<QAction*, int> own[] = {{Auto2, 2},   {Auto4, 4},    {Auto8, 8},     {Auto10, 10},
-                                            {Auto16, 16}, {AutoRom, -1}, {AutoDatum, -2}};
+    const std::pair<QAction*, int> own[] = {
+        {Auto2, NumberSystem::Binary},        {Auto4, NumberSystem::Quaternary}, {Auto8, NumberSystem::Octal},
+        {Auto10, NumberSystem::Decimal},      {Auto16, NumberSystem::Hexadecimal},
+        {AutoRom, NumberSystem::Roman},       {AutoDatum, NumberSystem::Date}};
     for (const auto& [action, code] : own) {
         if (code == system)
             action->setEnabled(false);
         // A date converts into a decimal memory only, as its day number.
-        action->setVisible(system != -2);
+        action->setVisible(system != NumberSystem::Date);
     }
-    AutoMDat->setVisible(system == -2);
+    AutoMDat->setVisible(system == NumberSystem::Date);
     FillAutoCurrencyMenu();
 }
 
@@ -130,7 +141,7 @@ void TRechnerForm::FillAutoCurrencyMenu()
     if (!host)
         return;
     host->refreshCurrencies(m_core);
-    if (Kombi->currentIndex() <= 0)
+    if (FSpeicher == 0)
         addCurrencyItems(AutoSysPopup(), [this](int index) { AutoWaehrungClick(index); });
 }
 
@@ -149,34 +160,50 @@ void TRechnerForm::addCurrencyItems(QMenu* menu, const std::function<void(int)>&
 
 // ---- Linking ----------------------------------------------------------------------------
 
+void TRechnerForm::renderModel(const WindowModel& model)
+{
+    const WindowEntry* own = model.find(FNummer);
+    if (!own)
+        return;
+    if (windowTitle() != own->name)
+        setWindowTitle(own->name);
+    // The list is rebuilt only when it differs, so that an open list is left alone.
+    bool same = Kombi->count() == own->choices.size() + 1;
+    for (qsizetype i = 0; same && i < own->choices.size(); ++i) {
+        const WindowEntry* other = model.find(own->choices[i]);
+        same = other && Kombi->itemData(int(i) + 1).toInt() == other->number && Kombi->itemText(int(i) + 1) == other->name;
+    }
+    if (!same) {
+        while (Kombi->count() > 1)
+            Kombi->removeItem(Kombi->count() - 1);
+        for (const int number : own->choices) {
+            if (const WindowEntry* other = model.find(number))
+                Kombi->addItem(other->name, number);
+        }
+    }
+    const int chosen = own->memory ? Kombi->findData(own->memory) : 0;
+    if (Kombi->currentIndex() != chosen)
+        Kombi->setCurrentIndex(chosen);
+    FSpeicher = own->memory;
+    const bool linked = own->memory != 0;
+    if (m_core.key(RechnerCore::BMPlus).enabled != linked)
+        m_core.setMemoryKeysEnabled(linked);
+    if (m_core.FSpeicherautomatik != own->autoTransfer)
+        m_core.setAutoTransfer(own->autoTransfer);
+}
+
 TRechnerForm* TRechnerForm::memoryWindow() const
 {
-    return MDIForm && Kombi->currentIndex() > 0 ? MDIForm->findWindow(Kombi->currentData().toInt()) : nullptr;
+    return m_host && FSpeicher ? m_host->findWindow(FSpeicher) : nullptr;
 }
 
 void TRechnerForm::KombiChange()
 {
-    // The former memory may choose this window again; the new one may not, so that it
-    // cannot link straight back.
-    if (TRechnerForm* former = MDIForm ? MDIForm->findWindow(FSpeicher) : nullptr;
-        former && former->Kombi->findData(FNummer) < 0)
-        former->Kombi->addItem(windowTitle(), FNummer);
-    TRechnerForm* memory = memoryWindow();
-    if (memory) {
-        const int item = memory->Kombi->findData(FNummer);
-        if (item > 0)
-            memory->Kombi->removeItem(item);
-    }
-    if (!memory) {
-        FSpeicher = 0;
-        m_core.setMemoryKeysEnabled(false);
-        AutoAusClick();
-    } else {
-        FSpeicher = memory->FNummer;
-        m_core.setMemoryKeysEnabled(true);
-        if (m_core.FTyp.compare(SpeicherTyp, Qt::CaseInsensitive) == 0)
-            AutoEinClick(); // a memory that links onward passes everything on
-    }
+    if (!m_host)
+        return;
+    WindowModel& model = m_host->windowModel();
+    if (!model.link(FNummer, Kombi->currentData().toInt()))
+        renderModel(model); // not a choice after all: the box shows the link as it stands
 }
 
 void TRechnerForm::FormActivate()
@@ -187,91 +214,66 @@ void TRechnerForm::FormActivate()
 
 TRechnerForm* TRechnerForm::newLinkedWindow(const QString& Typ)
 {
-    TRechnerForm* window = MDIForm->NewWindow(Typ, QString());
-    Kombi->setCurrentIndex(Kombi->count() - 1);
-    KombiChange();
+    TRechnerForm* window = m_host->NewWindow(Typ, QString());
+    m_host->windowModel().link(FNummer, window->FNummer);
     // It stands at the right beside this window.
-    QMdiSubWindow* mine = MDIForm->subWindowOf(this);
-    if (QMdiSubWindow* sub = MDIForm->subWindowOf(window); sub && mine)
-        sub->move(mine->x() + mine->width(), mine->y());
+    m_host->placeBeside(window->FNummer, FNummer);
     return window;
 }
 
 void TRechnerForm::MNSpeicherVClick()
 {
-    takeOverSettings(*this, *newLinkedWindow(SpeicherTyp));
+    if (m_host)
+        takeOverSettings(*m_host, *this, *newLinkedWindow(windowTypeText(WindowType::Speicher)));
 }
 
 void TRechnerForm::MNRechnerVClick()
 {
-    takeOverSettings(*this, *newLinkedWindow(RechnerTyp));
+    if (m_host)
+        takeOverSettings(*m_host, *this, *newLinkedWindow(windowTypeText(WindowType::Rechner)));
 }
 
 void TRechnerForm::MSpeicherTrennenClick()
 {
-    Kombi->setCurrentIndex(0);
-    KombiChange();
+    if (m_host)
+        m_host->windowModel().link(FNummer, 0);
 }
 
 void TRechnerForm::MSpeicherLoeschenClick()
 {
-    TRechnerForm* memory = memoryWindow();
-    if (!memory)
-        return;
     // Its close unlinks every window that had chosen it, this one too.
-    if (QMdiSubWindow* sub = MDIForm->subWindowOf(memory))
-        sub->close();
-    else
-        memory->close();
-    MDIForm->EnableTimer1();
-    KombiChange();
+    if (m_host && FSpeicher)
+        m_host->closeWindow(FSpeicher);
 }
 
 // ---- Memory keys ------------------------------------------------------------------------
 
 void TRechnerForm::MemoryOperation(const QString& Op)
 {
-    if (Kombi->currentIndex() <= 0 && MDIForm)
+    // A memory key without a link first makes a memory for it.
+    if (!FSpeicher)
         MNSpeicherVClick();
     TRechnerForm* memory = memoryWindow();
     if (!memory)
         return;
-    RechnerCore& target = memory->core();
-    const bool factor = isFactorOperator(m_core.FOperator);
-    if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
-        QString text, sendOp, value;
-        if (!memoryAddend(m_core, Op, text, sendOp)
-            || !ConvertValue(text, 10, target.FSystem, factor, rateOf(m_core), rateOf(target), value))
-            return;
-        // The sign takes the memory's pending operator and the value counts at once, as a
-        // signed text typed there would; a value without digits there counts as 0.
-        takeStep(target, sendOp[0].unicode(), value.isEmpty() ? QStringLiteral("0") : value,
-                 QStringLiteral("+"));
-    } else if (Op == QLatin1String("C")) {
-        memory->InputProcessing(QStringLiteral("Y"), false);
-    } else if (Op == QLatin1String("R")) {
-        // Recalled in this window's system: a binary memory's "1000" is 8 in a decimal window.
-        // Its last value is a number, written in decimals (an amount stays in its currency).
-        const bool shown = !target.EAnzeige.isEmpty();
-        const QString text = shown ? target.EAnzeige : FloatToStr(target.FWert);
-        const int from = shown || target.FSystem == -4 ? target.FSystem : 10;
-        QString value;
-        if (ConvertValue(text, from, m_core.FSystem, factor, rateOf(target), rateOf(m_core), value))
-            m_core.Eingabe = value.isEmpty() ? QStringLiteral("0") : value;
-    }
+    const auto rateOf = [this](const RechnerCore& window) -> RateReader {
+        return [this, &window] { return m_host->CurrencyRate(window); };
+    };
+    MemoryKey(m_core, memory->core(), Op, rateOf(m_core), rateOf(memory->core()));
 }
 
 // ---- Automatic transfer -----------------------------------------------------------------
 
 void TRechnerForm::AutoEinClick()
 {
-    if (Kombi->currentIndex() > 0)
-        m_core.setAutoTransfer(true);
+    if (m_host)
+        m_host->windowModel().setAutoTransfer(FNummer, true); // only while linked
 }
 
 void TRechnerForm::AutoAusClick()
 {
-    m_core.setAutoTransfer(false);
+    if (m_host)
+        m_host->windowModel().setAutoTransfer(FNummer, false);
 }
 
 void TRechnerForm::SetAutoMemory(bool Value)
@@ -284,19 +286,19 @@ void TRechnerForm::SetAutoMemory(bool Value)
 
 void TRechnerForm::Automatik(int System, int CurrencyIndex)
 {
-    TRechnerForm* memory = newLinkedWindow(SpeicherTyp);
+    TRechnerForm* memory = newLinkedWindow(windowTypeText(WindowType::Speicher));
     AutoEinClick();
     memory->core().ChangeSystem(System, qMax(CurrencyIndex, 0));
-    if (System == 10 || System == -4)
+    if (NumberSystem::hasDecimals(System))
         memory->core().SetNK(m_core.FNKDezimal);
 }
 
 void TRechnerForm::AutoWaehrungClick(int Index)
 {
-    Automatik(-4, Index);
+    Automatik(NumberSystem::Currency, Index);
     // This window computes in a currency too, in the first one of the list.
-    if (m_core.FSystem != -4)
-        m_core.ChangeSystem(-4, 0);
+    if (m_core.FSystem != NumberSystem::Currency)
+        m_core.ChangeSystem(NumberSystem::Currency, 0);
 }
 
 // ---- Closing ----------------------------------------------------------------------------
@@ -309,21 +311,10 @@ void TRechnerForm::closeEvent(QCloseEvent* event)
 
 void TRechnerForm::FormClose()
 {
-    if (!MDIForm)
-        return;
-    // Every window that chose this one is unlinked, and no list offers it any more. The frame
-    // drops its name and fits itself once the window is gone.
-    for (TRechnerForm* window : MDIForm->windows()) {
-        QComboBox* kombi = window->Kombi;
-        if (kombi->currentIndex() > 0 && kombi->currentData().toInt() == FNummer) {
-            window->FSpeicher = 0;
-            kombi->setCurrentIndex(0);
-            window->KombiChange();
-        }
-        const int item = kombi->findData(FNummer);
-        if (item > 0)
-            kombi->removeItem(item);
-    }
+    // Every window that chose this one is unlinked, and no list offers it any more; the frame
+    // fits itself once the window is gone.
+    if (m_host)
+        m_host->RemoveWindowName(FNummer);
 }
 
 } // namespace vdl

@@ -1,82 +1,114 @@
-// The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus. Items whose work comes
-// with layouts and printing are shown but greyed.
+// The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus, as item lists. Items
+// whose work comes later are listed greyed.
+#include "calculator/DruckStart.h"
+#include "calculator/MenuItems.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
+#include "calculator/WindowHost.h"
+#include "calculator/vdlClipMod.h"
 #include "dates/Waehrungen.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPointer>
 #include <QPushButton>
 
 namespace vdl {
 
-namespace {
-
-// An item with its picture from the frame's image list.
-QAction* addItem(QMenu* menu, const QString& caption, int image, bool enabled = true)
+std::vector<MenuItem> TRechnerForm::dateiItems()
 {
-    QAction* action = menu->addAction(Images(image), caption);
-    action->setEnabled(enabled);
-    return action;
+    return {
+        {.caption = QStringLiteral("Einstellungen &laden"), .picture = ImgEinstellungenLaden,
+         .handler = [this] { MEinstellungenLadenClick(); }, .keep = &MEinstellungenLaden},
+        {.caption = QStringLiteral("Einstellungen &speichern"), .picture = ImgSpeichern,
+         .handler = [this] { MEinstSpeichernClick(); }, .keep = &MEinstellungenSpeichern},
+        {},
+        {.caption = QStringLiteral("&Drucken"), .picture = ImgDrucken,
+         .handler = [this] { ShowPrintDialog(this, true, false); }, .keep = &MDrucken},
+        {.caption = QStringLiteral("Drucke&r einrichten"), .picture = ImgDruckerEinrichten,
+         .handler = [this] { ShowPrinterSetup(this); }, .keep = &MDruckerEinrichten},
+        {},
+        {.caption = QStringLiteral("&Rechner/Speicher beenden"), .picture = ImgFensterBeenden,
+         .handler = [this] { closeWindow(); }, .keep = &MLoeschen},
+        {.caption = QStringLiteral("&Alles schließen"), .picture = ImgAllesSchliessen,
+         .handler = [this] { MAllesSchliessenClick(); }, .keep = &MAllesSchliessen},
+        {},
+        {.caption = QStringLiteral("&Beenden"), .picture = ImgBeenden, .handler = [this] { window()->close(); },
+         .keep = &MBeenden},
+    };
 }
 
-QAction* addOption(QMenu* menu, const QString& caption, int image)
+std::vector<MenuItem> TRechnerForm::bearbeitenItems()
 {
-    QAction* action = addItem(menu, caption, image);
-    action->setCheckable(true);
-    return action;
+    return {
+        {.caption = QStringLiteral("&Historie speichern"), .picture = ImgHistorieSpeichern,
+         .handler = [this] { guarded([&] { m_core.MHistorieSpeichernClick(); }); }, .keep = &MHistorieSpeichern},
+        {.caption = QStringLiteral("Historie &löschen"), .picture = ImgLoeschen,
+         .handler = [this] { guarded([&] { m_core.MHistorieLoeschenClick(); }); }, .keep = &MHistorieLoeschen},
+        {.caption = QStringLiteral("Historie in &Zwischenablage"), .picture = ImgInZwischenablage,
+         .handler = [this] { HistoryToClipboard(false); }, .keep = &MHistorieZwischen},
+        {.caption = QStringLiteral("Zwischenablage bearbeiten"), .picture = ImgZwischenablageBearbeiten,
+         .handler = [] { EditClipboard(); }, .keep = &MZwischenablageBearbeiten},
+        {},
+        {.caption = QStringLiteral("&Posten zählen"), .picture = ImgPostenZaehlen,
+         .handler = [this] { m_core.mPostenZaehlenClick(); }, .checkable = true, .keep = &mPostenZaehlen},
+        {.caption = QStringLiteral("&Minuswerte rot"), .picture = ImgMinuswerteRot,
+         .handler = [this] { m_core.mMinuswerteRotClick(); }, .checkable = true, .keep = &mMinuswerteRot},
+        {.caption = QStringLiteral("N&ur Hauptsysteme"), .picture = ImgHauptsysteme,
+         .handler = [this] { m_core.mNurHauptSystemeClick(); }, .checkable = true, .keep = &mNurHauptSysteme},
+        {},
+        {.caption = QStringLiteral("Währungen"), .picture = ImgWaehrungen, .handler = [this] { mwaehrungenClick(); },
+         .keep = &mwaehrungen},
+        {},
+        {.caption = QStringLiteral("&Umbenennen"), .picture = ImgBenennen, .enabled = false, .keep = &MUmbenennen},
+        {.caption = QStringLiteral("&Rahmen anpassen"), .picture = ImgRahmenAnpassen,
+         .handler = [this] { emit fitFrameRequested(); }, .keep = &MRahmenAnpassen},
+    };
 }
 
-} // namespace
+// The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
+std::vector<MenuItem> TRechnerForm::autoMemoItems()
+{
+    const auto same = [](QAction* item) { return [item] { item->trigger(); }; };
+    return {
+        {.caption = QStringLiteral("&Umbenennen"), .picture = ImgBenennen, .enabled = false},
+        {.caption = QStringLiteral("&Rechner/Speicher beenden"), .picture = ImgFensterBeenden,
+         .handler = [this] { closeWindow(); }},
+        {},
+        {.caption = QStringLiteral("Einstellungen"),
+         .items = {{.caption = QStringLiteral("Speichern"), .picture = ImgSpeichern, .handler = same(MEinstellungenSpeichern)},
+                   {.caption = QStringLiteral("Posten zählen"), .picture = ImgPostenZaehlen, .handler = same(mPostenZaehlen)},
+                   {.caption = QStringLiteral("Minuswerte rot"), .picture = ImgMinuswerteRot, .handler = same(mMinuswerteRot)}}},
+        {.caption = QStringLiteral("Historie"),
+         .items = {{.caption = QStringLiteral("Speichern"), .picture = ImgHistorieSpeichern, .handler = same(MHistorieSpeichern)},
+                   {.caption = QStringLiteral("Löschen"), .picture = ImgLoeschen, .handler = same(MHistorieLoeschen)},
+                   {.caption = QStringLiteral("In Zwischenablage"), .picture = ImgInZwischenablage,
+                    .handler = same(MHistorieZwischen)},
+                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken, .handler = same(MDrucken)}}},
+        {.caption = QStringLiteral("Markierung"), .picture = ImgMarkierung,
+         .items = {{.caption = QStringLiteral("Löschen"), .picture = ImgLoeschen, .handler = [this] { MMarkLoeschenClick(); }},
+                   {.caption = QStringLiteral("In Zwischenablage"), .picture = ImgInZwischenablage,
+                    .handler = [this] { HistoryToClipboard(true); }},
+                   {.caption = QStringLiteral("Drucken"), .picture = ImgDrucken,
+                    .handler = [this] { ShowPrintDialog(this, true, true); }}}},
+        {},
+        automatikItem(AutoEin, AutoAus),
+        {},
+        {.caption = QStringLiteral("&Rahmen anpassen"), .picture = ImgRahmenAnpassen,
+         .handler = [this] { emit fitFrameRequested(); }},
+    };
+}
 
 void TRechnerForm::buildMenus()
 {
     auto* datei = new QMenu(QStringLiteral("&Datei"), this);
-    MEinstellungenLaden = addItem(datei, QStringLiteral("Einstellungen &laden"), ImgEinstellungenLaden, false);
-    MEinstellungenSpeichern = addItem(datei, QStringLiteral("Einstellungen &speichern"), ImgSpeichern, false);
-    datei->addSeparator();
-    MDrucken = addItem(datei, QStringLiteral("&Drucken"), ImgDrucken, false);
-    MDruckerEinrichten = addItem(datei, QStringLiteral("Drucke&r einrichten"), ImgDruckerEinrichten, false);
-    datei->addSeparator();
-    MLoeschen = addItem(datei, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden);
-    MAllesSchliessen = addItem(datei, QStringLiteral("&Alles schließen"), ImgAllesSchliessen);
-    datei->addSeparator();
-    MBeenden = addItem(datei, QStringLiteral("&Beenden"), ImgBeenden);
-
+    addMenuItems(datei, dateiItems(), this);
     auto* bearbeiten = new QMenu(QStringLiteral("&Bearbeiten"), this);
-    MHistorieSpeichern = addItem(bearbeiten, QStringLiteral("&Historie speichern"), ImgHistorieSpeichern);
-    MHistorieLoeschen = addItem(bearbeiten, QStringLiteral("Historie &löschen"), ImgLoeschen);
-    MHistorieZwischen = addItem(bearbeiten, QStringLiteral("Historie in &Zwischenablage"), ImgInZwischenablage);
-    MZwischenablageBearbeiten = addItem(bearbeiten, QStringLiteral("Zwischenablage bearbeiten"), ImgZwischenablageBearbeiten, false);
-    bearbeiten->addSeparator();
-    mPostenZaehlen = addOption(bearbeiten, QStringLiteral("&Posten zählen"), ImgPostenZaehlen);
-    mMinuswerteRot = addOption(bearbeiten, QStringLiteral("&Minuswerte rot"), ImgMinuswerteRot);
-    mNurHauptSysteme = addOption(bearbeiten, QStringLiteral("N&ur Hauptsysteme"), ImgHauptsysteme);
-    bearbeiten->addSeparator();
-    mwaehrungen = addItem(bearbeiten, QStringLiteral("Währungen"), ImgWaehrungen);
-    bearbeiten->addSeparator();
-    MUmbenennen = addItem(bearbeiten, QStringLiteral("&Umbenennen"), ImgBenennen, false);
-    MRahmenAnpassen = addItem(bearbeiten, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen);
+    addMenuItems(bearbeiten, bearbeitenItems(), this);
     HauptMenue = {datei, bearbeiten};
-
     connect(bearbeiten, &QMenu::aboutToShow, this, [this] { m_core.HMBearbeitenClick(); });
-    connect(MLoeschen, &QAction::triggered, this, &TRechnerForm::closeWindow);
-    connect(MAllesSchliessen, &QAction::triggered, this, &TRechnerForm::MAllesSchliessenClick);
-    connect(MBeenden, &QAction::triggered, this, [this] { window()->close(); });
-    connect(MHistorieLoeschen, &QAction::triggered, this,
-            [this] { guarded([&] { m_core.MHistorieLoeschenClick(); }); });
-    connect(MHistorieSpeichern, &QAction::triggered, this,
-            [this] { guarded([&] { m_core.MHistorieSpeichernClick(); }); });
-    connect(MHistorieZwischen, &QAction::triggered, this, [this] { HistoryToClipboard(false); });
-    connect(mPostenZaehlen, &QAction::triggered, this, [this] { m_core.mPostenZaehlenClick(); });
-    connect(mMinuswerteRot, &QAction::triggered, this, [this] { m_core.mMinuswerteRotClick(); });
-    connect(mNurHauptSysteme, &QAction::triggered, this, [this] { m_core.mNurHauptSystemeClick(); });
-    connect(MRahmenAnpassen, &QAction::triggered, this, &TRechnerForm::fitFrameRequested);
-    connect(mwaehrungen, &QAction::triggered, this, &TRechnerForm::mwaehrungenClick);
+    connect(keys[RechnerCore::BHistDruck], &QPushButton::clicked, MDrucken, &QAction::trigger);
 
     // Right clicks open the pop-ups: the one of the tape, the displays, the digit keys and the
     // automatic-transfer panel; the one of the link box; the one of the system list (a new
@@ -131,46 +163,11 @@ void TRechnerForm::buildPopups()
     m_autoSys = new QMenu(this);
     m_waehrung = new QMenu(this);
 
-    // The pop-up of the tape, the displays, the digit keys and the automatic-transfer panel.
-    addItem(m_autoMemo, QStringLiteral("&Umbenennen"), ImgBenennen, false);
-    connect(addItem(m_autoMemo, QStringLiteral("&Rechner/Speicher beenden"), ImgFensterBeenden), &QAction::triggered, this,
-            &TRechnerForm::closeWindow);
-    m_autoMemo->addSeparator();
-    QMenu* einstellungen = m_autoMemo->addMenu(QStringLiteral("Einstellungen"));
-    addItem(einstellungen, QStringLiteral("Speichern"), ImgSpeichern, false);
-    connect(addItem(einstellungen, QStringLiteral("Posten zählen"), ImgPostenZaehlen), &QAction::triggered, mPostenZaehlen,
-            &QAction::trigger);
-    connect(addItem(einstellungen, QStringLiteral("Minuswerte rot"), ImgMinuswerteRot), &QAction::triggered, mMinuswerteRot,
-            &QAction::trigger);
-    QMenu* historie = m_autoMemo->addMenu(QStringLiteral("Historie"));
-    connect(addItem(historie, QStringLiteral("Speichern"), ImgHistorieSpeichern), &QAction::triggered, MHistorieSpeichern,
-            &QAction::trigger);
-    connect(addItem(historie, QStringLiteral("Löschen"), ImgLoeschen), &QAction::triggered, MHistorieLoeschen,
-            &QAction::trigger);
-    connect(addItem(historie, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, MHistorieZwischen,
-            &QAction::trigger);
-    addItem(historie, QStringLiteral("Drucken"), ImgDrucken, false);
-    QMenu* markierung = m_autoMemo->addMenu(Images(ImgMarkierung), QStringLiteral("Markierung"));
-    connect(addItem(markierung, QStringLiteral("Löschen"), ImgLoeschen), &QAction::triggered, this,
-            &TRechnerForm::MMarkLoeschenClick);
-    connect(addItem(markierung, QStringLiteral("In Zwischenablage"), ImgInZwischenablage), &QAction::triggered, this,
-            [this] { HistoryToClipboard(true); });
-    addItem(markierung, QStringLiteral("Drucken"), ImgDrucken, false);
-    m_autoMemo->addSeparator();
-    addAutomatikMenu(m_autoMemo, AutoEin, AutoAus);
-    m_autoMemo->addSeparator();
-    connect(addItem(m_autoMemo, QStringLiteral("&Rahmen anpassen"), ImgRahmenAnpassen), &QAction::triggered, this,
-            &TRechnerForm::fitFrameRequested);
-
-    buildLinkMenus(); // the items of the link box's and the system list's pop-ups
-    const std::pair<QAction*, int> pictures[] = {
-        {MNRechnerV, ImgRechnerVerbinden}, {MNSpeicherV, ImgSpeicherVerbinden},
-        {MSpeicherTrennen, ImgSpeicherTrennen}, {MSpeicherLoeschen, ImgLoeschen},
-        {MAutoEin, ImgAutomatikEin}, {MAutoAus, ImgAutomatikAus},
-        {AutoEin, ImgAutomatikEin}, {AutoAus, ImgAutomatikAus},
-        {AutoSys, ImgUmrechnen}};
-    for (const auto& [action, image] : pictures)
-        action->setIcon(Images(image));
+    addMenuItems(m_autoMemo, autoMemoItems(), this);
+    addMenuItems(m_speicher, speicherItems(), this);
+    connect(m_speicher, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+    connect(m_autoMemo, &QMenu::aboutToShow, this, &TRechnerForm::PSpeicherPopup);
+    buildAutoSysPopup();
     connect(m_waehrung, &QMenu::aboutToShow, this, &TRechnerForm::fillCurrencyMenu);
 }
 
@@ -209,18 +206,10 @@ void TRechnerForm::closeWindow()
 
 void TRechnerForm::MAllesSchliessenClick()
 {
-    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (!sub || !sub->mdiArea()) {
+    if (m_host)
+        m_host->closeWindow(0);
+    else
         close();
-        return;
-    }
-    // Close from a snapshot: each close may change the frame's list of windows.
-    QList<QPointer<QMdiSubWindow>> windows;
-    for (QMdiSubWindow* w : sub->mdiArea()->subWindowList(QMdiArea::CreationOrder))
-        windows << w;
-    for (const QPointer<QMdiSubWindow>& w : windows)
-        if (w)
-            w->close();
 }
 
 } // namespace vdl

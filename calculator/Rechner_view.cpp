@@ -1,4 +1,5 @@
 // Rendering: the widgets take over the core's state after every change.
+#include "calculator/KeyTable.h"
 #include "calculator/Rechner.h"
 #include "calculator/TapeDelegate.h"
 #include <QAction>
@@ -111,35 +112,21 @@ void TRechnerForm::renderKeys()
         keys[k]->setText(state.caption);
         keys[k]->setEnabled(state.enabled);
     }
-    // Printing the tape comes with the print dialog; until then its key stays grey.
-    keys[RechnerCore::BHistDruck]->setEnabled(false);
     ShowKeyLayer();
 }
 
 void TRechnerForm::ShowKeyLayer()
 {
-    // Keys at a shared place show only when their layer is in front; the rest follow the core.
-    QList<QPushButton*> front;
-    QList<QPoint> places;
-    for (int p = 0; p < RechnerCore::PlaceCount; ++p) {
-        QPoint at;
-        RechnerCore::placePosition(p, at.rx(), at.ry());
-        places << at;
-        front << keys[m_core.keyAtPlace(p)];
-    }
     for (int k = 0; k < RechnerCore::KeyCount; ++k) {
+        const bool shown = m_core.keyShown(RechnerCore::Key(k));
         QPushButton* key = keys[k];
-        if (places.contains(key->pos()))
-            key->setVisible(front.contains(key));
-        else
-            key->setVisible(m_core.key(RechnerCore::Key(k)).visible);
+        key->setVisible(shown);
+        // Restacking is dear; only a key that has just come to the front of a shared place
+        // needs it.
+        if (shown && !m_shownKeys[k] && keyRow(RechnerCore::Key(k)).layers != KeyRow::All)
+            key->raise();
+        m_shownKeys[k] = shown;
     }
-    // Restacking is dear; only a key that has just come to the front needs it.
-    for (int p = 0; p < front.size(); ++p) {
-        if (front[p] != m_frontKeys.value(p))
-            front[p]->raise();
-    }
-    m_frontKeys = front;
 }
 
 } // namespace vdl

@@ -1,62 +1,56 @@
 #include "platform/Prompter.h"
-#include <QApplication>
-#include <QDialog>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QDebug>
 
 namespace vdl {
 
 namespace {
 
 Prompter* g_current = nullptr;
+PrompterWidgets g_widgets;
 
-struct Button {
-    int answer;
-    const char* text;
-    QMessageBox::ButtonRole role;
+// Without windows nobody can be asked: every box gives its default answer, every file or
+// input dialog is cancelled. The text still reaches the log.
+class UnattendedPrompter : public Prompter {
+public:
+    int message(const QString& text, const QString& caption, int flags) override
+    {
+        qWarning().noquote() << caption << ":" << text;
+        return mb::buttonsOf(flags)[mb::defaultIndex(flags)].answer;
+    }
+    QString openFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&, const QString&, bool) override { return {}; }
+    bool inputText(const QString&, const QString&, QString&) override { return false; }
+    int runDialog(QDialog&) override { return 0; }
 };
-
-// The buttons of a box in their order on screen.
-QList<Button> buttonsOf(int flags)
-{
-    switch (flags & 0x0F) {
-    case mb::OkCancel:
-        return {{mb::IdOk, "OK", QMessageBox::AcceptRole}, {mb::IdCancel, "Abbrechen", QMessageBox::RejectRole}};
-    case mb::YesNoCancel:
-        return {{mb::IdYes, "Ja", QMessageBox::YesRole}, {mb::IdNo, "Nein", QMessageBox::NoRole},
-                {mb::IdCancel, "Abbrechen", QMessageBox::RejectRole}};
-    case mb::YesNo:
-        return {{mb::IdYes, "Ja", QMessageBox::YesRole}, {mb::IdNo, "Nein", QMessageBox::NoRole}};
-    default:
-        return {{mb::IdOk, "OK", QMessageBox::AcceptRole}};
-    }
-}
-
-int defaultIndex(int flags, int buttonCount)
-{
-    const int i = (flags & mb::DefButton3) ? 2 : (flags & mb::DefButton2) ? 1 : 0;
-    return i < buttonCount ? i : 0;
-}
-
-QMessageBox::Icon iconOf(int flags)
-{
-    switch (flags & 0xF0) {
-    case mb::IconError: return QMessageBox::Critical;
-    case mb::IconQuestion: return QMessageBox::Question;
-    case mb::IconWarning: return QMessageBox::Warning;
-    case mb::IconInformation: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
 
 } // namespace
 
+namespace mb {
+
+QList<Button> buttonsOf(int flags)
+{
+    switch (flags & 0x0F) {
+    case OkCancel: return {{IdOk, "OK"}, {IdCancel, "Abbrechen"}};
+    case YesNoCancel: return {{IdYes, "Ja"}, {IdNo, "Nein"}, {IdCancel, "Abbrechen"}};
+    case YesNo: return {{IdYes, "Ja"}, {IdNo, "Nein"}};
+    default: return {{IdOk, "OK"}};
+    }
+}
+
+int defaultIndex(int flags)
+{
+    const int i = (flags & DefButton3) ? 2 : (flags & DefButton2) ? 1 : 0;
+    return i < buttonsOf(flags).size() ? i : 0;
+}
+
+} // namespace mb
+
 Prompter& Prompter::current()
 {
-    static QtPrompter qt;
-    return g_current ? *g_current : qt;
+    static UnattendedPrompter unattended;
+    if (g_current)
+        return *g_current;
+    return g_widgets.prompter ? *g_widgets.prompter : unattended;
 }
 
 void Prompter::set(Prompter* p)
@@ -64,61 +58,14 @@ void Prompter::set(Prompter* p)
     g_current = p;
 }
 
+void installPrompterWidgets(const PrompterWidgets& widgets)
+{
+    g_widgets = widgets;
+}
+
 int ShowMessage(const QString& text, const QString& caption, int flags)
 {
     return Prompter::current().message(text, caption, flags);
-}
-
-int QtPrompter::message(const QString& text, const QString& caption, int flags)
-{
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(caption);
-    box.setIcon(iconOf(flags));
-    // Plain text, so that a "<" in a file name is not taken for markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    const QList<Button> buttons = buttonsOf(flags);
-    QList<QPushButton*> widgets;
-    for (const Button& b : buttons)
-        widgets << box.addButton(QString::fromUtf8(b.text), b.role);
-    box.setDefaultButton(widgets[defaultIndex(flags, int(buttons.size()))]);
-    box.exec();
-    for (int i = 0; i < widgets.size(); ++i) {
-        if (box.clickedButton() == widgets[i])
-            return buttons[i].answer;
-    }
-    return mb::IdCancel;
-}
-
-QString QtPrompter::openFileName(const QString& caption, const QString& dir, const QString& filter)
-{
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, dir, filter);
-}
-
-QString QtPrompter::saveFileName(const QString& caption, const QString& dir, const QString& filter,
-                                 bool confirmOverwrite)
-{
-    return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, dir, filter, nullptr,
-                                        confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
-}
-
-bool QtPrompter::inputText(const QString& caption, const QString& prompt, QString& value)
-{
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(value);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    value = dialog.textValue();
-    return true;
-}
-
-int QtPrompter::runDialog(QDialog& dialog)
-{
-    return dialog.exec();
 }
 
 ScriptedPrompter::ScriptedPrompter() : m_previous(g_current)
@@ -136,8 +83,7 @@ int ScriptedPrompter::message(const QString& text, const QString& caption, int f
     calls << Call{QStringLiteral("message"), text, caption, flags, {}};
     if (!answers.isEmpty())
         return answers.takeFirst();
-    const QList<Button> buttons = buttonsOf(flags);
-    return buttons[defaultIndex(flags, int(buttons.size()))].answer;
+    return mb::buttonsOf(flags)[mb::defaultIndex(flags)].answer;
 }
 
 QString ScriptedPrompter::openFileName(const QString& caption, const QString& dir, const QString& filter)
@@ -167,15 +113,8 @@ bool ScriptedPrompter::inputText(const QString& caption, const QString& prompt, 
 
 int ScriptedPrompter::runDialog(QDialog& dialog)
 {
-    calls << Call{QStringLiteral("dialog"), dialog.objectName(), dialog.windowTitle(), 0, {}};
-    dialog.show();
-    const int code = dialogScripts.isEmpty() ? int(QDialog::Rejected) : dialogScripts.takeFirst()(dialog);
-    // A script that clicked a closing button leaves the dialog's own result; otherwise the
-    // dialog closes with the code the script returned.
-    if (!dialog.isVisible())
-        return dialog.result();
-    dialog.done(code);
-    return code;
+    // A dialog exists only where widgets do, and the widget side has installed its player.
+    return g_widgets.playScript ? g_widgets.playScript(*this, dialog) : 0;
 }
 
 QStringList ScriptedPrompter::messages() const

@@ -1,6 +1,9 @@
 #pragma once
 // Every modal question and message of the program goes through the current Prompter,
-// so that tests can script the answers and read what the user would have seen.
+// so that tests can script the answers and read what the user would have seen. Nothing here
+// needs a widget: the real boxes and dialogs come from the widget side of the platform
+// (Prompter_qt.cpp), which installs itself whenever a program links it. A program without
+// widgets gets the default answer of every box and no file name.
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,6 +21,15 @@ constexpr int Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4;
 constexpr int IconError = 16, IconQuestion = 32, IconWarning = 48, IconInformation = 64;
 constexpr int DefButton2 = 256, DefButton3 = 512;
 constexpr int IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7;
+
+// The buttons of a box in their order on screen, with the answer each gives.
+struct Button {
+    int answer;
+    const char* text; // "OK", "Abbrechen", "Ja", "Nein"
+};
+QList<Button> buttonsOf(int flags);
+// The position of the default button among them.
+int defaultIndex(int flags);
 } // namespace mb
 
 class Prompter {
@@ -43,19 +55,18 @@ public:
     virtual int runDialog(QDialog& dialog) = 0;
 
     static Prompter& current();
-    static void set(Prompter* p); // nullptr = the Qt prompter again
+    static void set(Prompter* p); // nullptr = the real prompter again
 };
 
-// Real dialogs (QMessageBox with German buttons, QFileDialog, QInputDialog).
-class QtPrompter : public Prompter {
-public:
-    int message(const QString& text, const QString& caption, int flags) override;
-    QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
-    QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
-                         bool confirmOverwrite) override;
-    bool inputText(const QString& caption, const QString& prompt, QString& value) override;
-    int runDialog(QDialog& dialog) override;
+class ScriptedPrompter;
+
+// What the widget side of the platform hands in: the prompter with real boxes and dialogs,
+// and how a scripted prompter plays one of the program's dialogs.
+struct PrompterWidgets {
+    Prompter* prompter = nullptr;
+    int (*playScript)(ScriptedPrompter& script, QDialog& dialog) = nullptr;
 };
+void installPrompterWidgets(const PrompterWidgets& widgets);
 
 // For tests: records every call and answers from queues. A message without a queued answer
 // gets the box's default button; a file dialog or input without one is cancelled.

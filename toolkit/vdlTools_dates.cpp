@@ -195,8 +195,10 @@ bool SameDateText(const QString& A, const QString& B)
     QStringList a, b;
     if (!dateParts(maskedDigits(A), a) || !dateParts(maskedDigits(B), b))
         return false;
+    // A part that is no number matches nothing, not even a typed "-1".
     for (int i = 0; i < 3; ++i) {
-        if (partValue(a, i, -1) != partValue(b, i, -2))
+        int x, y;
+        if (!TryStrToInt(Trim(a[i]), x) || !TryStrToInt(Trim(b[i]), y) || x != y)
             return false;
     }
     return true;

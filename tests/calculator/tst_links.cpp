@@ -46,7 +46,7 @@ QString describe(const TMDIForm& frame)
 
 // Blank-separated steps: "+R" / "+S" / "+S=Name" new window, "1>2" window 1 chooses window 2
 // ("1>0" no memory), "x2" closes window 2, "1~" "Speicher &trennen", "1!" "Speicher &löschen",
-// "r2=Kasse" renames window 2 as the rename dialog does (its caption and its entry in every list).
+// "r2=Kasse" renames window 2 as the rename dialog does.
 void act(TMDIForm& frame, const QString& script)
 {
     for (const QString& step : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -54,12 +54,7 @@ void act(TMDIForm& frame, const QString& script)
             const QString type = step[1] == QLatin1Char('R') ? QStringLiteral("Rechner") : QStringLiteral("Speicher");
             frame.NewWindow(type, step.section(QLatin1Char('='), 1));
         } else if (step.startsWith(QLatin1Char('r'))) {
-            TRechnerForm* renamed = frame.findWindow(step.mid(1).section(QLatin1Char('='), 0, 0).toInt());
-            renamed->setWindowTitle(step.section(QLatin1Char('='), 1));
-            for (TRechnerForm* w : frame.windows()) {
-                if (const int item = w->Kombi->findData(renamed->FNummer); item > 0)
-                    w->Kombi->setItemText(item, renamed->windowTitle());
-            }
+            frame.windowModel().rename(step.mid(1).section(QLatin1Char('='), 0, 0).toInt(), step.section(QLatin1Char('='), 1));
         } else if (step.startsWith(QLatin1Char('x'))) {
             closeWindow(frame, frame.findWindow(step.mid(1).toInt()));
         } else if (step.contains(QLatin1Char('>'))) {

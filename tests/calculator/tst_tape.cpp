@@ -441,12 +441,12 @@ private slots:
         frame.MNeuenSpeicherClick();
         frame.MNeuenSpeicherClick();
         const QList<TRechnerForm*> w = frame.windows();
-        for (int i = 0; i < 3; ++i) // linked in a cycle, which must end the walk
-            w[i]->Kombi->setCurrentIndex(w[i]->Kombi->findData(w[(i + 1) % 3]->FNummer));
         for (TRechnerForm* window : w)
             press(window->core(), QStringLiteral("5 + 3 = 20 +"));
-        for (int i : rowsOf(autoOn))
-            w[i]->core().setAutoTransfer(true);
+        for (int i = 0; i < 3; ++i) { // linked in a cycle, which must end the walk
+            frame.windowModel().link(w[i]->FNummer, w[(i + 1) % 3]->FNummer);
+            frame.windowModel().setAutoTransfer(w[i]->FNummer, rowsOf(autoOn).contains(i));
+        }
         w[0]->keys[RechnerCore::BHist]->click();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(shownTape(*w[i]), rowsOf(cleared).contains(i) ? QStringLiteral("20+")

@@ -103,6 +103,8 @@ private slots:
         QTest::newRow("SameDateText no pivot") << int(vdl::SameDateText("24.12.03", "24.12.2003")) << 0;
         QTest::newRow("SameDateText own separators") << int(vdl::SameDateText("24.12.2003", "24/12/2003")) << 1;
         QTest::newRow("SameDateText no numbers") << int(vdl::SameDateText("a.b.c", "a.b.c")) << 0;
+        QTest::newRow("SameDateText no number against -2") << int(vdl::SameDateText("24.12.-2", "24.12.x")) << 0;
+        QTest::newRow("SameDateText no number against -1") << int(vdl::SameDateText("24.12.x", "24.12.-1")) << 0;
         QTest::newRow("DaysInFebruary 1900") << vdl::DaysInFebruary(1900) << 28;
         QTest::newRow("DaysInFebruary 2000") << vdl::DaysInFebruary(2000) << 29;
         QTest::newRow("DaysInMonth 13") << vdl::DaysInMonth(13, 2004) << 0;

@@ -1,0 +1,30 @@
+#pragma once
+// Menus are written as lists of items, one list per menu: caption, shortcut, picture, what it
+// does and whether it is available. An item whose work comes with a later version is listed
+// with `enabled = false` and no handler; switching it on is a change to its one line.
+#include <QKeySequence>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QObject;
+
+namespace vdl {
+
+struct MenuItem {
+    QString caption;                // empty: a separator
+    QKeySequence shortcut = {};
+    int picture = -1;               // position in the image list; -1 for none
+    std::function<void()> handler = {};
+    bool enabled = true;            // false: shown greyed
+    bool checkable = false;         // an option with a tick
+    QAction** keep = nullptr;       // the member that keeps the item, if one does
+    std::vector<MenuItem> items = {}; // not empty: a submenu of these
+};
+
+// Appends the items to menu; handlers run in context's thread and end with it.
+void addMenuItems(QMenu* menu, const std::vector<MenuItem>& items, QObject* context);
+
+} // namespace vdl

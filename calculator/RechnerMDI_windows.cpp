@@ -1,0 +1,201 @@
+// The frame: its windows, their numbering and names, their views of the model, and the list
+// of open windows at the end of "&Fenster".
+#include "calculator/Rechner.h"
+#include "calculator/RechnerMDI.h"
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+namespace vdl {
+
+TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
+{
+    // From here on every other window's list offers it.
+    const int nummer = m_model.add(Typ, Name);
+    auto* window = new TRechnerForm;
+    window->setHost(this);
+    window->FNummer = nummer;
+    window->SetTyp(Typ);
+    connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
+    connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
+
+    auto* sub = mdiArea->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
+    QSize size = sub->sizeHint();
+    if (m_model.isMemoryType(nummer))
+        size.setWidth(182);
+    sub->setFixedSize(size);
+    connect(sub, &QObject::destroyed, this, [this, nummer] { windowClosed(nummer); });
+    sub->show();
+    // Typing goes to the new window's tape, never into its system list.
+    window->setFocus();
+    // Qt measures the title anew in every layout pass of an inner window, and a new one has
+    // several pending; they run now, while it has no title yet, and it is named after them.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
+    m_windows.insert(nummer, window);
+    m_byCore.insert(&window->core(), window);
+    window->renderModel(m_model); // its caption and the other windows in its list
+    EnableTimer1();
+    return window;
+}
+
+void TMDIForm::MNeuenRechnerClick()
+{
+    NewWindow(windowTypeText(WindowType::Rechner), QString());
+}
+
+void TMDIForm::MNeuenSpeicherClick()
+{
+    NewWindow(windowTypeText(WindowType::Speicher), QString());
+}
+
+void TMDIForm::RemoveWindowName(int Nummer)
+{
+    m_model.remove(Nummer);
+    EnableTimer1();
+}
+
+void TMDIForm::windowClosed(int Nummer)
+{
+    if (m_destroying)
+        return;
+    if (TRechnerForm* window = m_windows.take(Nummer))
+        m_byCore.remove(&window->core());
+    RemoveWindowName(Nummer); // a window that went without closing first
+    if (mdiArea->subWindowList().isEmpty())
+        mergeMenus(nullptr);
+    HMFensterClick();
+}
+
+void TMDIForm::showModel()
+{
+    if (m_destroying)
+        return;
+    WindowNames.clear();
+    for (const WindowEntry& entry : m_model.entries()) {
+        WindowNames.add(entry.name, entry.number);
+        if (TRechnerForm* window = m_windows.value(entry.number))
+            window->renderModel(m_model);
+    }
+}
+
+void TMDIForm::EnableTimer1()
+{
+    if (!Timer1->isActive())
+        Timer1->start();
+}
+
+QList<TRechnerForm*> TMDIForm::windows() const
+{
+    QList<TRechnerForm*> list;
+    for (const WindowEntry& entry : m_model.entries()) {
+        if (TRechnerForm* window = m_windows.value(entry.number))
+            list << window;
+    }
+    return list;
+}
+
+TRechnerForm* TMDIForm::activeWindow() const
+{
+    // A click into the letter keypad deactivates the frame and with it every window; the
+    // window active before still counts as the active one.
+    QMdiSubWindow* sub = mdiArea->activeSubWindow();
+    if (!sub)
+        sub = m_lastActive;
+    if (sub)
+        return qobject_cast<TRechnerForm*>(sub->widget());
+    const QList<TRechnerForm*> list = windows();
+    return list.isEmpty() ? nullptr : list.last();
+}
+
+TRechnerForm* TMDIForm::findWindow(int Nummer) const
+{
+    // A window that is closing has left the model already.
+    return m_model.find(Nummer) ? m_windows.value(Nummer) : nullptr;
+}
+
+TRechnerForm* TMDIForm::formOf(const RechnerCore& core) const
+{
+    return m_byCore.value(&core);
+}
+
+QMdiSubWindow* TMDIForm::subWindowOf(const TRechnerForm* window) const
+{
+    return window ? qobject_cast<QMdiSubWindow*>(window->parentWidget()) : nullptr;
+}
+
+void TMDIForm::showWindow(int Nummer)
+{
+    if (QMdiSubWindow* sub = subWindowOf(findWindow(Nummer))) {
+        sub->show();
+        mdiArea->setActiveSubWindow(sub);
+    }
+}
+
+void TMDIForm::placeBeside(int Nummer, int Beside)
+{
+    QMdiSubWindow* beside = subWindowOf(findWindow(Beside));
+    if (QMdiSubWindow* sub = subWindowOf(findWindow(Nummer)); sub && beside)
+        sub->move(beside->x() + beside->width(), beside->y());
+}
+
+void TMDIForm::closeWindow(int Nummer)
+{
+    if (Nummer != 0) {
+        if (QMdiSubWindow* sub = subWindowOf(findWindow(Nummer)))
+            sub->close();
+        return;
+    }
+    // From a snapshot: each close changes the list of windows.
+    QList<QPointer<QMdiSubWindow>> open;
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
+        open << sub;
+    for (const QPointer<QMdiSubWindow>& sub : open) {
+        if (sub)
+            sub->close();
+    }
+}
+
+bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
+{
+    TRechnerForm* window = activeWindow();
+    if (!window)
+        return false;
+    window->InputProcessing(Text, FromButton);
+    activateWindow();
+    return true;
+}
+
+void TMDIForm::fillWindowList()
+{
+    qDeleteAll(m_windowListActions);
+    m_windowListActions.clear();
+    const TRechnerForm* active = activeWindow();
+    int n = 0;
+    for (const WindowEntry& entry : m_model.entries()) {
+        const TRechnerForm* window = m_windows.value(entry.number);
+        if (!window)
+            continue;
+        ++n;
+        const QString prefix = n < 10 ? QStringLiteral("&%1 ").arg(n) : QStringLiteral("%1 ").arg(n);
+        QAction* action = HMFenster->addAction(prefix + entry.name);
+        action->setCheckable(true);
+        action->setChecked(window == active);
+        connect(action, &QAction::triggered, this, [this, nummer = entry.number] {
+            if (QMdiSubWindow* sub = subWindowOf(findWindow(nummer))) {
+                sub->showNormal();
+                mdiArea->setActiveSubWindow(sub);
+            }
+        });
+        m_windowListActions << action;
+    }
+}
+
+} // namespace vdl

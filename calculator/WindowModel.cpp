@@ -1,0 +1,135 @@
+#include "calculator/WindowModel.h"
+#include "calculator/Codes.h"
+
+namespace vdl {
+
+WindowModel::WindowModel(QObject* parent) : QObject(parent) {}
+
+WindowEntry* WindowModel::entry(int number)
+{
+    const auto it = m_index.constFind(number);
+    return it == m_index.cend() ? nullptr : &m_entries[*it];
+}
+
+const WindowEntry* WindowModel::find(int number) const
+{
+    const auto it = m_index.constFind(number);
+    return it == m_index.cend() ? nullptr : &m_entries[*it];
+}
+
+int WindowModel::add(const QString& Type, const QString& Name)
+{
+    const int number = ++m_counter;
+    WindowEntry added{number, Name.isEmpty() ? Type + QString::number(number) : Name, Type};
+    for (WindowEntry& other : m_entries) {
+        other.choices << number;
+        added.choices << other.number;
+    }
+    m_index.insert(number, int(m_entries.size()));
+    m_entries << added;
+    emit changed();
+    return number;
+}
+
+bool WindowModel::remove(int number)
+{
+    const auto it = m_index.constFind(number);
+    if (it == m_index.cend())
+        return false;
+    m_entries.removeAt(*it);
+    m_index.clear();
+    for (int i = 0; i < m_entries.size(); ++i) {
+        WindowEntry& other = m_entries[i];
+        m_index.insert(other.number, i);
+        if (other.memory == number) {
+            other.memory = 0;
+            other.autoTransfer = false;
+        }
+        other.choices.removeOne(number);
+    }
+    emit changed();
+    return true;
+}
+
+bool WindowModel::link(int number, int memory)
+{
+    WindowEntry* window = entry(number);
+    if (!window || (memory != 0 && !window->choices.contains(memory)))
+        return false;
+    // Only one's own list is shown; the memory's list must keep what the memory has chosen.
+    if (WindowEntry* former = entry(window->memory); former && !former->choices.contains(number))
+        former->choices << number;
+    if (WindowEntry* chosen = entry(memory); chosen && chosen->memory != number)
+        chosen->choices.removeOne(number);
+    window->memory = memory;
+    if (memory == 0)
+        window->autoTransfer = false;
+    else if (isMemoryType(number))
+        window->autoTransfer = true; // a memory that links onward passes everything on
+    emit changed();
+    return true;
+}
+
+bool WindowModel::linkByName(const QString& name, const QString& memoryName)
+{
+    const int number = numberOf(name);
+    const int memory = numberOf(memoryName);
+    return number && memory && link(number, memory);
+}
+
+bool WindowModel::setAutoTransfer(int number, bool on)
+{
+    WindowEntry* window = entry(number);
+    if (!window || window->autoTransfer == on || (on && window->memory == 0))
+        return false;
+    window->autoTransfer = on;
+    emit changed();
+    return true;
+}
+
+bool WindowModel::rename(int number, const QString& name)
+{
+    WindowEntry* window = entry(number);
+    if (!window)
+        return false;
+    if (window->name != name) {
+        window->name = name;
+        emit changed();
+    }
+    return true;
+}
+
+int WindowModel::numberOf(const QString& name) const
+{
+    for (const WindowEntry& window : m_entries) {
+        if (window.name == name)
+            return window.number;
+    }
+    return 0;
+}
+
+int WindowModel::memoryOf(int number) const
+{
+    const WindowEntry* window = find(number);
+    return window ? window->memory : 0;
+}
+
+bool WindowModel::isMemoryType(int number) const
+{
+    const WindowEntry* window = find(number);
+    return window && hasWindowType(window->type, WindowType::Speicher);
+}
+
+void WindowModel::walk(int start, const std::function<bool(int)>& visit, QSet<int> passed) const
+{
+    if (!find(start))
+        return;
+    passed.insert(start);
+    for (int memory = memoryOf(start); memory && !passed.contains(memory); memory = memoryOf(memory)) {
+        passed.insert(memory);
+        if (!visit(memory))
+            return;
+    }
+}
+
+} // namespace vdl

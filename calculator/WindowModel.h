@@ -1,0 +1,79 @@
+#pragma once
+// The frame's windows without their widgets: for each open window its running number, name,
+// type, the memory it sends to and whether it passes every step on (automatic transfer), in
+// the order the windows were made. The link boxes, the frame's window list and the names are
+// views of this model; every change comes here and is announced by one signal, `changed`.
+//
+// Link boxes: each window offers "(kein Speicher)" and then `choices`, the other windows in
+// the order they joined its list. A new window joins the end of every list; while window A
+// sends to M, A is missing from M's list (M cannot choose A back), and A returns at the end
+// of M's list when it unlinks. Windows are told apart by number, never by name: names may
+// repeat.
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <functional>
+
+namespace vdl {
+
+struct WindowEntry {
+    int number = 0;
+    QString name;
+    QString type;             // "Rechner" or "Speicher"
+    int memory = 0;           // number of the window it sends to; 0 for none
+    bool autoTransfer = false;
+    QList<int> choices;       // what its link box offers after "(kein Speicher)"
+};
+
+class WindowModel : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowModel(QObject* parent = nullptr);
+
+    // Numbers every window ever added; never reused.
+    int counter() const { return m_counter; }
+
+    // A new window of Type; an empty Name becomes Type followed by its number ("Speicher2").
+    // Returns its number.
+    int add(const QString& Type, const QString& Name = QString());
+    // The window closes: every window that sent to it is unlinked (automatic transfer off)
+    // and no list offers it any more. False when there is no such window.
+    bool remove(int number);
+    // Window number chooses memory from its list (0: "(kein Speicher)"). The former memory
+    // offers the window again; the new one no longer does. Unlinking switches automatic
+    // transfer off; a memory window linking onward switches it on. False, changing nothing,
+    // when memory is not among the window's choices.
+    bool link(int number, int memory);
+    // By names, as a layout file states links: the first window of each name; false when
+    // either is missing or the link is not allowed.
+    bool linkByName(const QString& name, const QString& memoryName);
+    // On only while linked; false when nothing changed.
+    bool setAutoTransfer(int number, bool on);
+    // The window's new name, everywhere it is shown.
+    bool rename(int number, const QString& name);
+
+    const QList<WindowEntry>& entries() const { return m_entries; }
+    const WindowEntry* find(int number) const;
+    int numberOf(const QString& name) const; // the first window of that name; 0 for none
+    int memoryOf(int number) const;          // 0 without a link or window
+    bool isMemoryType(int number) const;     // of type "Speicher", case ignored
+
+    // Walks the links from start, calling visit(number) for each memory down the chain once
+    // at most, so a cycle of any length ends the walk; visit returns false to stop. Numbers in
+    // passed count as visited already. Links are read as the walk goes.
+    void walk(int start, const std::function<bool(int)>& visit, QSet<int> passed = {}) const;
+
+signals:
+    void changed();
+
+private:
+    WindowEntry* entry(int number);
+
+    QList<WindowEntry> m_entries;
+    QHash<int, int> m_index; // number -> position in m_entries
+    int m_counter = 0;
+};
+
+} // namespace vdl

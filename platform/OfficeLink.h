@@ -1,0 +1,41 @@
+#pragma once
+// A running word processor or spreadsheet that the display value can be handed to. The
+// program never starts one; it only attaches to an instance that already runs. No call
+// raises: each reports a failure by its result, and callers drop failures silently.
+#include <QString>
+#include <QtGlobal>
+#include <memory>
+#include <optional>
+
+namespace vdl {
+
+class OfficeLink {
+public:
+    enum Program { WordProcessor, Spreadsheet };
+    virtual ~OfficeLink() = default;
+
+    // The attached instance still answers (asked for its number of documents or sheets,
+    // whatever that number is); false while nothing is attached.
+    virtual bool alive() = 0;
+    // Attaches to the running instance; false when none runs, the old attachment then stays.
+    virtual bool attach() = 0;
+
+    // Word processor: types the text at the cursor, moves the cursor down (unit 5: lines),
+    // brings the program to the front.
+    virtual bool typeText(const QString& text) = 0;
+    virtual bool moveDown(int unit, int count) = 0;
+    virtual bool activate() = 0;
+
+    // Spreadsheet: puts the text into the selected cells; the title of its main window; the
+    // top-level window with exactly that title (0: none); hiding and showing that window,
+    // which brings it to the front.
+    virtual bool setSelection(const QString& text) = 0;
+    virtual std::optional<QString> caption() = 0;
+    virtual quintptr findWindow(const QString& title) = 0;
+    virtual bool bringToFront(quintptr window) = 0;
+
+    // This desktop's link to a running program of that kind.
+    static std::unique_ptr<OfficeLink> create(Program program);
+};
+
+} // namespace vdl

@@ -1,0 +1,117 @@
+// The prompter's widget side: real message boxes, file and input dialogs, and the way a
+// scripted prompter plays the program's own dialogs. Linking the widget part of the platform
+// installs it (see platform/CMakeLists.txt).
+#include "platform/Prompter.h"
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace vdl {
+
+namespace {
+
+QMessageBox::ButtonRole roleOf(int answer)
+{
+    switch (answer) {
+    case mb::IdYes: return QMessageBox::YesRole;
+    case mb::IdNo: return QMessageBox::NoRole;
+    case mb::IdCancel: return QMessageBox::RejectRole;
+    default: return QMessageBox::AcceptRole;
+    }
+}
+
+QMessageBox::Icon iconOf(int flags)
+{
+    switch (flags & 0xF0) {
+    case mb::IconError: return QMessageBox::Critical;
+    case mb::IconQuestion: return QMessageBox::Question;
+    case mb::IconWarning: return QMessageBox::Warning;
+    case mb::IconInformation: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+// Real dialogs (QMessageBox with German buttons, QFileDialog, QInputDialog).
+class QtPrompter : public Prompter {
+public:
+    int message(const QString& text, const QString& caption, int flags) override
+    {
+        QMessageBox box(QApplication::activeWindow());
+        box.setWindowTitle(caption);
+        box.setIcon(iconOf(flags));
+        // Plain text, so that a "<" in a file name is not taken for markup.
+        box.setTextFormat(Qt::PlainText);
+        box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        const QList<mb::Button> buttons = mb::buttonsOf(flags);
+        QList<QPushButton*> widgets;
+        for (const mb::Button& b : buttons)
+            widgets << box.addButton(QString::fromUtf8(b.text), roleOf(b.answer));
+        box.setDefaultButton(widgets[mb::defaultIndex(flags)]);
+        box.exec();
+        for (int i = 0; i < widgets.size(); ++i) {
+            if (box.clickedButton() == widgets[i])
+                return buttons[i].answer;
+        }
+        return mb::IdCancel;
+    }
+
+    QString openFileName(const QString& caption, const QString& dir, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, dir, filter);
+    }
+
+    QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
+                         bool confirmOverwrite) override
+    {
+        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, dir, filter, nullptr,
+                                            confirmOverwrite ? QFileDialog::Options()
+                                                             : QFileDialog::DontConfirmOverwrite);
+    }
+
+    bool inputText(const QString& caption, const QString& prompt, QString& value) override
+    {
+        QInputDialog dialog(QApplication::activeWindow());
+        dialog.setWindowTitle(caption);
+        dialog.setLabelText(prompt);
+        dialog.setTextValue(value);
+        dialog.setOkButtonText(QStringLiteral("OK"));
+        dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        value = dialog.textValue();
+        return true;
+    }
+
+    int runDialog(QDialog& dialog) override { return dialog.exec(); }
+};
+
+int playScript(ScriptedPrompter& script, QDialog& dialog)
+{
+    script.calls << ScriptedPrompter::Call{QStringLiteral("dialog"), dialog.objectName(), dialog.windowTitle(), 0, {}};
+    dialog.show();
+    const int code = script.dialogScripts.isEmpty() ? int(QDialog::Rejected) : script.dialogScripts.takeFirst()(dialog);
+    // A script that clicked a closing button leaves the dialog's own result; otherwise the
+    // dialog closes with the code the script returned.
+    if (!dialog.isVisible())
+        return dialog.result();
+    dialog.done(code);
+    return code;
+}
+
+QtPrompter qtPrompter;
+
+const bool installed = [] {
+    installPrompterWidgets({&qtPrompter, &playScript});
+    return true;
+}();
+
+} // namespace
+
+} // namespace vdl
+
+// The linker keeps this file (and with it the installation above) in every program that
+// links the widget part of the platform, although nothing calls into it by name.
+extern "C" const bool vdl_prompter_widgets = vdl::installed;

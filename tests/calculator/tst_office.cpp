@@ -1,0 +1,164 @@
+// Handing the display to a running word processor or spreadsheet: which texts get thousands
+// dots, when "W" and "E" show in the menu bar, and what reaches the program.
+#include "tests/calculator/CoreScript.h"
+#include "tests/calculator/LinkScript.h"
+#include "toolkit/vdlTools_dateedit.h"
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace vdl;
+
+namespace {
+// Plays an office program the user starts and quits, and records every call reaching it.
+struct OfficeScene {
+    int running = 0, attached = 0, started = 0; // instance numbers, 0 for none
+    bool noDocument = false;                    // typing fails
+    QStringList calls;
+};
+
+class RecordingOffice : public OfficeLink {
+public:
+    explicit RecordingOffice(OfficeScene& scene) : s(scene) {}
+    bool alive() override { return s.attached && s.attached == s.running; }
+    bool attach() override { return (s.attached = s.running ? s.running : s.attached, s.running); }
+    bool typeText(const QString& t) override { return call("TypeText " + t) && !s.noDocument; }
+    bool moveDown(int unit, int count) override { return call(QStringLiteral("MoveDown %1 %2").arg(unit).arg(count)); }
+    bool activate() override { return call(QStringLiteral("Activate")); }
+    bool setSelection(const QString& t) override { return call("Selection " + t); }
+    std::optional<QString> caption() override { return QStringLiteral("Mappe1"); }
+    quintptr findWindow(const QString& title) override { return title == QLatin1String("Mappe1") ? 4711 : 0; }
+    bool bringToFront(quintptr w) override { return call(QStringLiteral("ShowWindow %1").arg(w)); }
+
+private:
+    bool call(const QString& text) { return (s.calls << text, alive()); }
+    OfficeScene& s;
+};
+
+bool shows(TMDIForm& frame, const QString& item)
+{
+    for (const QAction* a : frame.menuBar()->actions())
+        if (a->isVisible() && a->text() == item)
+            return true;
+    return false;
+}
+} // namespace
+
+class TestOffice : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    OfficeScene word, sheet;
+    std::unique_ptr<TMDIForm> frame;
+
+private slots:
+    void init()
+    {
+        test::pinGerman();
+        test::useOwnFolders(m_dir);
+        frame = test::openFrame();
+        word = sheet = OfficeScene();
+        frame->Office.WordApp = std::make_unique<RecordingOffice>(word);
+        frame->Office.ExcelApp = std::make_unique<RecordingOffice>(sheet);
+    }
+    void cleanup() { frame.reset(); }
+
+    void handOffText_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("ctrlOrAlt");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("millions") << "1234567,89" << false << "1.234.567,89";
+        QTest::newRow("three digits") << "123" << false << "123";
+        QTest::newRow("four digits") << "1234" << false << "1.234";
+        QTest::newRow("Ctrl or Alt held") << "1234567,89" << true << "1234567,89";
+        QTest::newRow("zero") << "0" << false << "0";
+        QTest::newRow("fraction stays whole") << "1234,5678" << false << "1.234,5678";
+        // Only plain numbers are grouped, and never between sign and digits.
+        QTest::newRow("base 16") << "1A2B3C" << false << "1A2B3C";
+        QTest::newRow("minus, three digits") << "-123" << false << "-123";
+        QTest::newRow("sign alone") << "-" << false << "-";
+        QTest::newRow("minus, millions") << "-1234567,5" << false << "-1.234.567,5";
+        QTest::newRow("date") << "06. 12. 2026" << false << "06. 12. 2026";
+        QTest::newRow("days") << "14Tage" << false << "14Tage";
+        QTest::newRow("decimal point") << "1234567.89" << false << "1234567.89";
+    }
+    void handOffText()
+    {
+        QFETCH(QString, display);
+        QFETCH(bool, ctrlOrAlt);
+        QTEST(HandOffText(display, ctrlOrAlt), "sent");
+    }
+
+    // The program runs ('1') or not ('0') at each 2-second poll; the item shows ('1') or not.
+    void poll_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("running");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("W: started, quit, started again") << "W" << "01110011" << "00110001";
+        QTest::newRow("E: started, quit, started again") << "E" << "01110011" << "00110001";
+    }
+    void poll()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, running);
+        QCOMPARE(frame->WordTimer->interval(), 2000);
+        OfficeScene& scene = item == QLatin1String("W") ? word : sheet;
+        QString shown;
+        for (QChar tick : running) {
+            scene.running = tick == QLatin1Char('0') ? 0 : scene.running ? scene.running : ++scene.started;
+            frame->WordTimerTimer();
+            shown += QLatin1Char(shows(*frame, item) ? '1' : '0');
+        }
+        QTEST(shown, "shown");
+        QVERIFY(!shows(*frame, item == QLatin1String("W") ? QStringLiteral("E") : QStringLiteral("W")));
+    }
+
+    void onThisDesktopNothingShows()
+    {
+        frame->Office = OfficeHandOff();
+        frame->WordTimerTimer();
+        frame->WordTimerTimer();
+        QVERIFY(!shows(*frame, QStringLiteral("W")) && !shows(*frame, QStringLiteral("E")));
+    }
+
+    // What reaches the program when its item is chosen, with the active window's display.
+    void handOff_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("held");
+        QTest::addColumn<QString>("calls");
+        const QString keys = QStringLiteral("1 2 3 4 5 6 7 , 8 9 =");
+        QTest::newRow("W") << "W" << keys << 0 << "TypeText 1.234.567,89|MoveDown 5 1|Activate";
+        QTest::newRow("E") << "E" << keys << 0 << "Selection 1.234.567,89|ShowWindow 4711";
+        QTest::newRow("W, Ctrl held") << "W" << keys << shift::Ctrl << "TypeText 1234567,89|MoveDown 5 1|Activate";
+        QTest::newRow("E, Alt held") << "E" << keys << shift::Alt << "Selection 1234567,89|ShowWindow 4711";
+        QTest::newRow("W, Shift held") << "W" << "1 2 3 4 =" << shift::Shift << "TypeText 1.234|MoveDown 5 1|Activate";
+        QTest::newRow("W, display 0") << "W" << "0 =" << 0 << "TypeText 0|MoveDown 5 1|Activate";
+        QTest::newRow("W, empty display") << "W" << "" << 0 << "";
+        QTest::newRow("W, no window") << "W" << "close" << 0 << "";
+        QTest::newRow("W, no document: typing fails") << "W" << "nodoc 1 2 3 4 =" << 0 << "TypeText 1.234";
+    }
+    void handOff()
+    {
+        QFETCH(QString, item);
+        QFETCH(QString, keys);
+        QFETCH(int, held);
+        word.running = sheet.running = 1;
+        frame->WordTimerTimer();
+        frame->WordTimerTimer();
+        word.noDocument = keys.startsWith(QLatin1String("nodoc"));
+        TRechnerForm* window = frame->windows().constFirst();
+        if (keys == QLatin1String("close"))
+            test::closeWindow(*frame, window);
+        else
+            test::press(window->core(), QString(keys).remove(QLatin1String("nodoc")));
+        SetKeyboardQuery([held] { return held; });
+        (item == QLatin1String("W") ? frame->W1 : frame->E1)->trigger();
+        SetKeyboardQuery(nullptr);
+        QTEST((item == QLatin1String("W") ? word : sheet).calls.join(QLatin1Char('|')), "calls");
+    }
+};
+
+QTEST_MAIN(TestOffice)
+#include "tst_office.moc"
