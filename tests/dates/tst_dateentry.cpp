@@ -85,7 +85,6 @@ private slots:
         QTest::newRow("short date") << "1.3.26" << "01. 03. 2026" << QStringList{};
         QTest::newRow("month by name") << "24 dez 2003" << "24. 12. 2003" << QStringList{};
         QTest::newRow("no such day") << "31.2.26" << "31.2.26" << QStringList{"Ungültiges Datum!"};
-        QTest::newRow("empty") << "" << "" << QStringList{};
     }
     void leaving()
     {
@@ -196,7 +195,6 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::newRow("empty") << "" << 2026 << "";
         QTest::newRow("a date") << "24.12.2003" << 2003 << "24. 12. 2003";
-        QTest::newRow("no date") << "abc" << 2026 << "";
     }
     void rightClick()
     {
@@ -209,27 +207,14 @@ private slots:
         QTEST(kal->model().datePanel(), "panel");
     }
 
-    void spin_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("popup");
-        QTest::newRow("month up at the month's end") << "31. 01. 2024" << 5 << int(Qt::Key_Up) << "29. 02. 2024" << "02";
-        QTest::newRow("day down") << "01. 03. 2026" << 0 << int(Qt::Key_Down) << "31. 03. 2026" << "31";
-        QTest::newRow("year up") << "01. 03. 2026" << 9 << int(Qt::Key_Up) << "01. 03. 2027" << "2027";
-    }
+    // Up on the month at the end of January: the last day of February, "02" in the pop-up.
     void spin()
     {
-        QFETCH(QString, typed);
-        QFETCH(int, caret);
-        QFETCH(int, key);
-        Host h(typed);
-        h.edit->setCursorPosition(caret);
-        QTest::keyClick(h.edit, Qt::Key(key));
-        QTEST(h.edit->text(), "shown");
-        QTEST(fvdlDateSpin->p->text(), "popup");
+        Host h(QStringLiteral("31. 01. 2024"));
+        h.edit->setCursorPosition(5);
+        QTest::keyClick(h.edit, Qt::Key_Up);
+        QCOMPARE(h.edit->text(), QStringLiteral("29. 02. 2024"));
+        QCOMPARE(fvdlDateSpin->p->text(), QStringLiteral("02"));
     }
 };
 
