@@ -174,6 +174,8 @@ private slots:
                                               << "15. 03. 2020- | 01. 03. 2020= | 14Tage*";
         QTest::newRow("ends what-percentage twice") << "200 ?% 1,,2 =" << QStringList{invalid, invalid}
                                                     << "200 = 100%";
+        QTest::newRow("unreadable for a function") << "1,2,3 [BSin]" << QStringList{invalid} << "";
+        QTest::newRow("unreadable for factorial") << "1,2,3 [BFak]" << QStringList{invalid} << "";
     }
     void refusedEntries()
     {
@@ -187,6 +189,7 @@ private slots:
             QCOMPARE(call.flags, 0);
         }
         QTEST(tape(core), "tapeText");
+        QCOMPARE(core.Eingabe, QString()); // the refused entry is gone
     }
 
     void floatErrorsChangeNothing_data()

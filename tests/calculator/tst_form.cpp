@@ -122,6 +122,8 @@ private slots:
         QCOMPARE(form->Winkel->toolTip(), QStringLiteral("Bogenmaß: ¼ Kreis = ½ Pi"));
         choose(form->Winkel, QStringLiteral("Deg"));
         QCOMPARE(form->Winkel->toolTip(), QStringLiteral("Grad: ¼ Kreis = 90°"));
+        choose(form->Winkel, QStringLiteral("Grad"));
+        QCOMPARE(form->Winkel->toolTip(), QStringLiteral("Neugrad: ¼ Kreis = 100°"));
         choose(form->DezSt, QStringLiteral("0,00"));
         type(form->History, QStringLiteral("10/3="));
         QCOMPARE(form->EAnzeige->text(), QStringLiteral("3,33"));
