@@ -1,5 +1,5 @@
 #include "calculator/Benennen.h"
-#include "calculator/LayoutName.h"
+#include "calculator/LayoutFile.h"
 #include "calculator/Pictures.h"
 #include "calculator/RechnerMDI.h"
 #include "calculator/WindowModel.h"
@@ -94,7 +94,7 @@ void TBenennenForm::UmbenennenClick()
     if (!ShowInputBox(QStringLiteral("Neue Bezeichnung:"), name, false, -1, QString()))
         return;
     // A name the layout file would give back otherwise, or not at all, is not taken.
-    if (!LayoutCanHoldName(name)) {
+    if (!LayoutCanHold(name)) {
         ShowMessage(QStringLiteral("Dieser Name kann nicht gespeichert werden!"), QStringLiteral("Warnung"),
                     mb::Ok | mb::IconError);
         return;

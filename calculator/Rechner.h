@@ -64,6 +64,9 @@ public:
     void SetAutoMemory(bool Value);
     void Automatik(int System, int CurrencyIndex);
     void FormClose();
+    // Layouts: "Einstellungen &speichern" (and "Speichern" of the pop-up), "Einstellungen &laden".
+    void MEinstSpeichernClick();
+    void MEinstellungenLadenClick();
 
     QSize sizeHint() const override { return {347, 279}; }
 
@@ -175,6 +178,7 @@ private:
     void AutoWaehrungClick(int Index);
     TRechnerForm* newLinkedWindow(const QString& Typ);
     void showCurrencyPopup();
+    void mwaehrungenClick(); // the currency list
     void MAllesSchliessenClick();
     void closeWindow();
 

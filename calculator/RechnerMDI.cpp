@@ -73,11 +73,13 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     Timer2->start();
     startOfficePoll();
 
-    // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows.
-    // Opening a layout given here is not available yet; the frame then starts as usual.
+    // Only the first argument counts: "/top" (exactly so) keeps the frame above all windows,
+    // anything else is a layout to open.
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("/top")) {
         TopMode = true;
         setWindowFlag(Qt::WindowStaysOnTopHint);
+    } else if (!arguments.isEmpty()) {
+        m_layoutArgument = arguments.first();
     }
     resize(StartSize);
 }
@@ -130,6 +132,7 @@ void TMDIForm::placeAtStart()
     // counts them as none.
     m_startSize = StartSize.shrunkBy(windowHandle()->frameMargins());
     m_marginsPending = true;
+    m_startBounds = QRect(startPosition(), StartSize);
     resize(m_startSize);
     move(startPosition());
 }
@@ -147,14 +150,14 @@ void TMDIForm::startWindowEvent(QEvent* event)
         const QMargins margins = windowHandle()->frameMargins();
         if (!margins.isNull()) {
             m_marginsPending = false;
-            // Unless the user or the fitting has sized the frame meanwhile, its outer size
-            // becomes the start size, centred as before. Not inside the window manager's
-            // own move, which would take the change for a new request.
+            // Unless the user or the fitting has sized the frame meanwhile, its outer bounds
+            // become those meant at the start. Not inside the window manager's own move,
+            // which would take the change for a new request.
             QTimer::singleShot(0, this, [this, margins] {
                 if (size() != m_startSize)
                     return;
-                resize(StartSize.shrunkBy(margins));
-                move(startPosition());
+                resize(m_startBounds.size().shrunkBy(margins));
+                move(m_startBounds.topLeft());
             });
         }
     }
@@ -168,11 +171,14 @@ void TMDIForm::startWindowEvent(QEvent* event)
 
 void TMDIForm::FormShow()
 {
-    MNeuenRechnerClick();
+    openStartLayout();
 }
 
 void TMDIForm::closeEvent(QCloseEvent* event)
 {
+    // The frame closes even when the kept layout cannot be written; the user is told.
+    if (mnubeibehalten->isChecked() && !windows().isEmpty())
+        SaveSettings(KeptLayout());
     closeWindow(0);
     Currencies = CurrencyCatalog();
     QMainWindow::closeEvent(event);

@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -72,7 +73,15 @@ public:
     // The rate of the currency the window shows, from the lists as last filled.
     long double CurrencyRate(const RechnerCore& Window) const override;
 
+    // Layout files: every window written to FileName (false after a failed write, which the
+    // user is shown), and all windows replaced by those of a file. The kept layout is the one
+    // of the last run, in the program folder.
+    bool SaveSettings(const QString& FileName);
+    void LoadSettings(const QString& FileName);
+    static QString KeptLayout();
+
     // Menu commands.
+    void MEinstellungenLadenClick();
     void MNeuenRechnerClick();
     void MNeuenSpeicherClick();
     void MAlphaPadClick();
@@ -153,6 +162,7 @@ private:
     std::vector<MenuItem> hilfeItems();
     void startOfficePoll();
     void FormShow();
+    void openStartLayout();
     void placeAtStart();
     static QPoint startPosition(); // upper left corner of the outer bounds, centred
     void startWindowEvent(QEvent* event);
@@ -172,6 +182,8 @@ private:
     QPointer<QMdiSubWindow> m_lastActive;
     bool m_shown = false;
     QSize m_startSize;             // the size given at the start, before the frame's margins were known
+    QRect m_startBounds;           // the outer bounds meant at the start (centred, or a layout's)
+    std::optional<QString> m_layoutArgument; // a layout named on the command line
     bool m_marginsPending = false; // the window manager has not yet told the frame's margins
     bool m_seeded = false;         // the default currencies have been seeded in this run
     bool m_walking = false;

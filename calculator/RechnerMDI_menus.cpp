@@ -28,8 +28,8 @@ void writeOption(const QString& name, bool on)
 std::vector<MenuItem> TMDIForm::dateiItems()
 {
     return {
-        {.caption = QStringLiteral("Einstellungen &laden"), .picture = ImgEinstellungenLaden, .enabled = false,
-         .keep = &MEinstellungenLaden},
+        {.caption = QStringLiteral("Einstellungen &laden"), .picture = ImgEinstellungenLaden,
+         .handler = [this] { MEinstellungenLadenClick(); }, .keep = &MEinstellungenLaden},
         {},
         {.caption = QStringLiteral("&Beenden"), .picture = ImgBeenden, .handler = [this] { close(); }, .keep = &MBeenden},
     };
@@ -65,7 +65,7 @@ std::vector<MenuItem> TMDIForm::fensterItems()
                  const bool on = mnubeibehalten->isChecked();
                  writeOption(QStringLiteral("EinstellungenBeibehalten"), on);
                  if (!on)
-                     QFile::remove(ExeDirFile(QStringLiteral("$Zuletzt.zqe")));
+                     QFile::remove(KeptLayout());
              },
          .checkable = true, .keep = &mnubeibehalten},
         {},

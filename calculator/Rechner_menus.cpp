@@ -1,5 +1,5 @@
 // The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus, as item lists. Items
-// whose work comes with layouts are listed greyed.
+// whose work comes later are listed greyed.
 #include "calculator/Benennen.h"
 #include "calculator/DruckStart.h"
 #include "calculator/MenuItems.h"
@@ -7,6 +7,7 @@
 #include "calculator/Rechner.h"
 #include "calculator/WindowHost.h"
 #include "calculator/vdlClipMod.h"
+#include "dates/Waehrungen.h"
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -19,10 +20,10 @@ namespace vdl {
 std::vector<MenuItem> TRechnerForm::dateiItems()
 {
     return {
-        {.caption = QStringLiteral("Einstellungen &laden"), .picture = ImgEinstellungenLaden, .enabled = false,
-         .keep = &MEinstellungenLaden},
-        {.caption = QStringLiteral("Einstellungen &speichern"), .picture = ImgSpeichern, .enabled = false,
-         .keep = &MEinstellungenSpeichern},
+        {.caption = QStringLiteral("Einstellungen &laden"), .picture = ImgEinstellungenLaden,
+         .handler = [this] { MEinstellungenLadenClick(); }, .keep = &MEinstellungenLaden},
+        {.caption = QStringLiteral("Einstellungen &speichern"), .picture = ImgSpeichern,
+         .handler = [this] { MEinstSpeichernClick(); }, .keep = &MEinstellungenSpeichern},
         {},
         {.caption = QStringLiteral("&Drucken"), .picture = ImgDrucken,
          .handler = [this] { ShowPrintDialog(this, true, false); }, .keep = &MDrucken},
@@ -58,7 +59,8 @@ std::vector<MenuItem> TRechnerForm::bearbeitenItems()
         {.caption = QStringLiteral("N&ur Hauptsysteme"), .picture = ImgHauptsysteme,
          .handler = [this] { m_core.mNurHauptSystemeClick(); }, .checkable = true, .keep = &mNurHauptSysteme},
         {},
-        {.caption = QStringLiteral("Währungen"), .picture = ImgWaehrungen, .enabled = false, .keep = &mwaehrungen},
+        {.caption = QStringLiteral("Währungen"), .picture = ImgWaehrungen, .handler = [this] { mwaehrungenClick(); },
+         .keep = &mwaehrungen},
         {},
         {.caption = QStringLiteral("&Umbenennen"), .picture = ImgBenennen, .handler = [] { ShowRenameDialog(); },
          .keep = &MUmbenennen},
@@ -77,7 +79,7 @@ std::vector<MenuItem> TRechnerForm::autoMemoItems()
          .handler = [this] { closeWindow(); }},
         {},
         {.caption = QStringLiteral("Einstellungen"),
-         .items = {{.caption = QStringLiteral("Speichern"), .picture = ImgSpeichern, .enabled = false},
+         .items = {{.caption = QStringLiteral("Speichern"), .picture = ImgSpeichern, .handler = same(MEinstellungenSpeichern)},
                    {.caption = QStringLiteral("Posten zählen"), .picture = ImgPostenZaehlen, .handler = same(mPostenZaehlen)},
                    {.caption = QStringLiteral("Minuswerte rot"), .picture = ImgMinuswerteRot, .handler = same(mMinuswerteRot)}}},
         {.caption = QStringLiteral("Historie"),
@@ -181,6 +183,14 @@ void TRechnerForm::fillCurrencyMenu()
         return;
     host->refreshCurrencies(m_core);
     addCurrencyItems(m_waehrung, [this](int index) { SelectCurrency(index); });
+}
+
+void TRechnerForm::mwaehrungenClick()
+{
+    ShowCurrencyList();
+    // Every window finds its currency again by name in the lists as they are now.
+    if (RechnerHost* host = m_core.host())
+        host->refreshCurrencies(m_core);
 }
 
 void TRechnerForm::showCurrencyPopup()

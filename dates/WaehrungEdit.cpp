@@ -1,14 +1,15 @@
 #include "dates/WaehrungEdit.h"
 
 #include "dates/CurrencyStore.h"
+#include "dates/vdlFDate.h"
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlFormPos.h"
+#include "toolkit/vdlTools_dateedit.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_forms.h"
 #include "toolkit/vdlTools_misc.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,14 +81,11 @@ TfWaehrungEdit::TfWaehrungEdit(QWidget* parent)
     auto* datumLabel = new QLabel(QStringLiteral("Kursdatum:"), this);
     datumLabel->setObjectName(QStringLiteral("Label4"));
     datumLabel->setGeometry(14, 117, 84, 22);
-    // The date-entry frame with its calendar button takes this place once it exists; until
-    // then its edit stands alone.
-    auto* rDatum = new QWidget(this);
+    rDatum = new TfvdlFDate(this);
     rDatum->setObjectName(QStringLiteral("rDatum"));
-    rDatum->setGeometry(97, 117, 106, 22);
-    m_datum = new QLineEdit(rDatum);
-    m_datum->setObjectName(QStringLiteral("Datum"));
-    m_datum->setGeometry(2, 0, 102, 22);
+    rDatum->setGeometry(97, 117, 119, 22);
+    rDatum->OnDatumEnter = [this] { rDatumDatumEnter(); };
+    m_datum = rDatum->Datum;
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);
     ok->setObjectName(QStringLiteral("BtnOK"));
@@ -117,28 +115,29 @@ void TfWaehrungEdit::setFields(const QString& Bez, const QString& Kuerzel, const
     m_datum->setText(Datum);
 }
 
+// Entering the empty date field offers today.
+void TfWaehrungEdit::rDatumDatumEnter()
+{
+    SetTextIfEmpty(m_datum, DateToText(false, false, 0, Clock::today()));
+    rDatum->DatumEnter();
+}
+
 bool TfWaehrungEdit::eventFilter(QObject* watched, QEvent* e)
 {
     if (e->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(e)->key();
         // Enter moves on to the next field instead of pressing OK.
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
+        int key = static_cast<QKeyEvent*>(e)->key();
+        EnterAsTab(this, key);
+        if (key == 0)
             return true;
-        }
-    } else if (e->type() == QEvent::FocusIn && watched == m_datum) {
-        SetTextIfEmpty(m_datum, DateToText(false, false, 0, Clock::today()));
-        m_datum->selectAll();
-    } else if (e->type() == QEvent::FocusOut && watched == m_kurs && !m_checking) {
-        // A window switch is no leaving of the field, and OK checks the rate itself.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
-        const QWidget* next = focusWidget();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && next != findChild<QPushButton*>(QStringLiteral("BtnOK"))) {
-            m_checking = true;
-            CheckNumEdit(m_kurs, 5, m_abbrechen, false);
-            m_checking = false;
-        }
+    } else if (watched == m_kurs && !m_checking) {
+        // OK checks the rate itself.
+        const auto exit = [this] {
+            if (focusWidget() != findChild<QPushButton*>(QStringLiteral("BtnOK")))
+                CheckNumEdit(m_kurs, 5, m_abbrechen, false);
+        };
+        if (RunOnFieldExit(m_kurs, e, exit))
+            return true;
     }
     return QDialog::eventFilter(watched, e);
 }

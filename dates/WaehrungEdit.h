@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace vdl {
 
+class TfvdlFDate;
+
 // The first refused field of an entry: its number (0 none, 1 name, 2 abbreviation, 3 rate,
 // 4 date) and the warning to show. RateReadable: the rate passed the number check.
 struct CurrencyFault {
@@ -34,11 +36,13 @@ protected:
 
 private:
     void BtnOKClick();
+    void rDatumDatumEnter();
 
     QLineEdit* m_bez = nullptr;
     QLineEdit* m_kuerzel = nullptr;
     QLineEdit* m_kurs = nullptr;
-    QLineEdit* m_datum = nullptr;
+    TfvdlFDate* rDatum = nullptr;
+    QLineEdit* m_datum = nullptr; // the edit of rDatum
     QPushButton* m_abbrechen = nullptr;
     bool m_checking = false;
 };

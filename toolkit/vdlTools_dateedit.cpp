@@ -193,15 +193,8 @@ protected:
             DateEditKeyDown(m_edit, key);
             return key == 0;
         }
-        if (event->type() == QEvent::FocusOut && !m_checking) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                m_checking = true;
-                CheckDateEdit(m_edit, m_skip, m_dotFormat, m_default, m_shortYear);
-                m_checking = false;
-            }
-        }
-        return false;
+        return RunOnFieldExit(m_edit, event,
+                              [this] { CheckDateEdit(m_edit, m_skip, m_dotFormat, m_default, m_shortYear); });
     }
 
 private:
@@ -210,13 +203,41 @@ private:
     bool m_dotFormat;
     QString m_default;
     bool m_shortYear;
-    bool m_checking = false; // the message box of the check moves the focus too
 };
 
-// Next control in the tab order of the edit's window, as the Tab key would reach it.
-void focusNextControl(QWidget* form)
+} // namespace
+
+void AttachDateEdit(QLineEdit* Edit, QWidget* SkipWhenFocused, bool DotFormat, const QString& DefaultText,
+                    bool ShortYear)
 {
-    QWidget* current = form->focusWidget();
+    Edit->installEventFilter(new DateEditFilter(Edit, SkipWhenFocused, DotFormat, DefaultText, ShortYear));
+}
+
+bool IsFieldFocusMove(const QEvent* Event)
+{
+    if (Event->type() != QEvent::FocusIn && Event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<const QFocusEvent*>(Event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+bool RunOnFieldExit(QLineEdit* Edit, QEvent* Event, const std::function<void()>& Exit)
+{
+    // The check's own message or selection moves the focus as well.
+    static const char* const busy = "vdlLeaving";
+    if (Event->type() != QEvent::FocusOut || !IsFieldFocusMove(Event) || Edit->property(busy).toBool())
+        return false;
+    Edit->setProperty(busy, true);
+    static_cast<QObject*>(Edit)->event(Event);
+    Exit();
+    Edit->setProperty(busy, false);
+    return true;
+}
+
+// The next control in the tab order of the focused control's window.
+void FocusNextControl(QWidget* Form)
+{
+    QWidget* current = Form ? Form->focusWidget() : nullptr;
     if (!current)
         return;
     for (QWidget* w = current->nextInFocusChain(); w && w != current; w = w->nextInFocusChain()) {
@@ -228,21 +249,13 @@ void focusNextControl(QWidget* form)
     }
 }
 
-} // namespace
-
-void AttachDateEdit(QLineEdit* Edit, QWidget* SkipWhenFocused, bool DotFormat, const QString& DefaultText,
-                    bool ShortYear)
-{
-    Edit->installEventFilter(new DateEditFilter(Edit, SkipWhenFocused, DotFormat, DefaultText, ShortYear));
-}
-
 void EnterAsTab(QObject* Sender, int& Key)
 {
     auto* form = qobject_cast<QWidget*>(Sender);
     if ((Key != Qt::Key_Return && Key != Qt::Key_Enter) || !form || ParentForm(form) != form)
         return;
     Key = 0;
-    focusNextControl(form);
+    FocusNextControl(form);
 }
 
 int GetShiftKeys()

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QEvent;
 class QLineEdit;
 class QObject;
 class QWidget;
@@ -45,6 +46,16 @@ inline void DateEditHint(QLineEdit*, double) {}
 // leaving.
 void AttachDateEdit(QLineEdit* Edit, QWidget* SkipWhenFocused = nullptr, bool DotFormat = false,
                     const QString& DefaultText = QString(), bool ShortYear = false);
+
+// True for a focus event that enters or leaves a control within its window; a focus change
+// caused by another window or a pop-up menu is neither.
+bool IsFieldFocusMove(const QEvent* Event);
+// For an edit's event filter: when Event takes the focus from the edit to another control of
+// its window, the edit first handles it itself (it drops its selection then), then Exit runs,
+// once, even when it moves the focus itself; true when the event was handled so.
+bool RunOnFieldExit(QLineEdit* Edit, QEvent* Event, const std::function<void()>& Exit);
+// Moves the focus to the next control of Form's tab order, as Tab would.
+void FocusNextControl(QWidget* Form);
 
 // Called from a form's key handler: Qt::Key_Return or Qt::Key_Enter with the form as Sender
 // moves to the next control and sets Key to 0.

@@ -3,6 +3,7 @@
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "platform/ExeDir.h"
+#include "tests/calculator/CoreScript.h"
 #include "toolkit/SettingsStore.h"
 #include <QComboBox>
 #include <QMdiSubWindow>
@@ -48,15 +49,28 @@ inline void closeWindow(TMDIForm& frame, TRechnerForm* window)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Opens the pop-up and finds the item with this caption (null when there is none).
-inline QAction* popupItem(QMenu* menu, const QString& caption)
+// Opens the pop-up and finds the item with this caption, in its submenus too; "Historie/Speichern"
+// names an item of a submenu (null when there is none).
+inline QAction* popupItem(QMenu* menu, const QString& path)
 {
     emit menu->aboutToShow();
+    const QString first = path.section(QLatin1Char('/'), 0, 0);
+    const QString rest = path.section(QLatin1Char('/'), 1);
     for (QAction* action : menu->actions()) {
-        if (action->text() == caption)
+        if (action->text() == path)
             return action;
+        if (action->menu() && (rest.isEmpty() || action->text() == first))
+            if (QAction* inner = popupItem(action->menu(), action->text() == first ? rest : path))
+                return inner;
     }
     return nullptr;
+}
+
+// The window switches to the system with this list code, its currency list closed.
+inline void setSystem(TRechnerForm* window, int system)
+{
+    chooseSystem(window->core(), system);
+    window->popWaehrung()->hide();
 }
 
 // The items a pop-up shows when opened, greyed ones marked " (aus)".

@@ -1,18 +1,13 @@
 // The letter keypad: which letters a base offers, the ">10" key, where its keys go, and how
 // long it lives.
 #include "calculator/AlphaPad.h"
-#include "calculator/Rechner.h"
-#include "calculator/RechnerMDI.h"
-#include "platform/ExeDir.h"
+#include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
-#include "toolkit/SettingsStore.h"
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace vdl;
+using test::setSystem;
 
 namespace {
 QString captions(const TAlphaPadForm& pad, bool enabledOnly = true)
@@ -24,12 +19,6 @@ QString captions(const TAlphaPadForm& pad, bool enabledOnly = true)
     }
     return text.trimmed();
 }
-
-void setSystem(TRechnerForm* w, int system)
-{
-    w->core().SetSystem(system);
-    w->core().SystChange();
-}
 } // namespace
 
 class TestAlphaPad : public QObject {
@@ -40,8 +29,7 @@ private slots:
     void initTestCase()
     {
         test::pinGerman();
-        SettingsStore::setDir(m_dir.filePath(QStringLiteral("settings")));
-        setExeDir(m_dir.path());
+        test::useOwnFolders(m_dir);
     }
     void cleanup() { delete AlphaPad.data(); }
 

@@ -14,6 +14,7 @@
 using namespace vdl;
 using test::choose;
 using test::openFrame;
+using test::setSystem;
 using test::popupItem;
 using test::press;
 using test::shownItems;
@@ -31,12 +32,6 @@ TRechnerForm* autoMemory(TMDIForm& frame, TRechnerForm* calculator, const QStrin
         return nullptr;
     action->trigger();
     return frame.windows().last();
-}
-
-void setSystem(TRechnerForm* window, int system)
-{
-    test::chooseSystem(window->core(), system);
-    window->popWaehrung()->hide();
 }
 
 } // namespace

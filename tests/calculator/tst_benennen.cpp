@@ -119,6 +119,7 @@ private slots:
         QTest::newRow("ß at the end") << true << 0 << "Umbenennen" << "Kasse-ß" << shown("Kasse-ß") << none;
         QTest::newRow("separator inside") << true << 0 << "Umbenennen" << "Kasse-ßß-1" << same << refused;
         QTest::newRow("separator begun at the end") << true << 0 << "Umbenennen" << "Kasse-ßß" << same << refused;
+        QTest::newRow("the no-link text") << true << 0 << "Umbenennen" << "(Kein Speicher)" << same << refused;
         QTest::newRow("outside the code page") << true << 0 << "Umbenennen" << "Kasse ✓" << same << refused;
         QTest::newRow("double-click in the delete dialog") << false << -1 << "Doppelklick" << "Kasse" << same << none;
         // The memory that chose Rechner1 is unlinked and no list offers Rechner1 any more.

@@ -62,43 +62,6 @@ private slots:
         QCOMPARE(core.WinkelHint, QStringLiteral("Grad: ¼ Kreis = 90°"));
     }
 
-    void angleHints_data()
-    {
-        QTest::addColumn<int>("angle");
-        QTest::addColumn<QString>("hint");
-        QTest::newRow("Rad") << 0 << "Bogenmaß: ¼ Kreis = ½ Pi";
-        QTest::newRow("Deg") << 1 << "Grad: ¼ Kreis = 90°";
-        QTest::newRow("Grad") << 2 << "Neugrad: ¼ Kreis = 100°";
-    }
-    void angleHints()
-    {
-        QFETCH(int, angle);
-        RechnerCore core;
-        core.WinkelSelected((angle + 1) % 3); // coming from another mode
-        core.WinkelSelected(angle);
-        QTEST(core.WinkelHint, "hint");
-    }
-
-    // An unreadable entry is refused with the usual message; the key does nothing more.
-    void unreadableEntry_data()
-    {
-        QTest::addColumn<QString>("key");
-        for (const char* key : {"BSin", "BFak"})
-            QTest::newRow(key) << key;
-    }
-    void unreadableEntry()
-    {
-        QFETCH(QString, key);
-        ScriptedPrompter prompter;
-        RechnerCore core;
-        press(core, QStringLiteral("1,2,3 [") + key + QLatin1Char(']'));
-        QCOMPARE(prompter.calls.size(), 1);
-        QCOMPARE(prompter.calls[0].text, QStringLiteral("Der Eingabewert ist ungültig!"));
-        QCOMPARE(prompter.calls[0].caption, QStringLiteral("Fehler"));
-        QCOMPARE(core.Eingabe, QString());
-        QCOMPARE(tape(core), QString());
-    }
-
     void logOfNegativeFails()
     {
         RechnerCore core;

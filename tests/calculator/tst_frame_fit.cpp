@@ -1,16 +1,9 @@
 // The frame fitting itself around its windows, "/top", and arranging the windows.
-#include "calculator/Rechner.h"
-#include "calculator/RechnerMDI.h"
-#include "platform/ExeDir.h"
 #include "platform/Prompter.h"
+#include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
-#include "toolkit/SettingsStore.h"
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <memory>
 
 using namespace vdl;
 
@@ -46,8 +39,7 @@ private slots:
     void initTestCase()
     {
         test::pinGerman();
-        SettingsStore::setDir(m_dir.path());
-        setExeDir(m_dir.path());
+        test::useOwnFolders(m_dir);
     }
     void init() { TMDIForm::setScreenSize(QSize(1280, 1024)); }
 

@@ -5,7 +5,6 @@
 #include "calculator/Pictures.h"
 #include "dates/CurrencyStore.h"
 #include "platform/Application.h"
-#include "platform/ExeDir.h"
 #include "toolkit/vdlReg.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/ImagePlugins.h"
@@ -40,10 +39,7 @@ private slots:
     void init()
     {
         test::pinGerman();
-        const QString dir = m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QTest::currentDataTag());
-        SettingsStore::setDir(dir);
-        QDir().mkpath(dir);
-        setExeDir(dir);
+        test::useOwnFolders(m_dir);
     }
 
     // First, before any other test reads a picture: the frame with its window, menus and

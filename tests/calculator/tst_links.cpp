@@ -213,8 +213,7 @@ private slots:
         QFETCH(bool, narrow);
         auto frame = openFrame();
         TRechnerForm* asking = type == QLatin1String("Rechner") ? frame->windows()[0] : frame->NewWindow(type, QString());
-        test::chooseSystem(asking->core(), system);
-        asking->popWaehrung()->hide();
+        test::setSystem(asking, system);
         if (system != 16)
             asking->core().DezStSelected(3); // two places
         popupItem(asking->PSpeicher(), command)->trigger();

@@ -1,6 +1,8 @@
 #include "dates/CurrencyStore.h"
 #include "dates/WaehrungEdit.h"
 #include "dates/Waehrungen.h"
+#include "dates/vdlKalender.h"
+#include "platform/DateTimeText.h"
 #include "platform/Prompter.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/SettingsStore.h"
@@ -113,12 +115,19 @@ private slots:
             QTest::keyClick(edit(d, "eKuerzel"), Qt::Key_Return);
             QTest::keyClick(edit(d, "eKurs"), Qt::Key_Return);
             seen << d.focusWidget()->objectName() << edit(d, "Datum")->text();
+            QTest::keyClick(edit(d, "Datum"), Qt::Key_F4); // the date field's dialog
             click(d, "BtnOK");
             return int(QDialog::Rejected);
         };
+        prompter.dialogScripts << [&](QDialog& d) {
+            auto& dlg = dynamic_cast<TDateEd&>(d);
+            seen << d.windowTitle() << FormatDateTime(QStringLiteral("dd.mm.yyyy"), dlg.date());
+            dlg.model().setDate(EncodeDate(2026, 3, 15));
+            return int(QDialog::Accepted);
+        };
         QVERIFY(EditCurrency(QStringLiteral("Yen"), QStringLiteral("¥"), QStringLiteral("0,01234"), QString()));
-        QCOMPARE(seen, (QStringList{"Währung", "0,01234", "aktiv", "Datum", "06. 12. 2026"}));
-        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Yen")), QStringLiteral("\"¥\",\"0,01234\",\"06. 12. 2026\""));
+        QCOMPARE(seen, (QStringList{"Währung", "0,01234", "aktiv", "Datum", "06. 12. 2026", "Datum auswählen", "06.12.2026"}));
+        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Yen")), QStringLiteral("\"¥\",\"0,01234\",\"15. 03. 2026\""));
         QVERIFY(prompter.messages().isEmpty());
     }
 

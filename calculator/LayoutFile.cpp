@@ -1,0 +1,177 @@
+// Writing and reading layout files, byte for byte and step by step.
+#include "calculator/LayoutFile.h"
+#include "platform/Cp1252.h"
+#include "platform/Error.h"
+#include "platform/NumText.h"
+#include "toolkit/vdlTools_strings.h"
+#include <QFile>
+#include <QStringList>
+
+namespace vdl {
+
+namespace {
+
+const QString Separator = QStringLiteral("-ßß-");
+
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+QString KeinSpeicherText()
+{
+    return QStringLiteral("(kein Speicher)");
+}
+
+bool LayoutCanHold(const QString& Name)
+{
+    if (!Cp1252::canEncode(Name) || Name.contains(QLatin1Char('\r')) || Name.contains(QLatin1Char('\n')))
+        return false;
+    if (Cp1252::upper(Name) == Cp1252::upper(KeinSpeicherText()))
+        return false;
+    // The reader cuts at the first separator: "A-ßß" followed by one would end the field early.
+    return (Name + Separator).indexOf(Separator) == Name.size();
+}
+
+QString SettingsHeaderLine(const LayoutHeader& Header)
+{
+    return QStringList{IntToStr(Header.Left), IntToStr(Header.Top), IntToStr(Header.Width), IntToStr(Header.Height)}
+        .join(Separator);
+}
+
+QString SettingsWindowLine(const LayoutWindow& Window)
+{
+    return QStringList{Window.Name,
+                       IntToStr(Window.Left),
+                       IntToStr(Window.Top),
+                       IntToStr(Window.System),
+                       IntToStr(Window.NK),
+                       Window.Typ,
+                       flag(Window.Auto),
+                       Window.Link.isEmpty() ? KeinSpeicherText() : Window.Link,
+                       flag(Window.Posten),
+                       IntToStr(Window.Winkel),
+                       flag(Window.Minuswerte),
+                       IntToStr(Window.Currency),
+                       flag(Window.NurHauptSysteme)}
+        .join(Separator);
+}
+
+bool layoutFileBytes(const LayoutHeader& Header, const QList<LayoutWindow>& Windows, QByteArray& bytes)
+{
+    bytes.clear();
+    QString text = SettingsHeaderLine(Header) + QLatin1String("\r\n");
+    for (const LayoutWindow& window : Windows) {
+        if (!LayoutCanHold(window.Name) || !LayoutCanHold(window.Typ)
+            || (!window.Link.isEmpty() && !LayoutCanHold(window.Link)))
+            return false;
+        text += SettingsWindowLine(window) + QLatin1String("\r\n");
+    }
+    bytes = Cp1252::encode(text);
+    return true;
+}
+
+bool LayoutRead::headerReached(int step) const
+{
+    return FailedStep == 0 || FailedStep > 10 || step < FailedStep;
+}
+
+bool LayoutRead::windowReached(qsizetype index, int step) const
+{
+    return FailedStep == 0 || index < Windows.size() - 1 || step < FailedStep;
+}
+
+QString LayoutRead::errorMessage() const
+{
+    return QStringLiteral("Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: ") + IntToStr(FailedStep)
+           + QLatin1String("\r\n") + Error;
+}
+
+LayoutRead readLayout(const QByteArray& bytes)
+{
+    LayoutRead read;
+    // CR LF ends a line, and so does LF alone; a last line end adds no empty line.
+    QStringList lines = Cp1252::decode(bytes).split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    for (QString& line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+    }
+
+    int step = 0;
+    // The integer of a field; a text that is none fails the step it is read in.
+    const auto number = [&step](const QString& field, int atStep) {
+        step = atStep;
+        return StrToInt(field);
+    };
+    QStringList fields;
+    try {
+        step = 5;
+        SplitStr(lines.first(), Separator, fields);
+        step = 6;
+        if (fields.size() < 3)
+            throw Error(QStringLiteral("Einstellungen fehlerhaft"));
+        int* bounds[] = {&read.Header.Left, &read.Header.Top, &read.Header.Width, &read.Header.Height};
+        for (int i = 0; i < 4; ++i) {
+            step = 7 + i;
+            if (i >= fields.size())
+                throw Error(QStringLiteral("Listenindex überschreitet das Maximum (%1)").arg(IntToStr(i)));
+            *bounds[i] = number(fields[i], 7 + i);
+        }
+        for (qsizetype n = 1; n < lines.size(); ++n) {
+            step = 13;
+            SplitStr(lines[n], Separator, fields, 13);
+            LayoutWindow& w = read.Windows.emplace_back();
+            step = 15;
+            w.Typ = fields[5];
+            w.Name = fields[0];
+            w.Left = number(fields[1], 20);
+            w.Top = number(fields[2], 21);
+            w.System = number(fields[3], 22);
+            w.Currency = StrToIntDef(fields[11], -1);
+            w.NK = number(fields[4], 25);
+            if (Cp1252::upper(fields[7]) != Cp1252::upper(KeinSpeicherText())) {
+                // The flag is the last character after the name: a missing flag takes the
+                // name's last character, and that name then matches no window.
+                const QString link = fields[7] + fields[6];
+                w.Link = link.left(link.size() - 1);
+                w.Auto = !link.isEmpty() && link.right(1) != QLatin1String("0");
+            } else {
+                w.Auto = fields[6] == QLatin1String("1");
+            }
+            w.Posten = fields[8] == QLatin1String("1");
+            w.Winkel = StrToIntDef(fields[9], -1);
+            w.Minuswerte = fields[10] != QLatin1String("0");
+            w.NurHauptSysteme = fields[12] != QLatin1String("0");
+        }
+    } catch (const Error& e) {
+        read.FailedStep = step;
+        read.Error = e.message();
+    }
+    return read;
+}
+
+bool readLayoutFile(const QString& FileName, LayoutRead& read)
+{
+    QFile file(FileName);
+    if (!file.exists())
+        return false;
+    if (!file.open(QIODevice::ReadOnly)) {
+        read = LayoutRead();
+        read.FailedStep = 2;
+        read.Error = QStringLiteral("Die Datei kann nicht gelesen werden!");
+        return true;
+    }
+    read = readLayout(file.readAll());
+    return true;
+}
+
+QString layoutFileName(const QString& FileName)
+{
+    return EnsureSuffix(FileName, QStringLiteral(".zqe"), false);
+}
+
+} // namespace vdl
