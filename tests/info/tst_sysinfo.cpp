@@ -119,16 +119,6 @@ private slots:
         QSqlDatabase::removeDatabase("Lager");
     }
 
-    void clipboardText()
-    {
-        SysInfoModel model;
-        model.Hardware = {{"Datum", "06. 12. 2026", 3}, {"Prozessor", "", 2}};
-        model.Software = {{"Name", "vdlRechner", 3}};
-        QCOMPARE(model.clipboardText(), "System-Info vom 06. 12. 2026 12:00:00\r\n\r\nSYSTEM:\r\n"
-                                        "Datum:\t\t\t06. 12. 2026\r\nProzessor:\t\t\r\n\r\nSOFTWARE:\r\n"
-                                        "Name:\t\t\tvdlRechner\r\n");
-    }
-
     void userLog_data()
     {
         QTest::addColumn<QList<UserLogRecord>>("records"); // newest first

@@ -1,7 +1,11 @@
+#include "platform/SystemFacts.h"
 #include "tests/support/FileLimit.h"
+#include "tests/support/TestEnv.h"
 #include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
+#include "toolkit/vdlReg_identity.h"
 #include <QFile>
+#include <QTemporaryFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
@@ -47,25 +51,55 @@ private slots:
         QCOMPARE(machine, QString(file).replace("CURRENT_USER", "LOCAL_MACHINE"));
     }
 
+    void address_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("ip");
+        QTest::newRow("unresolved") << "" << "127.0.0.1";
+        QTest::newRow("resolved") << "192.168.2.17" << "192.168.2.17";
+    }
+    void address()
+    {
+        FixedSystemFacts facts;
+        QFETCH(QString, host);
+        facts.HostIPv4 = host;
+        QString ip = QStringLiteral("old");
+        QCOMPARE(GetLocalIPAddress(ip), 0);
+        QTEST(ip, "ip");
+    }
+
+    void fileVersion()
+    {
+        QString version = QStringLiteral("old");
+        GetFileVersionText(QCoreApplication::applicationFilePath(), version);
+        QCOMPARE(version, QStringLiteral("3.1.0.0"));
+        QTemporaryFile text;
+        QVERIFY(text.open());
+        GetFileVersionText(text.fileName(), version);
+        QCOMPARE(version, QString());
+    }
+
+    // Keys as callers write them and where they lie in the store.
     void expandKey_data()
     {
         QTest::addColumn<QString>("key");
-        QTest::addColumn<bool>("addRoot");
         QTest::addColumn<QString>("expanded");
-        QTest::newRow("title key") << "%" << true << R"(\software\vdl\vdlRechner)";
-        QTest::newRow("sub-key of title") << R"(%\FormFix)" << true << R"(\software\vdl\vdlRechner\FormFix)";
-        QTest::newRow("title unrooted") << R"(%\Waehrungen)" << false << R"(vdlRechner\Waehrungen)";
-        QTest::newRow("relative") << "System" << true << R"(\software\vdl\System)";
-        QTest::newRow("whole prefix, other case") << R"(\SOFTWARE\VDL\x)" << true << R"(\SOFTWARE\VDL\x)";
-        QTest::newRow("lacks backslash") << R"(software\vdl\x)" << true << R"(\software\vdl\x)";
-        QTest::newRow("tail vdl") << R"(vdl\Test)" << true << R"(\software\vdl\Test)";
-        QTest::newRow("tail backslash") << R"(\foo)" << true << R"(\software\vdl\foo)";
+        const auto expanded = [](QString key, bool addRoot = true) {
+            ExpandKey(key, addRoot);
+            return key;
+        };
+        QTest::newRow("title key") << expanded("%") << R"(\software\vdl\vdlRechner)";
+        QTest::newRow("sub-key of title") << expanded(R"(%\FormFix)") << R"(\software\vdl\vdlRechner\FormFix)";
+        QTest::newRow("title unrooted") << expanded(R"(%\Waehrungen)", false) << R"(vdlRechner\Waehrungen)";
+        QTest::newRow("relative") << expanded("System") << R"(\software\vdl\System)";
+        QTest::newRow("whole prefix, other case") << expanded(R"(\SOFTWARE\VDL\x)") << R"(\SOFTWARE\VDL\x)";
+        QTest::newRow("lacks backslash") << expanded(R"(software\vdl\x)") << R"(\software\vdl\x)";
+        QTest::newRow("tail vdl") << expanded(R"(vdl\Test)") << R"(\software\vdl\Test)";
+        QTest::newRow("tail backslash") << expanded(R"(\foo)") << R"(\software\vdl\foo)";
     }
     void expandKey()
     {
         QFETCH(QString, key);
-        QFETCH(bool, addRoot);
-        ExpandKey(key, addRoot);
         QTEST(key, "expanded");
         QVERIFY(IsRelativeKey("%") && IsRelativeKey("") && !IsRelativeKey(R"(\System)"));
     }
@@ -101,9 +135,7 @@ private slots:
         WriteSetting(R"(%\Waehrungen)", "Dollar", "2", false, true);
         QCOMPARE(ReadSetting(R"(%\WAEHRUNGEN)", "EURO"), "1");
         WriteSetting(R"(\SOFTWARE\VDL\VDLRECHNER\waehrungen)", "EURO", "3", false, true);
-        QFile f(SettingsStore::fileName(false));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=3\nDollar=2\n");
+        QCOMPARE(fileBytes(SettingsStore::fileName(false)), "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=3\nDollar=2\n");
         // A value written for the current user is not seen in the machine's root.
         WriteSetting(R"(%\Waehrungen)", "Yen", "4", true, true);
         QCOMPARE(ReadSetting(R"(%\Waehrungen)", "Yen"), "");
@@ -130,9 +162,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, key);
         QFETCH(QString, name);
-        QFile f(SettingsStore::fileName(false));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        f.close();
+        QVERIFY(putFile(SettingsStore::fileName(false), content));
         QTEST(ReadSetting(key, name), "value");
         QFETCH(QString, value);
         QCOMPARE(ReadSettings(key, {"Fehlt", name.toUpper()}), QStringList({"", value}));
@@ -210,13 +240,10 @@ private slots:
         QFETCH(QByteArray, line);
         // Edited by hand: the currencies' section line ends in blanks.
         const QByteArray content = "[\\software\\vdl\\vdlRechner]\nRahmenAnpassen=Ja\n" + line + "Euro=E\n";
-        QFile f(SettingsStore::fileName(false));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        f.close();
+        QVERIFY(putFile(SettingsStore::fileName(false), content));
         QCOMPARE(ReadSetting(R"(%\Waehrungen)", "Euro"), "E");
         QVERIFY(WriteSetting(R"(%\Waehrungen)", "Dollar", "D", false, true));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), "[\\software\\vdl\\vdlRechner]\nRahmenAnpassen=Ja\n"
+        QCOMPARE(fileBytes(SettingsStore::fileName(false)), "[\\software\\vdl\\vdlRechner]\nRahmenAnpassen=Ja\n"
                               "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=E\nDollar=D\n");
     }
 
@@ -232,16 +259,13 @@ private slots:
         QByteArray content = "[\\software\\vdl\\vdlRechner\\Test]\n";
         for (int i = 0; i < 600; ++i)
             content += "Wert" + QByteArray::number(i) + "=Inhalt des Werts, " + QByteArray::number(i) + "\n";
-        QFile f(SettingsStore::fileName(true));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(content) == content.size());
-        f.close();
+        QVERIFY(putFile(SettingsStore::fileName(true), content));
         // The file's own size (about 17,000 bytes) fits under the limit; a new one stops at 4,096.
         const QStringList told = runWithFileLimit(QStringLiteral("childWrite"), 4096,
                                                   {QStringLiteral("VDL_SETTINGS_DIR"), m_dir->path(),
                                                    QStringLiteral("VDL_TEST_VALUE"), value});
         QCOMPARE(told, QStringList{"false"});
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), content);
+        QCOMPARE(fileBytes(SettingsStore::fileName(true)), content);
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files),
                  QStringList({"HKEY_CURRENT_USER.ini", "HKEY_CURRENT_USER.ini.lock"}));
     }
