@@ -11,6 +11,7 @@
 #include <QTest>
 #include <cmath>
 #include <functional>
+#include <limits>
 #include <random>
 
 using namespace vdl;
@@ -52,6 +53,8 @@ private slots:
         QTest::newRow("one third") << FloatToStr(1.0L / 3) << "0,333333333333333";
         QTest::newRow("0,1+0,2") << FloatToStr(0.1L + 0.2L) << "0,3";
         QTest::newRow("negative tiny") << FloatToStr(-1e-300L) << "-1E-300";
+        QTest::newRow("not a number") << FloatToStr(std::numeric_limits<long double>::quiet_NaN()) << "NAN";
+        QTest::newRow("infinite, grouped") << FormatFloat("#,##0.00", -std::numeric_limits<long double>::infinity()) << "-INF";
         // The message of the error a checked operation raises, "" for none.
         const auto told = [](const std::function<void()>& op) {
             try {
