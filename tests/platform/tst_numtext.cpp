@@ -195,6 +195,8 @@ private slots:
         QTest::addColumn<int>("value"); // -99: refused
         QTest::newRow("leading blank") << " 42" << 42;
         QTest::newRow("negative hex") << "-$10" << -16;
+        QTest::newRow("hex letters") << "$fF" << 255;
+        QTest::newRow("hex letter without $") << "1A" << -99;
         QTest::newRow("min") << "-2147483648" << int(-2147483648LL);
         QTest::newRow("above max") << "2147483648" << -99;
         QTest::newRow("empty") << "" << -99;
