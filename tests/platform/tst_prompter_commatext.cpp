@@ -1,8 +1,9 @@
-// Message boxes and the scripted prompter; texts in lists, comma texts, values and the code page.
+// Message boxes and the scripted prompter; the system's printers; texts in lists, comma texts, values and the code page.
 #include "platform/CommaText.h"
 #include "platform/Cp1252.h"
 #include "platform/Error.h"
 #include "platform/NumText.h"
+#include "platform/PrinterSession.h"
 #include "platform/Prompter.h"
 #include "platform/StringList.h"
 #include "platform/Var.h"
@@ -112,6 +113,18 @@ private slots:
 
     // Comma texts read into items (shown as [item][item]) and items written as a comma text,
     // which reads back into the same items.
+    // The system's printers: the one chosen is the current one.
+    void systemPrinters()
+    {
+        PrinterSession& session = PrinterSession::instance();
+        const QStringList names = session.printerNames();
+        if (names.isEmpty())
+            QSKIP("no printer installed");
+        session.setPrinterIndex(int(names.size()) - 1);
+        QCOMPARE(session.printerIndex(), int(names.size()) - 1);
+        QCOMPARE(session.printerName(), names.last());
+    }
+
     void texts_data()
     {
         QTest::addColumn<QString>("actual");
