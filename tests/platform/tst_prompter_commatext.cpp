@@ -1,6 +1,5 @@
-// Message boxes and the scripted prompter; the system's printers; texts in lists, comma texts, values and the code page.
+// Message boxes and the scripted prompter; the system's printers; texts in lists, comma texts and values.
 #include "platform/CommaText.h"
-#include "platform/Cp1252.h"
 #include "platform/Error.h"
 #include "platform/NumText.h"
 #include "platform/PrinterSession.h"
@@ -155,23 +154,6 @@ private slots:
         QTest::newRow("var float") << var(Var(2.5L)) << "2,5|2,5";
         QTest::newRow("var date") << var(Var::date(46362)) << "06.12.2026|46362";
         QTest::newRow("var text") << var(Var("1,5")) << "1,5|1,5";
-        const auto decoded = [](int byte) {
-            const QString c = Cp1252::decode(QByteArray(1, char(byte)));
-            return Cp1252::encode(c) == QByteArray(1, char(byte)) ? c : c + " (encodes otherwise)";
-        };
-        QTest::newRow("euro") << decoded(0x80) << "€";
-        QTest::newRow("sharp s") << decoded(0xDF) << "ß";
-        QTest::newRow("undefined 0x81") << decoded(0x81) << QString(QChar(0x81));
-        QTest::newRow("undefined 0x9D") << decoded(0x9D) << QString(QChar(0x9D));
-        QTest::newRow("en dash") << decoded(0x96) << "–";
-        // Each of the pair turns into the other.
-        const auto cased = [](const QString& lower, const QString& upper) { return Cp1252::upper(lower) + '|' + Cp1252::lower(upper); };
-        QTest::newRow("umlauts") << cased("äöü", "ÄÖÜ") << "ÄÖÜ|äöü";
-        QTest::newRow("y diaeresis") << cased("ÿ", "Ÿ") << "Ÿ|ÿ";
-        QTest::newRow("caron and ligature") << cased("šœž", "ŠŒŽ") << "ŠŒŽ|šœž";
-        QTest::newRow("operators unchanged") << cased("×÷", "×÷") << "×÷|×÷";
-        QTest::newRow("sharp s stays") << cased("straße", "STRAßE") << "STRAßE|straße";
-        QTest::newRow("micro stays") << cased("µm", "µM") << "µM|µm";
     }
     void texts()
     {
@@ -206,32 +188,6 @@ private slots:
         } catch (const ConvertError& e) {
             QCOMPARE(e.message(), QStringLiteral("'x' ist kein gültiger Gleitkommawert"));
         }
-    }
-
-    void everyByteSurvivesDecodeAndEncode()
-    {
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(char(b));
-        const QString text = Cp1252::decode(all);
-        QCOMPARE(text.size(), 256);
-        QVERIFY(Cp1252::canEncode(text));
-        QCOMPARE(Cp1252::encode(text), all);
-    }
-
-    void unencodable_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("root sign") << "a√b" << QByteArray("a?b");
-        QTest::newRow("C1 control without byte") << QString(QChar(0x80)) << QByteArray("?");
-        QTest::newRow("emoji is one character") << "x😀" << QByteArray("x?");
-    }
-    void unencodable()
-    {
-        QFETCH(QString, text);
-        QVERIFY(!Cp1252::canEncode(text));
-        QTEST(Cp1252::encode(text), "bytes");
     }
 };
 
