@@ -2,6 +2,7 @@
 // file-size limit) is reported and leaves the old bytes as they were.
 #include "platform/AtomicFile.h"
 #include "tests/support/FileLimit.h"
+#include "tests/support/TestEnv.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,12 +19,6 @@ QByteArray lines(int count, char c)
     for (int i = 0; i < count; ++i)
         text += QByteArray(30, c) + "\r\n";
     return text;
-}
-
-QByteArray readFile(const QString& name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(keine Datei)");
 }
 
 } // namespace
@@ -57,10 +52,8 @@ private slots:
         QFETCH(int, limit);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("datei.txt"));
-        if (old != "(keine Datei)") {
-            QFile f(name);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(old) == old.size() && f.flush());
-        }
+        if (old != "(keine Datei)")
+            QVERIFY(putFile(name, old));
         // 4,096 bytes let the old file stand but stop the new bytes halfway.
         const QStringList told = runWithFileLimit(QStringLiteral("childWrite"), limit ? RLIM_INFINITY : 4096,
                                                   {QStringLiteral("VDL_TEST_KIND"), kind,
@@ -68,7 +61,7 @@ private slots:
         QCOMPARE(told.size(), 1);
         QTEST(told[0].section(QLatin1Char('|'), 0, 0), "outcome");
         QCOMPARE(told[0].section(QLatin1Char('|'), 1).isEmpty(), told[0].startsWith(QLatin1String("true")));
-        QTEST(readFile(name), "content");
+        QTEST(fileBytes(name), "content");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QFile::exists(name) ? QStringList{"datei.txt"} : QStringList());
     }
 

@@ -1,5 +1,8 @@
+// Message boxes and the scripted prompter; the system's printers; texts in lists, comma texts and values.
 #include "platform/CommaText.h"
 #include "platform/Error.h"
+#include "platform/NumText.h"
+#include "platform/PrinterSession.h"
 #include "platform/Prompter.h"
 #include "platform/StringList.h"
 #include "platform/Var.h"
@@ -11,8 +14,6 @@
 #include <QTimer>
 
 using namespace vdl;
-Q_DECLARE_METATYPE(vdl::Var)
-Q_DECLARE_METATYPE(long double)
 
 namespace {
 // The message box currently open, if any.
@@ -29,6 +30,7 @@ QMessageBox* openBox()
 class TestPrompterCommaText : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { init(); } // rows are read and written in the data function
     void init() { test::pinGerman(); }
 
     void messageBox_data()
@@ -108,44 +110,55 @@ private slots:
         QCOMPARE(outer.calls.last().extra, QStringLiteral("Rechner-Layouts (*.zqe)"));
     }
 
-    void parseCommaText_data()
+    // Comma texts read into items (shown as [item][item]) and items written as a comma text,
+    // which reads back into the same items.
+    // The system's printers: the one chosen is the current one.
+    void systemPrinters()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("items");
-        QTest::newRow("currency record") << "\"DM\",\"1,00000\",\"14. 09. 2001\""
-                                         << QStringList{"DM", "1,00000", "14. 09. 2001"};
-        QTest::newRow("blank separates") << "a b" << QStringList{"a", "b"};
-        QTest::newRow("blanks around") << "  a , b " << QStringList{"a", "b"};
-        QTest::newRow("trailing comma") << "a," << QStringList{"a", ""};
-        QTest::newRow("empty between") << "a,,b" << QStringList{"a", "", "b"};
-        QTest::newRow("doubled quote") << "\"x\"\"y\"" << QStringList{"x\"y"};
-        QTest::newRow("quoted empty") << "\"\"" << QStringList{""};
-        QTest::newRow("nothing") << "" << QStringList{};
-        QTest::newRow("text after quote") << "\"ab\"cd,e" << QStringList{"ab", "cd", "e"};
-        QTest::newRow("unclosed quote") << "\"offen, bleibt" << QStringList{"offen, bleibt"};
-    }
-    void parseCommaText()
-    {
-        QFETCH(QString, text);
-        QTEST(ParseCommaText(text), "items");
+        PrinterSession& session = PrinterSession::instance();
+        const QStringList names = session.printerNames();
+        if (names.isEmpty())
+            QSKIP("no printer installed");
+        session.setPrinterIndex(int(names.size()) - 1);
+        QCOMPARE(session.printerIndex(), int(names.size()) - 1);
+        QCOMPARE(session.printerName(), names.last());
     }
 
-    void toCommaText_data()
+    void texts_data()
     {
-        QTest::addColumn<QStringList>("items");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("currency record") << QStringList{"DM", "1,00000", "14. 09. 2001"}
-                                         << "DM,\"1,00000\",\"14. 09. 2001\"";
-        QTest::newRow("quote") << QStringList{"x\"y"} << "\"x\"\"y\"";
-        QTest::newRow("empty item") << QStringList{"a", ""} << "a,\"\"";
-        QTest::newRow("euro") << QStringList{"€", "Öl"} << "€,Öl";
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        const auto items = [](const QStringList& list) { return list.isEmpty() ? QString() : '[' + list.join("][") + ']'; };
+        QTest::newRow("currency record") << items(ParseCommaText("\"DM\",\"1,00000\",\"14. 09. 2001\"")) << "[DM][1,00000][14. 09. 2001]";
+        QTest::newRow("blank separates") << items(ParseCommaText("a b")) << "[a][b]";
+        QTest::newRow("blanks around") << items(ParseCommaText("  a , b ")) << "[a][b]";
+        QTest::newRow("trailing comma") << items(ParseCommaText("a,")) << "[a][]";
+        QTest::newRow("empty between") << items(ParseCommaText("a,,b")) << "[a][][b]";
+        QTest::newRow("doubled quote") << items(ParseCommaText("\"x\"\"y\"")) << "[x\"y]";
+        QTest::newRow("quoted empty") << items(ParseCommaText("\"\"")) << "[]";
+        QTest::newRow("nothing") << items(ParseCommaText("")) << "";
+        QTest::newRow("text after quote") << items(ParseCommaText("\"ab\"cd,e")) << "[ab][cd][e]";
+        QTest::newRow("unclosed quote") << items(ParseCommaText("\"offen, bleibt")) << "[offen, bleibt]";
+        const auto written = [](const QStringList& list) {
+            const QString text = ToCommaText(list);
+            return text + (ParseCommaText(text) == list ? "" : " (reads back otherwise)");
+        };
+        QTest::newRow("written currency record") << written({"DM", "1,00000", "14. 09. 2001"}) << "DM,\"1,00000\",\"14. 09. 2001\"";
+        QTest::newRow("written quote") << written({"x\"y"}) << "\"x\"\"y\"";
+        QTest::newRow("written empty item") << written({"a", ""}) << "a,\"\"";
+        QTest::newRow("written euro") << written({"€", "Öl"}) << "€,Öl";
+        // A value as text and as number.
+        const auto var = [](const Var& v) { return v.toString() + '|' + FloatToStr(v.toFloat()); };
+        QTest::newRow("var empty") << var(Var()) << "|0";
+        QTest::newRow("var int") << var(Var(7)) << "7|7";
+        QTest::newRow("var float") << var(Var(2.5L)) << "2,5|2,5";
+        QTest::newRow("var date") << var(Var::date(46362)) << "06.12.2026|46362";
+        QTest::newRow("var text") << var(Var("1,5")) << "1,5|1,5";
     }
-    void toCommaText()
+    void texts()
     {
-        QFETCH(QStringList, items);
-        QFETCH(QString, text);
-        QCOMPARE(ToCommaText(items), text);
-        QCOMPARE(ParseCommaText(text), items);
+        QFETCH(QString, actual);
+        QTEST(actual, "expected");
     }
 
     void stringList()
@@ -165,24 +178,6 @@ private slots:
         list.setCommaText("DM,\"1,00000\"");
         QCOMPARE(list.commaText(), QStringLiteral("DM,\"1,00000\""));
         QCOMPARE(list.object(0), qintptr(0));
-    }
-
-    void var_data()
-    {
-        QTest::addColumn<Var>("value");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<long double>("number");
-        QTest::newRow("empty") << Var() << "" << 0.0L;
-        QTest::newRow("int") << Var(7) << "7" << 7.0L;
-        QTest::newRow("float") << Var(2.5L) << "2,5" << 2.5L;
-        QTest::newRow("date") << Var::date(46362) << "06.12.2026" << 46362.0L;
-        QTest::newRow("text") << Var("1,5") << "1,5" << 1.5L;
-    }
-    void var()
-    {
-        QFETCH(Var, value);
-        QTEST(value.toString(), "text");
-        QTEST(value.toFloat(), "number");
     }
 
     void varTextThatIsNoNumber()

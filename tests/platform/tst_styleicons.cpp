@@ -43,31 +43,41 @@ private slots:
     void frameIcons_data()
     {
         QTest::addColumn<int>("icon");
-        QTest::newRow("window menu") << int(QStyle::SP_TitleBarMenuButton);
-        QTest::newRow("minimise") << int(QStyle::SP_TitleBarMinButton);
-        QTest::newRow("maximise") << int(QStyle::SP_TitleBarMaxButton);
-        QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton);
-        QTest::newRow("restore") << int(QStyle::SP_TitleBarNormalButton);
-        QTest::newRow("shade") << int(QStyle::SP_TitleBarShadeButton);
-        QTest::newRow("unshade") << int(QStyle::SP_TitleBarUnshadeButton);
-        QTest::newRow("help") << int(QStyle::SP_TitleBarContextHelpButton);
-        QTest::newRow("menu bar extension") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
-        QTest::newRow("tool bar extension") << int(QStyle::SP_ToolBarVerticalExtensionButton);
+        QTest::addColumn<QString>("mirror"); // the glyph stands centred: its axes of symmetry
+        QTest::newRow("window menu") << int(QStyle::SP_TitleBarMenuButton) << "x";
+        QTest::newRow("minimise") << int(QStyle::SP_TitleBarMinButton) << "x";
+        QTest::newRow("maximise") << int(QStyle::SP_TitleBarMaxButton) << "x";
+        QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton) << "xy";
+        QTest::newRow("restore") << int(QStyle::SP_TitleBarNormalButton) << "";
+        QTest::newRow("shade") << int(QStyle::SP_TitleBarShadeButton) << "x";
+        QTest::newRow("unshade") << int(QStyle::SP_TitleBarUnshadeButton) << "x";
+        QTest::newRow("help") << int(QStyle::SP_TitleBarContextHelpButton) << "";
+        QTest::newRow("menu bar extension") << int(QStyle::SP_ToolBarHorizontalExtensionButton) << "y";
+        QTest::newRow("tool bar extension") << int(QStyle::SP_ToolBarVerticalExtensionButton) << "x";
     }
     void frameIcons()
     {
         QFETCH(int, icon);
+        QFETCH(QString, mirror);
         const auto sp = QStyle::StandardPixmap(icon);
         QStyle* style = QApplication::style();
         for (int pixels : {16, 32}) {
             const QImage picture = shown(style->standardIcon(sp), pixels);
             QCOMPARE(picture.size(), QSize(pixels, pixels));
             QCOMPARE(picture, shown(vdl::FrameIcon(sp), pixels));
-            int inked = 0;
-            for (int y = 0; y < pixels; ++y)
-                for (int x = 0; x < pixels; ++x)
-                    inked += qAlpha(picture.pixel(x, y)) > 0;
+            int inked = 0, asymmetric = 0;
+            for (int y = 0; y < pixels; ++y) {
+                for (int x = 0; x < pixels; ++x) {
+                    const QRgb at = picture.pixel(x, y);
+                    inked += qAlpha(at) > 0;
+                    for (QChar axis : mirror) {
+                        const QRgb across = axis == u'x' ? picture.pixel(pixels - 1 - x, y) : picture.pixel(x, pixels - 1 - y);
+                        asymmetric += qAbs(qAlpha(at) - qAlpha(across)) > 16 || qAbs(qGray(at) - qGray(across)) > 16;
+                    }
+                }
+            }
             QVERIFY(inked >= pixels * pixels / 32);
+            QCOMPARE(asymmetric, 0);
         }
         QCOMPARE(style->standardPixmap(sp, nullptr).toImage().convertToFormat(QImage::Format_ARGB32), shown(vdl::FrameIcon(sp), 16));
     }

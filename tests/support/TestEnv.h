@@ -3,6 +3,7 @@
 // written in C notation, read the same under every locale.
 #include "platform/Clock.h"
 #include "platform/Regional.h"
+#include <QFile>
 #include <charconv>
 #include <cstring>
 
@@ -35,6 +36,20 @@ inline long double ld(const char* text)
     long double v = 0;
     std::from_chars(text, text + std::strlen(text), v);
     return v;
+}
+
+// A file's bytes, "(keine Datei)" when there is none to read.
+inline QByteArray fileBytes(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(keine Datei)");
+}
+
+// Puts a file in place as a test's starting point; false when that failed.
+inline bool putFile(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
 }
 
 } // namespace vdl::test

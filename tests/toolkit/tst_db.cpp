@@ -28,6 +28,7 @@ private slots:
         db.setDatabaseName(QStringLiteral(":memory:"));
         QVERIFY(db.open());
         QSqlQuery(db).exec(QStringLiteral("create table t (d datetime)"));
+        init(); // some rows are converted in the data function
     }
     void cleanupTestCase()
     {
@@ -39,47 +40,6 @@ private slots:
     {
         test::pinGerman();
         resetOptions();
-    }
-
-    void convertSQL_data()
-    {
-        QTest::addColumn<QString>("sql");
-        QTest::addColumn<int>("options");
-        QTest::addColumn<QString>("converted");
-        const int all = soNull | soLikeStar;
-        QTest::newRow("like star") << "SELECT * FROM T WHERE Name LIKE \"Mei*\"" << all
-                                   << "SELECT * FROM T WHERE Name LIKE 'Mei%'";
-        QTest::newRow("star without like") << "SELECT * FROM T WHERE Name = \"Mei*\"" << all
-                                           << "SELECT * FROM T WHERE Name = 'Mei*'";
-        QTest::newRow("like off") << "x like \"a*\"" << int(soNull) << "x like 'a*'";
-        QTest::newRow("like ends with literal") << "x like \"a*\" and y = \"b*\"" << all << "x like 'a%' and y = 'b*'";
-        QTest::newRow("apostrophe doubled") << "WHERE Name = \"O'Neil\"" << all << "WHERE Name = 'O''Neil'";
-        QTest::newRow("apostrophes outside") << "WHERE Name = 'x'" << all << "WHERE Name = 'x'";
-        QTest::newRow("= null") << "select a from t where x = null" << all << "select a from t where x IS null";
-        QTest::newRow("<> null") << "select a from t where x <> null" << all << "select a from t where x IS NOT null";
-        QTest::newRow(">= null") << "select a from t where x >= null" << all << "select a from t where x IS NOT null";
-        QTest::newRow("is null") << "select a from t where x is null" << all << "select a from t where x is null";
-        QTest::newRow("no blanks") << "where pos=NULL" << all << "where pos IS NULL";
-        QTest::newRow("twice") << "where a = null and b<>null" << all << "where a IS null and b IS NOT null";
-        QTest::newRow("null before where") << "update t set x = null where y = 1" << all
-                                           << "update t set x = null where y = 1";
-        QTest::newRow("null option off") << "where x = null" << int(soLikeStar) << "where x = null";
-        QTest::newRow("null in literal") << "where x = \"= null\"" << all << "where x = '= null'";
-        QTest::newRow("ifnull") << "where ifnull(x, 0) = 0" << all << "where ifnull(x, 0) = 0";
-        QTest::newRow("nullif") << "where a = nullif(b, 0)" << all << "where a = nullif(b, 0)";
-        QTest::newRow("annulled") << "where x = annulled" << all << "where x = annulled";
-        QTest::newRow("unlike") << "where unlike \"a*\"" << all << "where unlike 'a*'";
-        QTest::newRow("somewhere") << "select somewhere x = null" << all << "select somewhere x = null";
-        QTest::newRow("default before loading") << "where x = null and y like \"a*\"" << int(soDefault)
-                                                << "where x = null and y like 'a*'";
-    }
-    void convertSQL()
-    {
-        QFETCH(QString, sql);
-        QFETCH(int, options);
-        QString result;
-        ConvertSQL(sql, options, result);
-        QTEST(result, "converted");
     }
 
     void loadEnviDB_data()
@@ -101,23 +61,51 @@ private slots:
         QVERIFY(EnviDB.DatZeitAccess && EnviDB.LikeForce);
     }
 
-    void dateTimeStr_data()
+    // SQL as written in the program and as the engine gets it; date markers as they are written.
+    void texts_data()
     {
-        QTest::addColumn<bool>("access");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("actual");
+        QTest::addColumn<QString>("expected");
+        resetOptions();
+        const int all = soNull | soLikeStar;
+        const auto converted = [](const QString& sql, int options) {
+            QString result;
+            ConvertSQL(sql, options, result);
+            return result;
+        };
+        QTest::newRow("like star") << converted("WHERE Name LIKE \"Mei*\"", all) << "WHERE Name LIKE 'Mei%'";
+        QTest::newRow("star without like") << converted("WHERE Name = \"Mei*\"", all) << "WHERE Name = 'Mei*'";
+        QTest::newRow("like off") << converted("x like \"a*\"", int(soNull)) << "x like 'a*'";
+        QTest::newRow("like ends with literal") << converted("x like \"a*\" and y = \"b*\"", all) << "x like 'a%' and y = 'b*'";
+        QTest::newRow("apostrophe doubled") << converted("WHERE Name = \"O'Neil\"", all) << "WHERE Name = 'O''Neil'";
+        QTest::newRow("apostrophes outside") << converted("WHERE Name = 'x'", all) << "WHERE Name = 'x'";
+        QTest::newRow("= null") << converted("where x = null", all) << "where x IS null";
+        QTest::newRow("<> null") << converted("where x <> null", all) << "where x IS NOT null";
+        QTest::newRow(">= null") << converted("where x >= null", all) << "where x IS NOT null";
+        QTest::newRow("is null") << converted("where x is null", all) << "where x is null";
+        QTest::newRow("no blanks") << converted("where pos=NULL", all) << "where pos IS NULL";
+        QTest::newRow("twice") << converted("where a = null and b<>null", all) << "where a IS null and b IS NOT null";
+        QTest::newRow("null before where") << converted("update t set x = null where y = 1", all) << "update t set x = null where y = 1";
+        QTest::newRow("null option off") << converted("where x = null", int(soLikeStar)) << "where x = null";
+        QTest::newRow("null in literal") << converted("where x = \"= null\"", all) << "where x = '= null'";
+        QTest::newRow("ifnull") << converted("where ifnull(x, 0) = 0", all) << "where ifnull(x, 0) = 0";
+        QTest::newRow("nullif") << converted("where a = nullif(b, 0)", all) << "where a = nullif(b, 0)";
+        QTest::newRow("annulled") << converted("where x = annulled", all) << "where x = annulled";
+        QTest::newRow("unlike") << converted("where unlike \"a*\"", all) << "where unlike 'a*'";
+        QTest::newRow("somewhere") << converted("select somewhere x = null", all) << "select somewhere x = null";
+        QTest::newRow("default before loading") << converted("where x = null and y like \"a*\"", int(soDefault))
+                                                << "where x = null and y like 'a*'";
         const double date = EncodeDate(2026, 3, 7) + 12.5 / 24;
-        QTest::newRow("zero") << false << 0.0 << "NULL ";
-        QTest::newRow("time only") << false << 12.5 / 24 << "DBTim:#12:30:00# ";
-        QTest::newRow("date and time") << false << date << "DBTim:#07.03.2026 12:30:00# ";
-        QTest::newRow("access") << true << date << "#03/07/2026 12:30:00# ";
-        QTest::newRow("access time") << true << 12.5 / 24 << "#12:30:00# ";
+        QTest::newRow("zero") << DBDateTimeStr(false, 0.0) << "NULL ";
+        QTest::newRow("time only") << DBDateTimeStr(false, 12.5 / 24) << "DBTim:#12:30:00# ";
+        QTest::newRow("date and time") << DBDateTimeStr(false, date) << "DBTim:#07.03.2026 12:30:00# ";
+        QTest::newRow("access") << DBDateTimeStr(true, date) << "#03/07/2026 12:30:00# ";
+        QTest::newRow("access time") << DBDateTimeStr(true, 12.5 / 24) << "#12:30:00# ";
     }
-    void dateTimeStr()
+    void texts()
     {
-        QFETCH(bool, access);
-        QFETCH(double, value);
-        QTEST(DBDateTimeStr(access, value), "text");
+        QFETCH(QString, actual);
+        QTEST(actual, "expected");
     }
 
     void execOnSqlite()

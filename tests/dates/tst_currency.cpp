@@ -1,3 +1,4 @@
+// The currencies as stored and as the user edits them in the list and the editor.
 #include "dates/CurrencyStore.h"
 #include "dates/WaehrungEdit.h"
 #include "dates/Waehrungen.h"
@@ -17,6 +18,17 @@
 using namespace vdl;
 
 namespace {
+
+const QString DmData = QStringLiteral("\"DM\",\"1,00000\",\"14. 09. 2001\"");
+const QString EuroData = QStringLiteral("\"€\",\"1,95583\",\"24. 09. 2001\"");
+
+QStringList sortedNames()
+{
+    StringList names;
+    QStringList values;
+    CurrencyStore::read(names, values);
+    return names.strings();
+}
 
 QLineEdit* edit(QDialog& d, const char* name)
 {
@@ -42,7 +54,7 @@ QString rows(QTableWidget* grid)
 
 } // namespace
 
-class TestCurrencyDialogs : public QObject {
+class TestCurrency : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
 
@@ -53,53 +65,121 @@ private slots:
         SettingsStore::setDir(m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + QTest::currentDataTag()));
     }
 
+    void seeding_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("fresh store") << "" << "" << QStringList{"Deutsche Mark", "Euro"};
+        QTest::newRow("edited rate kept") << "Euro" << "\"€\",\"2,00000\",\"01. 01. 2002\"" << QStringList{"Deutsche Mark", "Euro"};
+        QTest::newRow("EURO counts") << "EURO" << "\"EUR\",\"1,95583\",\"01. 01. 2002\"" << QStringList{"Deutsche Mark", "EURO"};
+        QTest::newRow("lower case") << "deutsche mark" << "\"DEM\",\"1,0\",\"\"" << QStringList{"deutsche mark", "Euro"};
+    }
+    void seeding()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, data);
+        if (!name.isEmpty())
+            WriteSetting(CurrencyStore::Key, name, data, false, true);
+        CurrencyStore::seedDefaults();
+        QTEST(sortedNames(), "names");
+        const auto kept = [&](const char* seed, const QString& seeded) {
+            return name.compare(QLatin1String(seed), Qt::CaseInsensitive) == 0 ? data : seeded;
+        };
+        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Deutsche Mark")), kept("Deutsche Mark", DmData));
+        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Euro")), kept("Euro", EuroData));
+    }
+
+    void deletedDefaultReturnsAtNextStart()
+    {
+        CurrencyStore::seedDefaults();
+        CurrencyStore::remove(QStringLiteral("Euro"));
+        CurrencyStore::remove(QString()); // names nothing
+        QCOMPARE(sortedNames(), QStringList({"Deutsche Mark"}));
+        CurrencyStore::seedDefaults();
+        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Euro")), EuroData);
+    }
+
+    void namesSortGermanWithoutCase_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QStringList>("sorted");
+        QTest::newRow("lower case between") << QStringList{"Euro", "dollar", "Deutsche Mark"}
+                                            << QStringList{"Deutsche Mark", "dollar", "Euro"};
+        QTest::newRow("Ö as O") << QStringList{"Zloty", "Österreichischer Schilling", "Omanischer Rial"}
+                                << QStringList{"Omanischer Rial", "Österreichischer Schilling", "Zloty"};
+        QTest::newRow("Ä as A") << QStringList{"Argentinischer Peso", "Ägyptisches Pfund", "Yen"}
+                                << QStringList{"Ägyptisches Pfund", "Argentinischer Peso", "Yen"};
+    }
+    void namesSortGermanWithoutCase()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, sorted);
+        for (int i = 0; i < stored.size(); ++i)
+            CurrencyStore::write(stored[i], QStringLiteral("K%1").arg(i), QStringLiteral("1,00000"), QString());
+        StringList names;
+        QStringList values;
+        CurrencyStore::read(names, values);
+        QCOMPARE(names.strings(), sorted);
+        for (int k = 0; k < names.count(); ++k) // each sorted name still finds its own data
+            QCOMPARE(CurrencyStore::split(values[names.object(k)]).value(0), QStringLiteral("K%1").arg(stored.indexOf(names[k])));
+    }
+
+    void entriesSplitBackIntoTheirItems_data()
+    {
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("euro") << QStringList{"€", "1,95583", "24. 09. 2001"} << EuroData;
+        QTest::newRow("blanks") << QStringList{"US $", "0,51130", "01. 02. 2003"} << "\"US $\",\"0,51130\",\"01. 02. 2003\"";
+        QTest::newRow("quote") << QStringList{"\"S\"", "1,00000", ""} << "\"\"\"S\"\"\",\"1,00000\",\"\"";
+    }
+    void entriesSplitBackIntoTheirItems()
+    {
+        QFETCH(QStringList, items);
+        QFETCH(QString, stored);
+        CurrencyStore::write(QStringLiteral("Test"), items[0], items[1], items[2]);
+        QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Test")), stored);
+        QCOMPARE(CurrencyStore::split(stored), items);
+    }
     void editor_data()
     {
-        QTest::addColumn<QStringList>("typed"); // Bezeichnung, Kürzel, Kurs, Datum
-        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("typed"); // Bezeichnung|Kürzel|Kurs|Datum
+        QTest::addColumn<QString>("messages");
         QTest::addColumn<QString>("stored");
-        const QString none;
-        QTest::newRow("nothing") << QStringList{"", "", "", ""} << QStringList{"Bezeichnung fehlt!"} << none;
-        QTest::newRow("blank name") << QStringList{"  ", "$", "1", "01.02.2026"} << QStringList{"Bezeichnung fehlt!"} << none;
-        QTest::newRow("no abbreviation") << QStringList{"Dollar", "", "1", ""} << QStringList{"Kürzel fehlt!"} << none;
-        QTest::newRow("rate no number") << QStringList{"Dollar", "$", "abc", ""}
-                                        << QStringList{"Ungültiger Wert!", "Kurs ist ungültig!"} << none;
+        const QString none, badRate = "Ungültiger Wert!|Kurs ist ungültig!", badDate = "Datum fehlt oder ist ungültig!";
+        QTest::newRow("nothing") << "|||" << "Bezeichnung fehlt!" << none;
+        QTest::newRow("blank name") << "  |$|1|01.02.2026" << "Bezeichnung fehlt!" << none;
+        QTest::newRow("no abbreviation") << "Dollar||1|" << "Kürzel fehlt!" << none;
+        QTest::newRow("rate no number") << "Dollar|$|abc|" << badRate << none;
         for (const char* sign : {"-", "+", ",", "."})
-            QTest::newRow(qPrintable(QStringLiteral("rate %1").arg(QLatin1String(sign))))
-                << QStringList{"Dollar", "$", sign, "01.02.2026"} << QStringList{"Ungültiger Wert!", "Kurs ist ungültig!"} << none;
-        QTest::newRow("no rate") << QStringList{"Dollar", "$", "", "01.02.2026"} << QStringList{"Kurs fehlt!"} << none;
-        QTest::newRow("no date") << QStringList{"Dollar", "$", "1", ""} << QStringList{"Datum fehlt oder ist ungültig!"} << none;
-        QTest::newRow("bad date") << QStringList{"Dollar", "$", "1", "31.02.2004"}
-                                  << QStringList{"Datum fehlt oder ist ungültig!"} << none;
-        QTest::newRow("1.5") << QStringList{"Dollar", "$", "1.5", "01.02.2026"} << QStringList{}
-                             << "\"$\",\"1,50000\",\"01. 02. 2026\"";
-        QTest::newRow("1,5") << QStringList{"Dollar", "$", "1,5", "01. 02. 2026"} << QStringList{}
-                             << "\"$\",\"1,50000\",\"01. 02. 2026\"";
-        QTest::newRow("2") << QStringList{"Dollar", "$", "2", "010226"} << QStringList{} << "\"$\",\"2,00000\",\"01. 02. 2026\"";
-        QTest::newRow("195583") << QStringList{"Dollar", "$", "195583", "01.02.2026"} << QStringList{}
-                                << "\"$\",\"1,95583\",\"01. 02. 2026\"";
-        QTest::newRow("blanks kept") << QStringList{" Dollar ", " $ ", "1", "01.02.2026"} << QStringList{}
-                                     << "\" $ \",\"1,00000\",\"01. 02. 2026\"";
+            QTest::newRow(sign) << QStringLiteral("Dollar|$|%1|01.02.2026").arg(QLatin1String(sign)) << badRate << none;
+        QTest::newRow("no rate") << "Dollar|$||01.02.2026" << "Kurs fehlt!" << none;
+        QTest::newRow("no date") << "Dollar|$|1|" << badDate << none;
+        QTest::newRow("bad date") << "Dollar|$|1|31.02.2004" << badDate << none;
+        QTest::newRow("1.5") << "Dollar|$|1.5|01.02.2026" << none << "\"$\",\"1,50000\",\"01. 02. 2026\"";
+        QTest::newRow("1,5") << "Dollar|$|1,5|01. 02. 2026" << none << "\"$\",\"1,50000\",\"01. 02. 2026\"";
+        QTest::newRow("2") << "Dollar|$|2|010226" << none << "\"$\",\"2,00000\",\"01. 02. 2026\"";
+        QTest::newRow("195583") << "Dollar|$|195583|01.02.2026" << none << "\"$\",\"1,95583\",\"01. 02. 2026\"";
+        QTest::newRow("blanks kept") << " Dollar | $ |1|01.02.2026" << none << "\" $ \",\"1,00000\",\"01. 02. 2026\"";
     }
     void editor()
     {
-        QFETCH(QStringList, typed);
+        QFETCH(QString, typed);
         QFETCH(QString, stored);
+        const QStringList fields = typed.split(QLatin1Char('|'));
         ScriptedPrompter prompter;
         prompter.dialogScripts << [&](QDialog& d) {
             const char* names[] = {"eBez", "eKuerzel", "eKurs", "Datum"};
             for (int i = 0; i < 4; ++i)
-                edit(d, names[i])->setText(typed[i]);
+                edit(d, names[i])->setText(fields[i]);
             click(d, "BtnOK");
             return int(QDialog::Rejected);
         };
         QCOMPARE(AddCurrency(), !stored.isEmpty());
-        QTEST(prompter.messages(), "messages");
-        QCOMPARE(ReadSetting(CurrencyStore::Key, typed[0]), stored);
-        for (const auto& call : prompter.calls) {
-            if (call.kind == QLatin1String("message"))
-                QCOMPARE(call.caption, call.text == QStringLiteral("Ungültiger Wert!") ? "Fehler" : "Warnung");
-        }
+        QTEST(prompter.messages().join(QLatin1Char('|')), "messages");
+        QCOMPARE(ReadSetting(CurrencyStore::Key, fields[0]), stored);
+        for (const auto& call : prompter.calls.mid(1))
+            QCOMPARE(call.caption, call.text == QStringLiteral("Ungültiger Wert!") ? "Fehler" : "Warnung");
     }
 
     void editorKeys()
@@ -195,12 +275,9 @@ private slots:
         QVERIFY(!ShowCurrencyList());
         QCOMPARE(seen, (QStringList{"1", "0", ""}));
         QCOMPARE(prompter.messages().size(), 1);
-        StringList names;
-        QStringList values;
-        CurrencyStore::read(names, values);
-        QCOMPARE(names.count(), 0);
+        QCOMPARE(sortedNames(), QStringList());
     }
 };
 
-QTEST_MAIN(TestCurrencyDialogs)
-#include "tst_currencydialogs.moc"
+QTEST_MAIN(TestCurrency)
+#include "tst_currency.moc"
