@@ -6,6 +6,7 @@
 #include "platform/Regional.h"
 #include "toolkit/SettingsStore.h"
 #include <QTemporaryDir>
+#include <benchmark/benchmark.h>
 
 namespace vdl::bench {
 
@@ -31,3 +32,14 @@ private:
 };
 
 } // namespace vdl::bench
+
+// The main() of a benchmark program with windows.
+#define VDL_BENCH_MAIN()                                                                            \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        vdl::bench::BenchApp app(argc, argv);                                                      \
+        benchmark::Initialize(&argc, argv);                                                        \
+        benchmark::RunSpecifiedBenchmarks();                                                       \
+        benchmark::Shutdown();                                                                     \
+        return 0;                                                                                  \
+    }

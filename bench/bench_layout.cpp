@@ -64,11 +64,4 @@ BENCHMARK(LoadFiftyWindows)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    vdl::bench::BenchApp app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VDL_BENCH_MAIN()

@@ -48,11 +48,4 @@ BENCHMARK(OperatorKeyTenMemories)->UseManualTime()->Unit(benchmark::kMicrosecond
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    vdl::bench::BenchApp app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VDL_BENCH_MAIN()

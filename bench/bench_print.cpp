@@ -45,11 +45,4 @@ BENCHMARK(BM_PreviewLongTape)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    vdl::bench::BenchApp app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VDL_BENCH_MAIN()
