@@ -132,6 +132,9 @@ private slots:
             QVERIFY(DBSelect(q, "SELECT count(*) FROM SysL WHERE Zeitpunkt = DBTim:#06.12.2026 12.00.00# "));
             QVERIFY(q.next());
             QCOMPARE(q.value(0).toInt(), 1);
+            QVERIFY(DBSelect(q, "SELECT Benutzer FROM SysL WHERE Aktiv = :False"));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toString(), QStringLiteral("jetzt"));
         }
     }
 
