@@ -202,6 +202,16 @@ private slots:
         QCOMPARE(ReadSettings(key, {"Fehlt", name.toUpper()}), QStringList({"", value}));
     }
 
+    // Edited by hand: a name given twice counts once, with its first value.
+    void repeatedNameCountsOnce()
+    {
+        QVERIFY(putFile(SettingsStore::fileName(false),
+                        "[\\software\\vdl\\vdlRechner\\Waehrungen]\nEuro=E\nDollar=D\nEuro=X\n"));
+        QStringList names, values;
+        ReadKeyValues(R"(%\Waehrungen)", names, values, false);
+        QCOMPARE(names.join('|') + ' ' + values.join('|'), "Euro|Dollar E|D");
+    }
+
     void deletingAndListing()
     {
         WriteSetting(R"(%\Waehrungen)", "Euro", "x", false, true);
