@@ -5,6 +5,7 @@
 #include "calculator/WindowModel.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlInput.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -50,10 +51,7 @@ TBenennenForm::TBenennenForm(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("BenennenForm"));
     setWindowTitle(QStringLiteral("Rechner/Speicher benennen"));
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(370, 126);
 
     Liste = new QListWidget(this);

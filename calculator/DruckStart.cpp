@@ -5,6 +5,7 @@
 #include "platform/PrinterSession.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlFormPos.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -34,9 +35,7 @@ TfDruckStart::TfDruckStart(QWidget* parent)
 {
     setObjectName(QStringLiteral("fDruckStart"));
     setWindowTitle(QStringLiteral("Standard-Druckdialog-Basis"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(452, 149);
 
     auto* formPanel = new QWidget(this);
@@ -50,9 +49,7 @@ TfDruckStart::TfDruckStart(QWidget* parent)
     auto* group = new QGroupBox(QStringLiteral("Drucker"), fussPanel);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(0, 4, 435, 102);
-    QFont bold = font;
-    bold.setBold(true);
-    group->setFont(bold);
+    group->setFont(DialogFont(12, true));
 
     CbxDrucker = new QComboBox(group);
     CbxDrucker->setObjectName(QStringLiteral("CbxDrucker"));
@@ -61,8 +58,7 @@ TfDruckStart::TfDruckStart(QWidget* parent)
         button(group, "BtnDetails", QStringLiteral("De&tails"), QStyle::SP_MessageBoxInformation, {192, 58, 107, 29});
     QPushButton* einrichten = button(group, "BtnEinrichten", QStringLiteral("Ein&richten"),
                                      QStyle::SP_FileDialogDetailedView, {308, 58, 109, 29});
-    QFont regular = font;
-    regular.setBold(false); // set, not only inherited, so the group box's bold stops here
+    const QFont regular = DialogFont(); // set, not only inherited, so the group box's bold stops here
     for (QWidget* w : {static_cast<QWidget*>(CbxDrucker), static_cast<QWidget*>(details),
                        static_cast<QWidget*>(einrichten)})
         w->setFont(regular);

@@ -1,4 +1,5 @@
 #include "calculator/HistoryDruck.h"
+#include "toolkit/vdlTools_forms.h"
 #include "calculator/Rechner.h"
 #include "platform/BandedReport.h"
 #include "platform/Clock.h"
@@ -30,10 +31,8 @@ constexpr double NumberWidth = 59.5;
 
 QFont reportFont(int points, bool bold)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    QFont font = DialogFont(12, bold);
     font.setPointSize(points);
-    font.setBold(bold);
     return font;
 }
 

@@ -1,6 +1,7 @@
 #include "calculator/vdlClipMod.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlFormPos.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -39,9 +40,7 @@ TfvdlClipMod::TfvdlClipMod(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("fvdlClipMod"));
     setWindowTitle(QStringLiteral("Zwischenablage bearbeiten"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(0, 0, 0, 0);

@@ -36,9 +36,7 @@ QString displayForm(const QString& text)
 TfvdlFDate::TfvdlFDate(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("fvdlFDate"));
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(12);
-    setFont(f);
+    setFont(DialogFont());
     resize(119, 22);
 
     Datum = new QLineEdit(this);

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include <cstdlib>
 
 namespace vdl {
 
@@ -98,21 +97,6 @@ void OpenKurzanleitung()
     }
     // Whether a browser could be started is not reported.
     UrlOpener::current().open(GuideWriter::indexUrl(dir));
-}
-
-int FuzzGuidePage(const uint8_t* data, size_t size)
-{
-    const QStringList lines = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size))
-                                  .split(QLatin1Char('\n'));
-    const QByteArray bytes = GuidePageBytes(lines);
-    for (const char b : bytes) {
-        if (static_cast<unsigned char>(b) > 127)
-            std::abort();
-    }
-    // Every line ends in CR LF, and no other line break appears than the ones the lines had.
-    if (!bytes.endsWith("\r\n") || bytes.count("\r\n") < lines.size() || bytes.count('\n') != lines.size())
-        std::abort();
-    return 0;
 }
 
 } // namespace vdl

@@ -6,8 +6,6 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <cstddef>
-#include <cstdint>
 
 namespace vdl {
 
@@ -30,9 +28,5 @@ QByteArray GuidePageBytes(const QStringList& Lines);
 // Writes the guide into the program folder and opens it; a file that cannot be written is
 // reported with its full path and nothing is opened.
 void OpenKurzanleitung();
-
-// For fuzzing: GuidePageBytes on arbitrary text, aborting when the result breaks its rules
-// (a byte above 127, a line count or line end that does not match). Always returns 0.
-int FuzzGuidePage(const uint8_t* data, size_t size);
 
 } // namespace vdl

@@ -4,6 +4,7 @@
 #include "platform/NumText.h"
 #include "platform/PrinterSession.h"
 #include "platform/Prompter.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -128,11 +129,7 @@ TfPrinterInfo::TfPrinterInfo(const QStringList& lines, QWidget* parent) : QDialo
 {
     setObjectName(QStringLiteral("fPrinterInfo"));
     setWindowTitle(QStringLiteral("Drucker-Information"));
-    // Where Tahoma is missing, its nearest match in width keeps each label before the value.
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
     resize(378, 345);
 
     Info = new QListWidget(this);

@@ -3,6 +3,7 @@
 #include "info/InfoResources.h"
 #include "platform/Prompter.h"
 #include "platform/UrlOpener.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -57,11 +58,7 @@ TfvdlRechInfo::TfvdlRechInfo(QWidget* owner, const QString& Version) : QDialog(o
     setWindowTitle(QStringLiteral("Produktinformation"));
     // A dialog frame without buttons in the title: it closes through its button, Enter or Esc.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    // Where Tahoma is missing, its metric neighbour keeps the captions within their columns.
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(410, 439);
     move(414, 282);
 

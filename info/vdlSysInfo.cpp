@@ -1,6 +1,7 @@
 #include "info/vdlSysInfo.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlReg_identity.h"
+#include "toolkit/vdlTools_forms.h"
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -70,11 +71,7 @@ TfvdlSysInfo::TfvdlSysInfo(QWidget* owner) : QDialog(owner)
 {
     setObjectName(QStringLiteral("fvdlSysInfo"));
     setWindowTitle(QStringLiteral("System-Informationen"));
-    // Where Tahoma is missing, its metric neighbour keeps the captions within their columns.
-    QFont font;
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(DialogFont());
     resize(537, 443);
 
     auto* layout = new QVBoxLayout(this);

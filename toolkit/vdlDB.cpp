@@ -12,7 +12,6 @@
 #include <QSqlQuery>
 
 #include <cmath>
-#include <cstdlib>
 
 namespace vdl {
 
@@ -287,25 +286,6 @@ void GetODBCPath(const QString& DSN, QString& Path)
     Path = ReadRegValue(key, QStringLiteral("DBQ"), false, true);
     if (Path.isEmpty())
         Path = ReadRegValue(key, QStringLiteral("DBQ"), false, false);
-}
-
-int FuzzConvertSQL(const uint8_t* data, size_t size)
-{
-    if (size == 0)
-        return 0;
-    const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
-    QString result;
-    ConvertSQL(text, data[0] & (soLikeStar | soNull), result);
-    if (result.contains(QLatin1Char('"')))
-        std::abort();
-    // "null" placed anywhere: afterwards the returned position still points at it.
-    QString s = text;
-    const qsizetype at = data[0] % (text.size() + 1);
-    s.insert(at, QLatin1String("null"));
-    const int pos = FixNullCompare(s, int(at) + 1);
-    if (pos < 1 || s.mid(pos - 1, 4) != QLatin1String("null"))
-        std::abort();
-    return 0;
 }
 
 } // namespace vdl

@@ -6,8 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <cstddef>
-#include <cstdint>
 
 class QSqlDatabase;
 class QSqlQuery;
@@ -60,9 +58,5 @@ TDatabaseParams DatabaseParams(const QSqlDatabase& Database); // "Database Name=
 void GetDatabaseLocation(const TDatabaseParams& Database, QString& Location);
 // "DBQ" of the ODBC data source in the settings (current user, then machine).
 void GetODBCPath(const QString& DSN, QString& Path);
-
-// For fuzzing: runs ConvertSQL and FixNullCompare on arbitrary bytes and aborts when a
-// result breaks their rules. Always returns 0.
-int FuzzConvertSQL(const uint8_t* data, size_t size);
 
 } // namespace vdl

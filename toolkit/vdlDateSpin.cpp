@@ -1,4 +1,5 @@
 #include "toolkit/vdlDateSpin.h"
+#include "toolkit/vdlTools_forms.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -35,9 +36,7 @@ TfvdlDateSpin::TfvdlDateSpin()
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(32);
-    setFont(f);
+    setFont(DialogFont(32));
     resize(104, 42);
 
     p = new QLabel(QStringLiteral("2002"), this);

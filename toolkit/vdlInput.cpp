@@ -3,6 +3,7 @@
 #include "platform/Prompter.h"
 #include "toolkit/vdlFormPos.h"
 #include "toolkit/vdlTools_misc.h"
+#include "toolkit/vdlTools_forms.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -25,9 +26,7 @@ QString ForbiddenCharsMessage(const QString& Forbidden)
 TvdlInputBox::TvdlInputBox(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("vdlInputBox"));
-    QFont f(QStringLiteral("Tahoma"));
-    f.setPixelSize(12);
-    setFont(f);
+    setFont(DialogFont());
 
     Input = new QLineEdit(this);
     Input->setObjectName(QStringLiteral("Input"));

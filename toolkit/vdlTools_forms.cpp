@@ -135,6 +135,15 @@ void ColorToRGBText(TColor Color, int& R, int& G, int& B, QString& Text)
     Text = QStringLiteral("%1,%2,%3").arg(R).arg(G).arg(B);
 }
 
+QFont DialogFont(int PixelSize, bool Bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(PixelSize);
+    font.setBold(Bold);
+    return font;
+}
+
 TColor LightenColor(TColor Color)
 {
     int r = 0, g = 0, b = 0;

@@ -44,6 +44,9 @@ int CountOccurrences(const QString& S, const QString& Sub, int Step);
 void ProcessAppMessages();
 void SetTextIfEmpty(QWidget* Control, const QString& Text);
 void SetFontBold(QFont& Font, bool Bold);
+// The dialogs' font: Tahoma at the given pixel size, else its metric neighbour Liberation Sans
+// (the usual fallback is so wide that captions overrun their columns).
+QFont DialogFont(int PixelSize = 12, bool Bold = false);
 bool InRange(int V, int Lo, int Hi);
 void ColorToRGBText(TColor Color, int& R, int& G, int& B, QString& Text); // Text "R,G,B"
 TColor LightenColor(TColor Color);
