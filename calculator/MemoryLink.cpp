@@ -1,5 +1,6 @@
 #include "calculator/MemoryLink.h"
 #include "calculator/RechnerCore.h"
+#include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
 #include "platform/Cp1252.h"
 #include "platform/NumText.h"
@@ -7,6 +8,7 @@
 #include "platform/Regional.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_numbers.h"
+#include <stdexcept>
 
 namespace vdl {
 
@@ -42,14 +44,21 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
         const bool exponent = to == NumberSystem::Decimal && text.contains(QLatin1Char('E')) && TryStrToFloat(text, v);
         return exponent ? plainText(v) : text;
     }
-    // A decimal value goes into a base, roman numerals or a date as its integer part.
+    // A duration is no date, nor a date a duration.
+    if ((from == NumberSystem::Time && to == NumberSystem::Date) || (from == NumberSystem::Date && to == NumberSystem::Time))
+        throw std::invalid_argument("time and date");
+    // A decimal value goes into a base, roman numerals or a date as its integer part; into
+    // the time system as hours.
     const QChar sep = Regional::current().decimalSeparator;
-    if (from == NumberSystem::Decimal && !NumberSystem::hasDecimals(to) && text.contains(sep))
+    if (from == NumberSystem::Decimal && !NumberSystem::hasDecimals(to) && to != NumberSystem::Time
+        && text.contains(sep))
         text.truncate(text.lastIndexOf(sep));
 
     long double v = 0;
     switch (from) {
     case NumberSystem::Date:
+        if (RechnerCore::readDayCount(text, v))
+            break; // a day count: its number of days
         if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.'))) {
             if (!RechnerCore::readDate(text, v))
                 v = 0; // no date: nothing to say about it
@@ -65,6 +74,11 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
         if (!factor)
             v = fp::mul(v, fromRate());
         break;
+    case NumberSystem::Time:
+        // Hours: a duration, or the plain number that multiplies or divides one.
+        if (!ReadDuration(text, v))
+            v = StrToFloat(text);
+        break;
     default:
         v = BaseToFloat(text, from);
         break;
@@ -78,6 +92,8 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
         return plainText(v);
     case NumberSystem::Currency:
         return plainText(factor ? v : fp::div(v, toRate()));
+    case NumberSystem::Time:
+        return factor ? plainText(v) : DurationText(v);
     default:
         return IntToBase(Var(v), to);
     }
@@ -103,19 +119,56 @@ bool isFactorOperator(unsigned char op)
     return op == op::Div || op == op::Mult || op == ':' || op == '/' || op == '*';
 }
 
-bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp)
+namespace {
+
+// The number of a text the window shows or holds, read in the window's own system; 0 for a
+// text that is no number there.
+long double shownValue(const QString& text, int system)
+{
+    long double v = 0;
+    QString digits = text;
+    if (digits.startsWith(QLatin1Char('-')))
+        digits.remove(0, 1);
+    switch (system) {
+    case NumberSystem::Decimal:
+    case NumberSystem::Currency:
+        return TryStrToFloat(text, v) ? v : 0;
+    case NumberSystem::Date:
+        return RechnerCore::readDate(text, v) || TryStrToFloat(text, v) ? v : 0;
+    case NumberSystem::Time:
+        return ReadDuration(text, v) ? v : 0;
+    default:
+        return BaseToFloat(digits, system);
+    }
+}
+
+} // namespace
+
+bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, int& From, QString& SendOp)
 {
     long double value = 0;
+    From = sender.FSystem;
+    const bool entryParse = NumberSystem::hasDecimals(From) || From == NumberSystem::Date || From == NumberSystem::Time;
     if (!sender.Eingabe.isEmpty()) {
         Text = sender.Eingabe;
-        if (sender.ParseEntry(value) == 0)
+        if (!entryParse)
+            value = shownValue(Text, From); // a base or roman numerals take only their digits
+        else if (sender.ParseEntry(value) == 0)
             return false; // refused: the entry parse has said so and cleared the entry
     } else if (!sender.EAnzeige.isEmpty()) {
         Text = sender.EAnzeige;
-        sender.ParseResult(value);
+        if (RechnerCore::readDayCount(Text, value)) {
+            // A day count (also shown back in the decimal system) goes as a number of days.
+            From = NumberSystem::Date;
+        } else {
+            value = shownValue(Text, From);
+        }
     } else {
+        // The last value is a number, written in decimals (an amount stays in its currency).
         value = sender.FWert;
         Text = FloatToStr(value);
+        if (From != NumberSystem::Currency)
+            From = NumberSystem::Decimal;
     }
     if (value == 0 && sender.History.isEmpty())
         return false;
@@ -134,9 +187,11 @@ void MemoryKey(RechnerCore& window, RechnerCore& memory, const QString& Op, cons
 {
     const bool factor = isFactorOperator(window.FOperator);
     if (Op == QLatin1String("+") || Op == QLatin1String("-")) {
+        // Read in the window's own system and converted from it, as automatic transfer does.
         QString text, sendOp, value;
-        if (!memoryAddend(window, Op, text, sendOp)
-            || !ConvertValue(text, NumberSystem::Decimal, memory.FSystem, factor, WindowRate, MemoryRate, value))
+        int from = NumberSystem::Decimal;
+        if (!memoryAddend(window, Op, text, from, sendOp)
+            || !ConvertValue(text, from, memory.FSystem, factor, WindowRate, MemoryRate, value))
             return;
         // The sign takes the memory's pending operator and the value counts at once, as a
         // signed text typed there would; a value without digits there counts as 0.

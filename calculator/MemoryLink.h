@@ -24,9 +24,11 @@ bool ConvertValue(const QString& Text, int From, int To, bool Factor, const Rate
 // True for the pending operators whose operand is a factor or divisor ("÷:/×*").
 bool isFactorOperator(unsigned char op);
 
-// M+ and M-: the unsigned value text and the operator to send for Op "+" or "-"; false when
-// nothing is to be sent (the entry was refused, or the value is 0 on an empty tape).
-bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, QString& SendOp);
+// M+ and M-: the unsigned value text, the system it is written in (From) and the operator to
+// send for Op "+" or "-"; false when nothing is to be sent (the entry was refused, or the
+// value is 0 on an empty tape). The value is read in the sender's own system; a day count goes
+// as a number of days, the last value as a decimal number.
+bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, int& From, QString& SendOp);
 
 // The memory keys of a window on the memory it is linked to. Op "+" and "-" (M+, M-) add or
 // subtract the window's value there, "C" (MC) clears the memory's result, "R" (MR) recalls the

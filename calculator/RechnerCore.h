@@ -154,6 +154,8 @@ public:
     static QString operatorGlyph(const QString& op);
     // The day number of a typed date ("1.5", "24.12.03"); false when it is no date.
     static bool readDate(const QString& text, long double& day);
+    // The number of a day count as the date system shows it ("14Tage", "5 Tage").
+    static bool readDayCount(const QString& text, long double& days);
     bool isCalculator() const;         // FTyp is "Rechner", case ignored
     bool isMemory() const { return hasWindowType(FTyp, WindowType::Speicher); }
 
@@ -273,6 +275,8 @@ private:
     bool CalcPercent(QString& Prefix, unsigned char Op);
     bool CalcWhatPercent(long double& Percent, long double& y);
     bool CalcDate(QString& EntryText);
+    bool CalcTime(QString& EntryText);
+    void updateSeparatorKey();
     void CalcBase(QString& EntryText);
     long double factorialOf(long double x) const;
     QString currencySuffix() const;
@@ -288,6 +292,7 @@ private:
     bool m_decimalMode = true;    // the last change of system left the decimal keys on
     int m_autoReturnSystem = 10;  // where an automatic switch returns to
     int m_autoReturnCurrency = -1;
+    bool m_dayCount = false;      // the date system's accumulator holds days, not a date
 };
 
 } // namespace vdl

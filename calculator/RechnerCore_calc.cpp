@@ -1,5 +1,6 @@
 // The calculation engine: one operator step in the window's number system.
 #include "calculator/RechnerCore.h"
+#include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
 #include "platform/Cp1252.h"
 #include "platform/DateTimeText.h"
@@ -63,6 +64,16 @@ bool RechnerCore::readDate(const QString& text, long double& day)
     return true;
 }
 
+bool RechnerCore::readDayCount(const QString& text, long double& days)
+{
+    if (!text.endsWith(QLatin1String("Tage")))
+        return false;
+    QString number = text.chopped(4);
+    if (number.endsWith(QLatin1Char(' ')))
+        number.chop(1);
+    return !number.isEmpty() && TryStrToFloat(number, days);
+}
+
 QString RechnerCore::FormatNumber(long double Value) const
 {
     return FNK >= 0 ? FormatFloat(FFormat, Value) : FloatToStr(Value);
@@ -77,6 +88,22 @@ int RechnerCore::ParseEntry(long double& Value)
         FLetzteEingabe = Eingabe;
     if (Eingabe.isEmpty())
         return 0;
+    long double v = 0;
+    if (FSystem == NumberSystem::Time) {
+        // A duration, or the plain number that multiplies or divides one.
+        const bool factor = FOperator == op::Mult || FOperator == op::Div;
+        if (factor ? !Eingabe.contains(QLatin1Char(':')) && TryStrToFloat(Eingabe, v) : ReadDuration(Eingabe, v)) {
+            Value = v;
+            return 1;
+        }
+        ShowMessage(invalidEntry, QStringLiteral("Fehler"), mb::Ok);
+        Eingabe.clear();
+        return 0;
+    }
+    if (FSystem == NumberSystem::Date && readDayCount(Eingabe, v)) {
+        Value = v;
+        return 1;
+    }
     if (FSystem == NumberSystem::Date
         && (FPosten == 0 || Eingabe.contains(QLatin1Char('.')) || Eingabe.contains(QLatin1Char(',')))) {
         long double day = 0;
@@ -85,7 +112,6 @@ int RechnerCore::ParseEntry(long double& Value)
             return 2;
         }
     }
-    long double v = 0;
     if (TryStrToFloat(Eingabe, v)) {
         Value = v;
         return 1;
@@ -163,27 +189,73 @@ bool RechnerCore::CalcWhatPercent(long double& Percent, long double& y)
 
 bool RechnerCore::CalcDate(QString& EntryText)
 {
+    // A new calculation goes on with the date or day count shown.
+    if (Eingabe.isEmpty() && FLetzteEingabe.isEmpty() && FPosten == 0 && !EAnzeige.isEmpty())
+        Eingabe = EAnzeige;
     const int kind = ParseEntry(FWert);
     if (kind == 0) {
         ShowMessage(invalidEntry, QStringLiteral("Fehler"), mb::Ok);
         Eingabe.clear();
         return false;
     }
-    // A calculation starts with a date; then days are added, and dates or days subtracted.
+    // A calculation starts with a date (or a day count shown before); to a date days are
+    // added or subtracted, and a date subtracted gives a day count. To a day count days are
+    // added or subtracted, and a date added gives that date moved; two dates are never added,
+    // nor is a date subtracted from days.
+    long double days = 0;
+    const bool countText = kind == 1 && readDayCount(Eingabe, days);
     const bool plus = FOperator == '+';
     const bool minus = FOperator == '-';
-    if (!(minus || (plus && FPosten == 0 && kind == 2) || (plus && FPosten > 0 && kind == 1)))
+    bool count = m_dayCount;
+    if (FPosten == 0 && plus) {
+        if (kind != 2 && !countText)
+            return false;
+        count = countText;
+    } else if (FPosten > 0 && (plus || minus)) {
+        if (kind == 2) {
+            if (plus == count) // a date added to days, or subtracted from a date
+                count = !count;
+            else
+                return false;
+        }
+    } else if (!minus) {
         return false;
+    }
     if (FWert == 0 && FAkku == 0) {
+        m_dayCount = count;
         EAnzeige.clear(); // day 0 is shown as nothing
         return true;
     }
     const long double a = plus ? fp::add(FAkku, FWert) : fp::sub(FAkku, FWert);
     EntryText = kind == 1 ? FormatNumber(FWert) + QLatin1String(" Tage") : dateText(FWert);
-    if (FPosten == 1 && minus && kind == 2)
-        EAnzeige = FormatNumber(a) + QLatin1String("Tage");
-    else
-        EAnzeige = dateText(a);
+    EAnzeige = count ? FormatNumber(a) + QLatin1String("Tage") : dateText(a);
+    m_dayCount = count;
+    FAkku = a;
+    return true;
+}
+
+bool RechnerCore::CalcTime(QString& EntryText)
+{
+    EntryText.clear();
+    // A new calculation goes on with the duration shown.
+    if (Eingabe.isEmpty() && FLetzteEingabe.isEmpty() && FPosten == 0 && EAnzeige.contains(QLatin1Char(':')))
+        Eingabe = EAnzeige;
+    if (Eingabe.isEmpty() && FLetzteEingabe.isEmpty())
+        return true; // nothing to compute: the line shows the operator alone
+    const bool factor = FOperator == op::Mult || FOperator == op::Div;
+    if (ParseEntry(FWert) == 0)
+        return false;
+    const auto operandText = [&] { return factor ? FloatToStr(FWert) : DurationText(FWert); };
+    if (FWert == 0 && FAkku == 0) {
+        EAnzeige = DurationText(0);
+        EntryText = operandText();
+        return true;
+    }
+    // Durations are added and subtracted, multiplied and divided by numbers; the other
+    // operators leave the accumulator as it is.
+    const long double a = RoundToSeconds(applyBasic(FOperator, FAkku, FWert));
+    EntryText = operandText();
+    EAnzeige = DurationText(a);
     FAkku = a;
     return true;
 }
@@ -240,7 +312,8 @@ bool RechnerCore::Calculate(unsigned char Op)
                 Eingabe = Entry;
             }
             QString formatted;
-            if (looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) {
+            long double days = 0;
+            if ((looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) || readDayCount(Entry, days)) {
                 const QString kept = Eingabe;
                 m_autoReturnSystem = FSystem;
                 m_autoReturnCurrency = PnlWaehrung.Tag;
@@ -258,6 +331,8 @@ bool RechnerCore::Calculate(unsigned char Op)
     const QString anzeigeBefore = EAnzeige;
     if (FSystem == NumberSystem::Date) {
         CalcDate(Entry); // a refused step still writes its line and becomes pending
+    } else if (FSystem == NumberSystem::Time) {
+        result = CalcTime(Entry);
     } else if (!NumberSystem::hasDecimals(FSystem)) {
         CalcBase(Entry);
     } else {
@@ -350,7 +425,8 @@ bool RechnerCore::Calculate(unsigned char Op)
             ClearResult(false);
         }
     }
-    m_keys[BKom].enabled = m_decimalMode;
+    m_keys[BKom].enabled = m_decimalMode || FSystem == NumberSystem::Time;
+    updateSeparatorKey();
     return result;
 }
 
@@ -364,6 +440,8 @@ void RechnerCore::ClearResult(bool ClearEntry)
     FOperator = '+';
     FPosten = 0;
     FNeueEingabe = false;
+    m_dayCount = false;
+    updateSeparatorKey();
     if (FAutoUmgeschaltet) {
         // Cleared first: the system change below comes back here.
         FAutoUmgeschaltet = false;

@@ -52,7 +52,17 @@ bool validDigit(unsigned char c, int system)
 
 void RechnerCore::setBKomByRule()
 {
-    m_keys[BKom].enabled = m_decimalMode && (NumberSystem::hasDecimals(FSystem) || FSystem == NumberSystem::Date);
+    m_keys[BKom].enabled = (m_decimalMode && (NumberSystem::hasDecimals(FSystem) || FSystem == NumberSystem::Date))
+                           || FSystem == NumberSystem::Time;
+}
+
+// In the time system the separator key types ":" between hours, minutes and seconds, and the
+// decimal separator where a number multiplies or divides the duration.
+void RechnerCore::updateSeparatorKey()
+{
+    const QChar decimal = Regional::current().decimalSeparator;
+    const bool duration = FSystem == NumberSystem::Time && FOperator != op::Mult && FOperator != op::Div;
+    m_keys[BKom].caption = duration ? QChar(':') : decimal;
 }
 
 void RechnerCore::updateEnableFlags()
@@ -63,6 +73,7 @@ void RechnerCore::updateEnableFlags()
     for (Key k : {BPlus, BMin, BIst})
         m_keys[k].enabled = !list;
     m_keys[BMult].enabled = m_keys[BDiv].enabled = !list && FSystem != NumberSystem::Date;
+    updateSeparatorKey();
     // What the system cannot compute stays off, whatever is typed.
     for (Key k : {BSin, BCos, BTan, BCot, B1divX, BPi, BLog, BLogn, BProz})
         m_keys[k].enabled = !list && FSystem != NumberSystem::Date && m_decimalMode;
@@ -112,8 +123,8 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             break;
         case ',': case '.':
             Eingabe += QChar(c);
-            if (FSystem != NumberSystem::Date)
-                m_keys[BKom].enabled = false; // a date takes several separators
+            if (FSystem != NumberSystem::Date && FSystem != NumberSystem::Time)
+                m_keys[BKom].enabled = false; // a date or a duration takes several separators
             break;
         case '<':
             Eingabe.chop(1);
@@ -121,7 +132,8 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
                 setBKomByRule();
             break;
         case ';':
-            Eingabe += QLatin1Char(';');
+            if (FSystem != NumberSystem::Time) // no integer lists of durations
+                Eingabe += QLatin1Char(';');
             break;
         case 'Y':
             clearAll(FromButton);
@@ -137,7 +149,14 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
         case '*': case op::Mult:
             ok = Calculate(op::Mult);
             break;
-        case '/': case ':': case op::Div:
+        case ':':
+            if (FSystem == NumberSystem::Time) { // hours, minutes and seconds
+                Eingabe += QLatin1Char(':');
+                break;
+            }
+            ok = Calculate(op::Div);
+            break;
+        case '/': case op::Div:
             ok = Calculate(op::Div);
             break;
         default:

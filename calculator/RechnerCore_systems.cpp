@@ -61,6 +61,11 @@ void RechnerCore::SetDecimalMode(bool On)
     for (Key k : {BKom, BProz, BProzIH, BWievProz, BSin, BTan, BCos, BCot, BWurzel, BFak, BHoch,
                   B1divX, BLog, BLogn, BPi})
         m_keys[k].enabled = On;
+    // Durations take the separator key for ":", and only the four basic operators.
+    const bool time = FSystem == NumberSystem::Time;
+    m_keys[BKom].enabled = On || time;
+    m_keys[BMod].enabled = !time;
+    updateSeparatorKey();
     if (FSpeicherautomatik)
         m_keys[BProz].enabled = false; // stays off while automatic transfer is on
     const bool date = FSystem == NumberSystem::Date;

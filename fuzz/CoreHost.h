@@ -1,11 +1,17 @@
 #pragma once
-// The frame as a calculator core of the fuzz targets sees it: two currencies, nothing else.
+// The frame as a calculator core of the fuzz targets sees it: two currencies and, when given,
+// one memory window that the memory keys act on.
+#include "calculator/MemoryLink.h"
 #include "calculator/RechnerCore.h"
+#include "platform/NumText.h"
+#include <stdexcept>
 
 namespace vdl::fuzz {
 
 class CoreHost : public RechnerHost {
 public:
+    RechnerCore* memory = nullptr; // the window's memory; none: the memory keys do nothing
+
     bool currencyAt(int index, CurrencyEntry& entry) override
     {
         static const CurrencyEntry list[] = {
@@ -15,6 +21,25 @@ public:
             return false;
         entry = list[index];
         return true;
+    }
+
+    void memoryOperation(RechnerCore& core, const QString& op) override
+    {
+        if (!memory || memory == &core)
+            return;
+        MemoryKey(core, *memory, op, rateOf(core), rateOf(*memory));
+    }
+
+private:
+    // As the frame reads a window's rate: the chosen currency's, none without a currency.
+    RateReader rateOf(const RechnerCore& window)
+    {
+        return [this, &window] {
+            CurrencyEntry entry;
+            if (!currencyAt(window.PnlWaehrung.Tag, entry))
+                throw std::runtime_error("no currency");
+            return StrToFloat(entry.rate);
+        };
     }
 };
 

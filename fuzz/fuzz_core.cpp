@@ -1,10 +1,12 @@
-// The calculator core fed random key streams in random systems and places.
+// The calculator core fed random key streams in random systems and places (the time system
+// among them), with a memory window in a system of its own for the memory keys.
 //
 // Input: a system byte (an entry of the system list), a places byte (an entry of the places
 // list), a flags byte (bit 0 English separators, bit 1 count items, bit 2 negatives in red,
 // bit 3 automatic transfer, bits 4-5 the angle unit, bit 6 a memory window, bit 7 memory keys
 // enabled), then one action per byte:
 //   below 43        a click on that key, when it is enabled (as the window passes clicks on)
+//   0xF6 i          the memory window picks system list entry i
 //   0xF7 n text     InputProcessing of the next n % 16 bytes as one text
 //   0xF8 i          the user picks system list entry i
 //   0xF9 i          the user picks places list entry i
@@ -25,7 +27,7 @@ using namespace vdl::fuzz;
 
 namespace {
 
-void act(RechnerCore& core, Input& in)
+void act(RechnerCore& core, RechnerCore& memory, Input& in)
 {
     const uint8_t b = in.byte();
     if (b < RechnerCore::KeyCount) {
@@ -34,6 +36,7 @@ void act(RechnerCore& core, Input& in)
         return;
     }
     switch (b) {
+    case 0xF6: memory.SystSelected(in.byte() % int(memory.SystItems.size())); return;
     case 0xF7: {
         const int n = in.byte() % 16;
         QString text;
@@ -81,9 +84,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     environment();
     Input in(data, size);
-    CoreHost host;
-    RechnerCore core;
+    CoreHost host, memoryHost;
+    RechnerCore core, memory;
     core.setHost(&host);
+    memory.setHost(&memoryHost);
+    memory.SetTyp(QStringLiteral("Speicher"));
+    host.memory = &memory;
     const uint8_t system = in.byte();
     const uint8_t places = in.byte();
     const uint8_t flags = in.byte();
@@ -104,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     while (!in.atEnd()) {
         try {
-            act(core, in);
+            act(core, memory, in);
         } catch (const Error&) {
             // The program shows the message and goes on with the next key.
         }

@@ -152,6 +152,8 @@ private slots:
                                    << "36556" << "10";
         QTest::newRow("fraction arrives as 0") << 10 << "Dualsystem" << "0,5 + 3 ="
                                                << "0,5+ | 3= | 3,5*" << "+ | 11= | 11*" << "11" << "2";
+        QTest::newRow("from durations, in hours") << -3 << "Dezimalsystem" << "1:30 + 0:45 ="
+                                                  << "1:30+ | 0:45= | 2:15*" << "1,5+ | 0,75= | 2,25*" << "2,25" << "10";
         QTest::newRow("CA") << 10 << "Hexadezimalsystem" << "31 + CA"
                             << "31+ | Ergebnis gelöscht!{grün}" << "1F+ | Ergebnis gelöscht!{grün}" << "" << "16";
         QTest::newRow("to a currency") << 10 << "Euro  (1,95583)" << "195,583 + 195,583 ="

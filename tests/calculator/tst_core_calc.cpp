@@ -62,6 +62,37 @@ private slots:
                                              << "01. 02. 2020+ | = | 01. 02. 2020*";
         QTest::newRow("date this year") << -1 << 10 << "1.5 +" << "01. 05. 2026" << "01. 05. 2026+";
         QTest::newRow("date with two commas") << -1 << 10 << "1,2,2020 +" << "01. 02. 2020" << "01. 02. 2020+";
+        // A day count stays a day count; a date added to it is moved by its days.
+        QTest::newRow("day count goes on") << -1 << 10 << "15.3.2020 - 1.3.2020 + 5 =" << "19Tage"
+                                           << "15. 03. 2020- | 01. 03. 2020+ | 5 Tage= | 19Tage*";
+        QTest::newRow("day count less days") << -1 << 10 << "15.3.2020 - 1.3.2020 - 20 =" << "-6Tage"
+                                             << "15. 03. 2020- | 01. 03. 2020- | 20 Tage= | -6Tage*";
+        QTest::newRow("date moved by a day count") << -1 << 10 << "15.3.2020 - 1.3.2020 + 1.1.2021 ="
+                                                   << "15. 01. 2021"
+                                                   << "15. 03. 2020- | 01. 03. 2020+ | 01. 01. 2021= | 15. 01. 2021*";
+        QTest::newRow("date from a day count refused") << -1 << 10 << "15.3.2020 - 1.3.2020 - 1.1.2020 +"
+                                                       << "14Tage" << "15. 03. 2020- | 01. 03. 2020- | +";
+        QTest::newRow("date less date later on") << -1 << 10 << "1.3.2020 + 30 - 1.3.2020 =" << "30Tage"
+                                                 << "01. 03. 2020+ | 30 Tage- | 01. 03. 2020= | 30Tage*";
+        QTest::newRow("shown day count taken up") << -1 << 10 << "15.3.2020 - 1.3.2020 = + 5 =" << "19Tage"
+            << "15. 03. 2020- | 01. 03. 2020= | 14Tage* | 14 Tage+ | 5 Tage= | 19Tage*";
+        QTest::newRow("shown date taken up in the date system") << -1 << -2 << "1.2.2020 + 30 = + 5 ="
+            << "07. 03. 2020" << "01. 02. 2020+ | 30 Tage= | 02. 03. 2020* | 02. 03. 2020+ | 5 Tage= | 07. 03. 2020*";
+        // Durations: hours, minutes and seconds, times and divided by plain numbers.
+        QTest::newRow("time sum") << -1 << -3 << "1:30 + 2:45 =" << "4:15" << "1:30+ | 2:45= | 4:15*";
+        QTest::newRow("time seconds") << -1 << -3 << "0:00:30 + 0:00:45 =" << "0:01:15"
+                                      << "0:00:30+ | 0:00:45= | 0:01:15*";
+        QTest::newRow("time beyond a day") << -1 << -3 << "20 + 7:30 =" << "27:30" << "20:00+ | 7:30= | 27:30*";
+        QTest::newRow("time negative") << -1 << -3 << "1:00 - 2:30:15 =" << "-1:30:15"
+                                       << "1:00- | 2:30:15= | -1:30:15*";
+        QTest::newRow("time times a number") << -1 << -3 << "1:30 × 1,5 =" << "2:15" << "1:30× | 1,5= | 2:15*";
+        QTest::newRow("time divided, whole seconds") << -1 << -3 << "1 ÷ 7 =" << "0:08:34" << "1:00÷ | 7= | 0:08:34*";
+        QTest::newRow("time separator key") << -1 << -3 << "1 [BKom] 5 + 15 =" << "16:05" << "1:05+ | 15:00= | 16:05*";
+        QTest::newRow("time decimal hours") << -1 << -3 << "1,5 + 0:15 =" << "1:45" << "1:30+ | 0:15= | 1:45*";
+        QTest::newRow("time keyboard colon") << -1 << -3 << "2:15 / 3 =" << "0:45" << "2:15÷ | 3= | 0:45*";
+        QTest::newRow("time goes on with the result") << -1 << -3 << "1:30 + 1 = + 0:30 ="
+            << "3:00" << "1:30+ | 1:00= | 2:30* | 2:30+ | 0:30= | 3:00*";
+        QTest::newRow("time zero") << -1 << -3 << "0 =" << "0:00" << "0:00= | 0:00*";
     }
     void steps()
     {
@@ -170,8 +201,9 @@ private slots:
         QTest::addColumn<QString>("tapeText");
         const QString invalid = QStringLiteral("Der Eingabewert ist ungültig!");
         QTest::newRow("no date") << "0.5 +" << QStringList{invalid} << "";
-        QTest::newRow("days text taken over") << "15.3.2020 - 1.3.2020 = +" << QStringList{invalid}
-                                              << "15. 03. 2020- | 01. 03. 2020= | 14Tage*";
+        QTest::newRow("days taken up, then no number") << "15.3.2020 - 1.3.2020 = + 0.5 ="
+                                                       << QStringList{invalid, invalid}
+            << "15. 03. 2020- | 01. 03. 2020= | 14Tage* | 14 Tage+ | = | 14Tage*";
         QTest::newRow("ends what-percentage twice") << "200 ?% 1,,2 =" << QStringList{invalid, invalid}
                                                     << "200 = 100%";
         QTest::newRow("unreadable for a function") << "1,2,3 [BSin]" << QStringList{invalid} << "";
@@ -194,19 +226,23 @@ private slots:
 
     void floatErrorsChangeNothing_data()
     {
+        QTest::addColumn<int>("system");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("error");
-        QTest::newRow("divide by zero") << "7 ÷" << "0 =" << "Gleitkommadivision durch Null";
-        QTest::newRow("mod by zero") << "7 mod" << "0 =" << "Gleitkommadivision durch Null";
-        QTest::newRow("factorial overflow") << "1000 +" << "1000 !" << "Gleitkommaüberlauf";
-        QTest::newRow("negative power base") << "0 - 8 = + ^" << "0,5 =" << "Ungültige Gleitkommaoperation";
+        QTest::newRow("divide by zero") << 10 << "7 ÷" << "0 =" << "Gleitkommadivision durch Null";
+        QTest::newRow("mod by zero") << 10 << "7 mod" << "0 =" << "Gleitkommadivision durch Null";
+        QTest::newRow("factorial overflow") << 10 << "1000 +" << "1000 !" << "Gleitkommaüberlauf";
+        QTest::newRow("negative power base") << 10 << "0 - 8 = + ^" << "0,5 =" << "Ungültige Gleitkommaoperation";
+        QTest::newRow("duration by zero") << -3 << "1:30 ÷" << "0 =" << "Gleitkommadivision durch Null";
     }
     void floatErrorsChangeNothing()
     {
+        QFETCH(int, system);
         QFETCH(QString, keys);
         QFETCH(QString, last);
         RechnerCore core;
+        chooseSystem(core, system);
         press(core, keys);
         const QString display = core.EAnzeige, label = core.EingabeOp, tapeBefore = tape(core);
         const long double akku = core.FAkku;
@@ -220,6 +256,38 @@ private slots:
         QCOMPARE(core.EingabeOp, label);
         QCOMPARE(tape(core), tapeBefore);
         QCOMPARE(double(core.FAkku), double(akku));
+    }
+
+    // A duration refuses minutes and seconds above 59 and, where a number multiplies or
+    // divides it, a duration; integer lists are no input there.
+    void timeRefused_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("tapeText");
+        const QStringList invalid{QStringLiteral("Der Eingabewert ist ungültig!")};
+        QTest::newRow("minutes above 59") << "1:60 +" << invalid << "" << "";
+        QTest::newRow("seconds above 59") << "0:10:75 +" << invalid << "" << "";
+        QTest::newRow("four parts") << "1:2:3:4 +" << invalid << "" << "";
+        QTest::newRow("two decimal separators") << "1,5,5 +" << invalid << "" << "";
+        QTest::newRow("duration as a factor") << "1:30 × 0:30 =" << invalid << "1:30" << "1:30×";
+        QTest::newRow("no list separator") << "1;2 +" << QStringList() << "12:00" << "12:00+";
+    }
+    void timeRefused()
+    {
+        QFETCH(QString, keys);
+        ScriptedPrompter prompter;
+        RechnerCore core;
+        chooseSystem(core, -3);
+        press(core, keys);
+        QTEST(prompter.messages(), "messages");
+        for (const auto& call : prompter.calls) {
+            QCOMPARE(call.caption, QStringLiteral("Fehler"));
+            QCOMPARE(call.flags, 0);
+        }
+        QTEST(core.EAnzeige, "display");
+        QTEST(tape(core), "tapeText");
     }
 
     void minusValuesRed()

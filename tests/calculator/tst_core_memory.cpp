@@ -35,6 +35,29 @@ private slots:
         QTest::newRow("MC clears the result") << 10 << "" << 10 << "7 + 3 =" << "C" << ""
                                               << "7+ | 3= | 10* | Ergebnis gelöscht!{grün}" << "";
         QTest::newRow("M+ of nothing on an empty tape") << 10 << "" << 10 << "" << "+" << "" << "" << "";
+        // M+ and M- read the value in the window's own system and convert it from there.
+        QTest::newRow("hex into decimal") << 16 << "10" << 10 << "" << "+" << "16" << "16+" << "10";
+        QTest::newRow("hex letters into decimal") << 16 << "FF" << 10 << "" << "+" << "255" << "255+" << "FF";
+        QTest::newRow("hex into hex") << 16 << "10" << 16 << "" << "+" << "10" << "10+" << "10";
+        QTest::newRow("hex result into binary") << 16 << "F + 1 =" << 2 << "" << "+" << "10000" << "10000+" << "";
+        QTest::newRow("negative hex result M-") << 16 << "1 - 11 =" << 10 << "20 +" << "-" << "36"
+                                                << "20+ | 16+" << "";
+        QTest::newRow("roman into decimal") << -1 << "XII" << 10 << "" << "+" << "12" << "12+" << "XII";
+        QTest::newRow("hex zero on an empty tape") << 16 << "0" << 10 << "" << "+" << "" << "" << "0";
+        QTest::newRow("day count into decimal") << 10 << "15.3.2020 - 1.3.2020 =" << 10 << "" << "+" << "14"
+                                                << "14+" << "";
+        QTest::newRow("day count into a date memory") << 10 << "15.3.2020 - 1.3.2020 =" << -2 << "" << "+"
+                                                      << "14Tage" << "14 Tage+" << "";
+        QTest::newRow("date into decimal") << -2 << "1.1.2000" << 10 << "" << "+" << "36526" << "36526+"
+                                           << "1.1.2000";
+        QTest::newRow("currency at its rate") << -4 << "100" << 10 << "" << "+" << "195,583" << "195,583+" << "100";
+        QTest::newRow("duration into decimal") << -3 << "1:30" << 10 << "" << "+" << "1,5" << "1,5+" << "1:30";
+        QTest::newRow("decimal into a duration") << 10 << "1,5" << -3 << "" << "+" << "1:30" << "1:30+" << "1,5";
+        QTest::newRow("duration M- into a duration") << -3 << "0:45" << -3 << "2 +" << "-" << "1:15"
+                                                     << "2:00+ | 0:45+" << "0:45";
+        QTest::newRow("binary into a duration") << 2 << "11" << -3 << "" << "+" << "3:00" << "3:00+" << "11";
+        QTest::newRow("MR of a duration into decimal") << 10 << "" << -3 << "1:30 =" << "R" << "1:30"
+                                                       << "1:30= | 1:30*" << "1,5";
     }
     void memoryKeys()
     {
@@ -44,19 +67,61 @@ private slots:
         QFETCH(QString, memoryKeys);
         QFETCH(QString, ops);
         ScriptedPrompter prompter;
+        MarkHost host; // a currency window shows a currency
         RechnerCore window, memory;
+        window.setHost(&host);
         memory.SetTyp(QStringLiteral("Speicher"));
         chooseSystem(window, windowSystem);
         chooseSystem(memory, memorySystem);
         press(window, windowKeys);
         press(memory, memoryKeys);
-        const RateReader noRate = [] { return 1.0L; };
+        // The window's currency is worth 1,95583 of the reference currency, the memory's 1.
+        const RateReader windowRate = [] { return 1.95583L; };
+        const RateReader memoryRate = [] { return 1.0L; };
         for (QChar op : ops)
-            MemoryKey(window, memory, op, noRate, noRate);
+            MemoryKey(window, memory, op, windowRate, memoryRate);
         QTEST(memory.EAnzeige, "memoryShows");
         QTEST(tape(memory), "memoryTape");
         QTEST(window.Eingabe, "windowEntry");
         QCOMPARE(prompter.messages(), QStringList());
+    }
+
+    // What M+ cannot send: an entry its own system refuses, a value with no place in the memory's.
+    void memoryKeysRefused_data()
+    {
+        QTest::addColumn<int>("windowSystem");
+        QTest::addColumn<QString>("windowKeys");
+        QTest::addColumn<int>("memorySystem");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("windowEntry");
+        const QString invalid = QStringLiteral("Der Eingabewert ist ungültig!");
+        const QString unconvertible = QStringLiteral("Der Wert ist nicht umsetzbar!");
+        QTest::newRow("duration into a date") << -3 << "1:30" << -2 << unconvertible << "Warnung" << "1:30";
+        QTest::newRow("date into a duration") << -2 << "1.3.2020" << -3 << unconvertible << "Warnung" << "1.3.2020";
+        QTest::newRow("minutes above 59") << -3 << "1:75" << 10 << invalid << "Fehler" << "";
+        QTest::newRow("no decimal number") << 10 << "1,2,3" << 16 << invalid << "Fehler" << "";
+    }
+    void memoryKeysRefused()
+    {
+        QFETCH(int, windowSystem);
+        QFETCH(QString, windowKeys);
+        QFETCH(int, memorySystem);
+        ScriptedPrompter prompter;
+        RechnerCore window, memory;
+        memory.SetTyp(QStringLiteral("Speicher"));
+        chooseSystem(window, windowSystem);
+        chooseSystem(memory, memorySystem);
+        press(window, windowKeys);
+        const RateReader noRate = [] { return 1.0L; };
+        MemoryKey(window, memory, QStringLiteral("+"), noRate, noRate);
+        QFETCH(QString, message);
+        QFETCH(QString, caption);
+        QCOMPARE(prompter.messages(), QStringList{message});
+        QCOMPARE(prompter.calls[0].caption, caption);
+        QTEST(window.Eingabe, "windowEntry");
+        QCOMPARE(tape(memory), QString()); // nothing arrived
+        QCOMPARE(memory.EAnzeige, QString());
     }
 };
 

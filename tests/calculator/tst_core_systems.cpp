@@ -68,6 +68,7 @@ private slots:
         QTest::newRow("currency") << -4 << true << true << true;
         QTest::newRow("hex") << 16 << false << true << true;
         QTest::newRow("date") << -2 << false << false << false;
+        QTest::newRow("time") << -3 << false << true << true;
     }
     void decimalModePerSystem()
     {
@@ -91,6 +92,33 @@ private slots:
         QCOMPARE(core.DezStIndex, 3);
     }
 
+    // In the time system the separator key types ":" in a duration and the decimal separator
+    // in the number that multiplies or divides it; "mod" is off there.
+    void separatorKeyInTime_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("modOn");
+        QTest::newRow("duration") << -3 << "" << ":" << false;
+        QTest::newRow("factor") << -3 << "1:30 ×" << "," << false;
+        QTest::newRow("divisor") << -3 << "1:30 ÷" << "," << false;
+        QTest::newRow("after the result") << -3 << "1:30 × 2 =" << ":" << false;
+        QTest::newRow("back in decimal") << 10 << "" << "," << true;
+    }
+    void separatorKeyInTime()
+    {
+        QFETCH(int, system);
+        QFETCH(QString, keys);
+        RechnerCore core;
+        chooseSystem(core, -3);
+        chooseSystem(core, system);
+        press(core, keys);
+        QTEST(core.key(RechnerCore::BKom).caption, "caption");
+        QVERIFY(core.key(RechnerCore::BKom).enabled);
+        QTEST(core.key(RechnerCore::BMod).enabled, "modOn");
+    }
+
     // Keys a system cannot use stay off whatever is typed, cleared or computed in it.
     void systemKeysStayOff_data()
     {
@@ -107,6 +135,7 @@ private slots:
         QTest::newRow("decimal operator") << 10 << "1 +" << on;
         QTest::newRow("decimal backspace over comma") << 10 << "1,5 < <" << on;
         QTest::newRow("currency operator") << -4 << "1,5 +" << on;
+        QTest::newRow("time: separator key only") << -3 << "1:30 + 1,5 CE" << QStringLiteral("0000000001");
     }
     void systemKeysStayOff()
     {
