@@ -160,6 +160,8 @@ bool memoryAddend(RechnerCore& sender, const QString& Op, QString& Text, int& Fr
         if (RechnerCore::readDayCount(Text, value)) {
             // A day count (also shown back in the decimal system) goes as a number of days.
             From = NumberSystem::Date;
+        } else if (Text.contains(QLatin1Char(':')) && ReadDuration(Text, value)) {
+            From = NumberSystem::Time; // so does a duration, in hours
         } else {
             value = shownValue(Text, From);
         }

@@ -313,7 +313,16 @@ bool RechnerCore::Calculate(unsigned char Op)
             }
             QString formatted;
             long double days = 0;
-            if ((looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) || readDayCount(Entry, days)) {
+            if (Entry.contains(QLatin1Char(':')) && ReadDuration(Entry, days)) {
+                // A duration shown after the time system's calculation goes on there.
+                const QString kept = Eingabe;
+                m_autoReturnSystem = FSystem;
+                m_autoReturnCurrency = PnlWaehrung.Tag;
+                SetSystem(NumberSystem::Time);
+                SystChange();
+                FAutoUmgeschaltet = true;
+                Eingabe = kept;
+            } else if ((looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) || readDayCount(Entry, days)) {
                 const QString kept = Eingabe;
                 m_autoReturnSystem = FSystem;
                 m_autoReturnCurrency = PnlWaehrung.Tag;

@@ -2,6 +2,7 @@
 // enabled keys (the key layers are checked on the window).
 #include "tests/calculator/CoreScript.h"
 #include "calculator/KeyTranslation.h"
+#include "calculator/MemoryLink.h"
 #include "platform/Prompter.h"
 #include <QSignalSpy>
 #include <QTest>
@@ -104,6 +105,8 @@ private slots:
         QTest::newRow("escape clears entry") << 10 << QStringList{"12", "\x1b"} << "" << true;
         QTest::newRow("factorial ignored in hex") << 16 << QStringList{"5!"} << "5" << false;
         QTest::newRow("comma key back in currency") << -4 << QStringList{"12,5", "\x01"} << "" << true;
+        QTest::newRow("colon separates a duration") << -3 << QStringList{"1:30:15"} << "1:30:15" << true;
+        QTest::newRow("no lists of durations") << -3 << QStringList{"1;2"} << "12" << true;
     }
     void typing()
     {
@@ -212,6 +215,27 @@ private slots:
         core.InputProcessing(QStringLiteral("5.3.2020+10="), false);
         QCOMPARE(core.EAnzeige, QStringLiteral("25. 03. 2020"));
         QCOMPARE(core.FSystem, 10); // back to decimal at the end of the calculation
+    }
+
+    // z switches to the time system for one calculation; the duration shown afterwards is
+    // taken up by the next operator, which goes on in the time system.
+    void keyboardSwitchesToTime()
+    {
+        RechnerCore core;
+        core.FormKeyPress('z', false, false);
+        QCOMPARE(core.SystItems[core.SystIndex], QStringLiteral("Zeit"));
+        core.InputProcessing(QStringLiteral("1:30+2:45="), false);
+        QCOMPARE(core.EAnzeige, QStringLiteral("4:15"));
+        QCOMPARE(core.FSystem, 10);
+        for (const char* key : {"+", "0", ":", "1", "5", "="})
+            core.InputProcessing(QLatin1String(key), false);
+        QCOMPARE(core.EAnzeige, QStringLiteral("4:30"));
+        QCOMPARE(tape(core), QStringLiteral("1:30+ | 2:45= | 4:15* | 4:15+ | 0:15= | 4:30*"));
+        QCOMPARE(core.FSystem, 10);
+        RechnerCore memory; // M+ sends the shown duration in hours
+        const RateReader noRate = [] { return 1.0L; };
+        MemoryKey(core, memory, QStringLiteral("+"), noRate, noRate);
+        QCOMPARE(memory.EAnzeige, QStringLiteral("4,5"));
     }
 
     void enabledKeysFollowEntry_data()
