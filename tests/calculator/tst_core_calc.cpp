@@ -65,8 +65,6 @@ private slots:
         // A day count stays a day count; a date added to it is moved by its days.
         QTest::newRow("day count goes on") << -1 << 10 << "15.3.2020 - 1.3.2020 + 5 =" << "19Tage"
                                            << "15. 03. 2020- | 01. 03. 2020+ | 5 Tage= | 19Tage*";
-        QTest::newRow("day count less days") << -1 << 10 << "15.3.2020 - 1.3.2020 - 20 =" << "-6Tage"
-                                             << "15. 03. 2020- | 01. 03. 2020- | 20 Tage= | -6Tage*";
         QTest::newRow("date moved by a day count") << -1 << 10 << "15.3.2020 - 1.3.2020 + 1.1.2021 ="
                                                    << "15. 01. 2021"
                                                    << "15. 03. 2020- | 01. 03. 2020+ | 01. 01. 2021= | 15. 01. 2021*";
@@ -92,7 +90,6 @@ private slots:
         QTest::newRow("time keyboard colon") << -1 << -3 << "2:15 / 3 =" << "0:45" << "2:15÷ | 3= | 0:45*";
         QTest::newRow("time goes on with the result") << -1 << -3 << "1:30 + 1 = + 0:30 ="
             << "3:00" << "1:30+ | 1:00= | 2:30* | 2:30+ | 0:30= | 3:00*";
-        QTest::newRow("time zero") << -1 << -3 << "0 =" << "0:00" << "0:00= | 0:00*";
     }
     void steps()
     {

@@ -38,12 +38,10 @@ private slots:
         // M+ and M- read the value in the window's own system and convert it from there.
         QTest::newRow("hex into decimal") << 16 << "10" << 10 << "" << "+" << "16" << "16+" << "10";
         QTest::newRow("hex letters into decimal") << 16 << "FF" << 10 << "" << "+" << "255" << "255+" << "FF";
-        QTest::newRow("hex into hex") << 16 << "10" << 16 << "" << "+" << "10" << "10+" << "10";
         QTest::newRow("hex result into binary") << 16 << "F + 1 =" << 2 << "" << "+" << "10000" << "10000+" << "";
         QTest::newRow("negative hex result M-") << 16 << "1 - 11 =" << 10 << "20 +" << "-" << "36"
                                                 << "20+ | 16+" << "";
         QTest::newRow("roman into decimal") << -1 << "XII" << 10 << "" << "+" << "12" << "12+" << "XII";
-        QTest::newRow("hex zero on an empty tape") << 16 << "0" << 10 << "" << "+" << "" << "" << "0";
         QTest::newRow("day count into decimal") << 10 << "15.3.2020 - 1.3.2020 =" << 10 << "" << "+" << "14"
                                                 << "14+" << "";
         QTest::newRow("day count into a date memory") << 10 << "15.3.2020 - 1.3.2020 =" << -2 << "" << "+"

@@ -273,18 +273,14 @@ private slots:
         QTest::newRow("negative hours to time") << "-0,25" << 10 << -3 << false << "" << "-0:15" << false;
         QTest::newRow("seconds to time") << "0,01" << 10 << -3 << false << "" << "0:00:36" << false;
         QTest::newRow("time to decimal hours") << "1:30" << -3 << 10 << false << "" << "1,5" << false;
-        QTest::newRow("time with seconds to decimal") << "0:00:36" << -3 << 10 << false << "" << "0,01" << false;
         QTest::newRow("hex to time") << "A" << 16 << -3 << false << "" << "10:00" << false;
         QTest::newRow("roman to time") << "XII" << -1 << -3 << false << "" << "12:00" << false;
         QTest::newRow("time to binary") << "2:30" << -3 << 2 << false << "" << "10" << false;
         QTest::newRow("factor into time stays a number") << "1,5" << 10 << -3 << true << "" << "1,5" << false;
-        QTest::newRow("factor out of time") << "2,5" << -3 << 10 << true << "" << "2,5" << false;
-        QTest::newRow("time to time unchanged") << "1:5" << -3 << -3 << false << "" << "1:5" << false;
         QTest::newRow("time to date refused") << "1:30" << -3 << -2 << false << "" << "" << true;
         QTest::newRow("date to time refused") << "01. 03. 2020" << -2 << -3 << false << "" << "" << true;
         QTest::newRow("no duration") << "1:75" << -3 << 10 << false << "" << "" << true;
         QTest::newRow("day count to decimal") << "14Tage" << -2 << 10 << false << "" << "14" << false;
-        QTest::newRow("day count to hex") << "14Tage" << -2 << 16 << false << "" << "E" << false;
     }
     void convertValue()
     {
