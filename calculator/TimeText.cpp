@@ -36,10 +36,9 @@ bool ReadDuration(const QString& text, long double& hours)
         return false;
     long double value = 0;
     if (!s.contains(QLatin1Char(':'))) {
-        // A number of hours: digits with at most one decimal separator.
-        const QChar sep = Regional::current().decimalSeparator;
+        // A number of hours: digits and the decimal separator, no sign or exponent.
         QString digits = s;
-        if (digits.count(sep) > 1 || !allDigits(digits.remove(sep)) || digits.isEmpty()
+        if (!allDigits(digits.remove(Regional::current().decimalSeparator)) || digits.isEmpty()
             || !TryStrToFloat(s, value))
             return false;
     } else {

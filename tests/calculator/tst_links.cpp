@@ -273,6 +273,7 @@ private slots:
         QTest::newRow("negative hours to time") << "-0,25" << 10 << -3 << false << "" << "-0:15" << false;
         QTest::newRow("seconds to time") << "0,01" << 10 << -3 << false << "" << "0:00:36" << false;
         QTest::newRow("time to decimal hours") << "1:30" << -3 << 10 << false << "" << "1,5" << false;
+        QTest::newRow("negative time to decimal") << "-1:30" << -3 << 10 << false << "" << "-1,5" << false;
         QTest::newRow("hex to time") << "A" << 16 << -3 << false << "" << "10:00" << false;
         QTest::newRow("roman to time") << "XII" << -1 << -3 << false << "" << "12:00" << false;
         QTest::newRow("time to binary") << "2:30" << -3 << 2 << false << "" << "10" << false;
@@ -280,6 +281,7 @@ private slots:
         QTest::newRow("time to date refused") << "1:30" << -3 << -2 << false << "" << "" << true;
         QTest::newRow("date to time refused") << "01. 03. 2020" << -2 << -3 << false << "" << "" << true;
         QTest::newRow("no duration") << "1:75" << -3 << 10 << false << "" << "" << true;
+        QTest::newRow("minutes of digits only") << "1:3,5" << -3 << 10 << false << "" << "" << true;
         QTest::newRow("day count to decimal") << "14Tage" << -2 << 10 << false << "" << "14" << false;
     }
     void convertValue()
