@@ -303,7 +303,8 @@ bool RechnerCore::Calculate(unsigned char Op)
         FLetzteEingabe.clear();
 
     // Start of a decimal or currency calculation: an empty entry continues with the shown
-    // result, and a date switches the window to the date system for this calculation.
+    // result, and a date or day count switches the window to the date system for this
+    // calculation, a duration (shown after one) to the time system.
     if (FPosten == 0 && NumberSystem::hasDecimals(FSystem)) {
         try {
             Entry = Eingabe;
@@ -311,27 +312,22 @@ bool RechnerCore::Calculate(unsigned char Op)
                 Entry = EAnzeige;
                 Eingabe = Entry;
             }
-            QString formatted;
-            long double days = 0;
-            if (Entry.contains(QLatin1Char(':')) && ReadDuration(Entry, days)) {
-                // A duration shown after the time system's calculation goes on there.
+            const auto switchTo = [this](int code) {
                 const QString kept = Eingabe;
                 m_autoReturnSystem = FSystem;
                 m_autoReturnCurrency = PnlWaehrung.Tag;
-                SetSystem(NumberSystem::Time);
-                SystChange();
-                FAutoUmgeschaltet = true;
-                Eingabe = kept;
-            } else if ((looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) || readDayCount(Entry, days)) {
-                const QString kept = Eingabe;
-                m_autoReturnSystem = FSystem;
-                m_autoReturnCurrency = PnlWaehrung.Tag;
-                SetSystem(NumberSystem::Date);
+                SetSystem(code);
                 SetNK(0);
                 SystChange();
                 FAutoUmgeschaltet = true; // only now, or the clearing above would switch back
                 Eingabe = kept;
-            }
+            };
+            QString formatted;
+            long double value = 0;
+            if (Entry.contains(QLatin1Char(':')) && ReadDuration(Entry, value))
+                switchTo(NumberSystem::Time);
+            else if ((looksLikeDate(Entry) && ParseDate(Entry, Var(), formatted, 1950)) || readDayCount(Entry, value))
+                switchTo(NumberSystem::Date);
         } catch (const std::exception&) {
         }
     }
