@@ -1,7 +1,7 @@
 #include "calculator/Benennen.h"
 #include "calculator/LayoutFile.h"
 #include "calculator/Pictures.h"
-#include "calculator/RechnerMDI.h"
+#include "calculator/WindowHost.h"
 #include "calculator/WindowModel.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlInput.h"
@@ -15,21 +15,6 @@ namespace vdl {
 
 namespace {
 
-// Renaming and closing act on the window with this number in the frame's model; captions,
-// link boxes and the window list all show the model.
-void renameWindow(int Nummer, const QString& Name)
-{
-    if (MDIForm)
-        MDIForm->windowModel().rename(Nummer, Name);
-}
-
-// The window runs its close handling and goes.
-void deleteWindow(int Nummer)
-{
-    if (MDIForm)
-        MDIForm->closeWindow(Nummer);
-}
-
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int image, const QRect& bounds)
 {
     auto* b = new QPushButton(Images(image), caption, parent);
@@ -38,16 +23,16 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
     return b;
 }
 
-void show(bool renaming)
+void show(WindowHost& host, bool renaming)
 {
-    TBenennenForm form(QApplication::activeWindow());
+    TBenennenForm form(host, QApplication::activeWindow());
     form.Umbenennen->setEnabled(renaming);
     Prompter::current().runDialog(form);
 }
 
 } // namespace
 
-TBenennenForm::TBenennenForm(QWidget* parent) : QDialog(parent, Qt::Tool)
+TBenennenForm::TBenennenForm(WindowHost& host, QWidget* parent) : QDialog(parent, Qt::Tool), m_host(host)
 {
     setObjectName(QStringLiteral("BenennenForm"));
     setWindowTitle(QStringLiteral("Rechner/Speicher benennen"));
@@ -73,14 +58,27 @@ TBenennenForm::TBenennenForm(QWidget* parent) : QDialog(parent, Qt::Tool)
     FormCreate();
 }
 
+// Renaming and closing act on the window of the item's number in the frame's model; captions,
+// link boxes and the window list all show the model.
 void TBenennenForm::FormCreate()
 {
-    if (!MDIForm)
-        return;
-    for (const WindowEntry& window : MDIForm->windowModel().entries()) {
+    for (const WindowEntry& window : m_host.windowModel().entries()) {
         auto* item = new QListWidgetItem(window.name, Liste);
         item->setData(Qt::UserRole, window.number);
     }
+}
+
+QString TBenennenForm::nameRefusal(int Nummer, const QString& Name) const
+{
+    switch (m_host.windowModel().checkName(Nummer, Name)) {
+    case WindowModel::NameCheck::Empty: return QStringLiteral("Der Name darf nicht leer sein!");
+    case WindowModel::NameCheck::Taken: return QStringLiteral("Dieser Name ist bereits vergeben!");
+    case WindowModel::NameCheck::Free: break;
+    }
+    // A name the layout file would give back otherwise, or not at all, is not taken.
+    if (!LayoutCanHold(Name))
+        return QStringLiteral("Dieser Name kann nicht gespeichert werden!");
+    return QString();
 }
 
 void TBenennenForm::UmbenennenClick()
@@ -88,24 +86,26 @@ void TBenennenForm::UmbenennenClick()
     const QList<QListWidgetItem*> selected = Liste->selectedItems();
     if (selected.isEmpty())
         return;
+    const int number = selected.first()->data(Qt::UserRole).toInt();
     QString name;
-    if (!ShowInputBox(QStringLiteral("Neue Bezeichnung:"), name, false, -1, QString()))
+    if (!ShowInputBox(QStringLiteral("Neue Bezeichnung:"), name, false, -1, QString(),
+                      [&](const QString& text) { return nameRefusal(number, text); }))
         return;
-    // A name the layout file would give back otherwise, or not at all, is not taken.
-    if (!LayoutCanHold(name)) {
-        ShowMessage(QStringLiteral("Dieser Name kann nicht gespeichert werden!"), QStringLiteral("Warnung"),
-                    mb::Ok | mb::IconError);
+    // Every window of the old name takes the new one, as the list shows.
+    WindowModel& model = m_host.windowModel();
+    if (!model.rename(number, name))
         return;
+    for (int i = 0; i < Liste->count(); ++i) {
+        if (const WindowEntry* window = model.find(Liste->item(i)->data(Qt::UserRole).toInt()))
+            Liste->item(i)->setText(window->name);
     }
-    renameWindow(selected.first()->data(Qt::UserRole).toInt(), name);
-    selected.first()->setText(name);
 }
 
 void TBenennenForm::LoeschenClick()
 {
     const QList<QListWidgetItem*> selected = Liste->selectedItems();
-    if (!selected.isEmpty())
-        deleteWindow(selected.first()->data(Qt::UserRole).toInt());
+    if (!selected.isEmpty()) // the window runs its close handling and goes
+        m_host.closeWindow(selected.first()->data(Qt::UserRole).toInt());
     reject();
 }
 
@@ -116,14 +116,14 @@ void TBenennenForm::ListeDblClick()
         UmbenennenClick();
 }
 
-void ShowRenameDialog()
+void ShowRenameDialog(WindowHost& host)
 {
-    show(true);
+    show(host, true);
 }
 
-void ShowDeleteDialog()
+void ShowDeleteDialog(WindowHost& host)
 {
-    show(false);
+    show(host, false);
 }
 
 } // namespace vdl

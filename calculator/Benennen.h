@@ -1,7 +1,7 @@
 #pragma once
 // The rename and delete dialog: it lists every calculator and memory window of the frame by
 // name and renames one (its caption and its entry in every other window's link box) or
-// closes one.
+// closes one. It reaches the windows through the frame's WindowHost.
 #include <QDialog>
 
 class QListWidget;
@@ -9,10 +9,12 @@ class QPushButton;
 
 namespace vdl {
 
+class WindowHost;
+
 class TBenennenForm : public QDialog {
     Q_OBJECT
 public:
-    explicit TBenennenForm(QWidget* parent = nullptr);
+    explicit TBenennenForm(WindowHost& host, QWidget* parent = nullptr);
 
     QListWidget* Liste = nullptr; // one item per window: its name; item data = its number
     QPushButton* Umbenennen = nullptr;
@@ -25,11 +27,15 @@ public:
 
 private:
     void FormCreate();
+    // Why Name cannot be the new name of the window numbered Nummer; empty when it can.
+    QString nameRefusal(int Nummer, const QString& Name) const;
+
+    WindowHost& m_host;
 };
 
 // The dialog from "&Benennen" and "&Umbenennen".
-void ShowRenameDialog();
+void ShowRenameDialog(WindowHost& host);
 // The same with "&Umbenennen" greyed, from "&Löschen".
-void ShowDeleteDialog();
+void ShowDeleteDialog(WindowHost& host);
 
 } // namespace vdl

@@ -1,7 +1,7 @@
 #pragma once
 // Menus are written as lists of items, one list per menu: caption, shortcut, picture, what it
-// does and whether it is available. An item whose work comes with a later version is listed
-// with `enabled = false` and no handler; switching it on is a change to its one line.
+// does and whether it starts greyed. Items greyed and ungreyed as the program runs are kept
+// (`keep`) and switched by their menu's pop-up handler.
 #include <QKeySequence>
 #include <QString>
 #include <functional>

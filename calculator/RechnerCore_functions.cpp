@@ -7,7 +7,6 @@
 #include "platform/Prompter.h"
 #include "platform/Regional.h"
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <numeric>
 
@@ -137,8 +136,62 @@ void RechnerCore::WinkelChange()
     }
 }
 
+namespace {
+
+void tooLarge()
+{
+    ShowMessage(QStringLiteral("Das Ergebnis ist zu groß!"), QStringLiteral("Warnung"), mb::IconError);
+}
+
+// One item of an integer list as a 64-bit integer, written as StrToInt reads one (leading
+// blanks, a sign, decimal digits or "$" and hex digits). False for a well-formed integer
+// beyond 64 bits; any other text that is no integer reads as 0.
+bool readItem(const QString& s, long long& value)
+{
+    value = 0;
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        negative = s[i++] == QLatin1Char('-');
+    unsigned base = 10;
+    if (i < s.size() && s[i] == QLatin1Char('$')) {
+        base = 16;
+        ++i;
+    }
+    if (i == s.size())
+        return true;
+    const unsigned long long limit = negative ? 0x8000000000000000ULL : 0x7FFFFFFFFFFFFFFFULL;
+    unsigned long long magnitude = 0;
+    bool beyond = false;
+    for (; i < s.size(); ++i) {
+        const char16_t u = s[i].unicode();
+        int digit = -1;
+        if (u >= '0' && u <= '9')
+            digit = u - '0';
+        else if (base == 16 && u >= 'a' && u <= 'f')
+            digit = u - 'a' + 10;
+        else if (base == 16 && u >= 'A' && u <= 'F')
+            digit = u - 'A' + 10;
+        if (digit < 0)
+            return true; // no integer: it counts 0
+        if (beyond || magnitude > (limit - unsigned(digit)) / base)
+            beyond = true;
+        else
+            magnitude = magnitude * base + unsigned(digit);
+    }
+    if (beyond)
+        return false;
+    value = negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
+    return true;
+}
+
+} // namespace
+
 // Splits an entry like "12;18" into its integers (a decimal separator separates too);
-// without ';' the user is told and the entry cleared.
+// without ';' the user is told and the entry cleared. An item beyond 64 bits is refused and
+// the entry stays.
 bool RechnerCore::integerList(QList<long long>& values, QStringList& items)
 {
     if (!Eingabe.contains(QLatin1Char(';'))) {
@@ -150,8 +203,14 @@ bool RechnerCore::integerList(QList<long long>& values, QStringList& items)
     const QChar decimal = Regional::current().decimalSeparator;
     QString text = Eingabe;
     items = text.replace(QLatin1Char(';'), decimal).split(decimal);
-    for (const QString& item : std::as_const(items))
-        values << StrToIntDef(item, 0);
+    for (const QString& item : std::as_const(items)) {
+        long long value = 0;
+        if (!readItem(item, value)) {
+            tooLarge();
+            return false;
+        }
+        values << value;
+    }
     return true;
 }
 
@@ -184,14 +243,15 @@ void RechnerCore::BkgvClick()
     QStringList items;
     if (!integerList(values, items))
         return;
-    // Values of 0 and below are passed over; 64 bits hold every step below the limit.
+    // Values of 0 and below are passed over; a multiple beyond 64 bits is refused.
     long long m = 0;
     for (long long v : std::as_const(values)) {
         if (v <= 0)
             continue;
-        m = m == 0 ? v : std::lcm(m, v);
-        if (m > INT_MAX) {
-            ShowMessage(QStringLiteral("Das Ergebnis ist zu groß!"), QStringLiteral("Warnung"), mb::IconError);
+        if (m == 0)
+            m = v;
+        else if (__builtin_mul_overflow(m / std::gcd(m, v), v, &m)) {
+            tooLarge();
             return;
         }
     }

@@ -182,11 +182,7 @@ void TMDIForm::LoadSettings(const QString& FileName)
             if (const WindowEntry* other = m_model.find(choice); other && other->name == link.name)
                 chosen = choice;
         }
-        if (!chosen)
-            continue;
-        bool circle = false;
-        m_model.walk(chosen, [&](int memory) { return !(circle = memory == number); });
-        if (circle)
+        if (!chosen || m_model.closesCircle(number, chosen))
             continue;
         m_model.link(number, chosen);
         m_model.setAutoTransfer(number, link.automatic);

@@ -74,9 +74,9 @@ std::vector<MenuItem> TMDIForm::fensterItems()
         {.caption = QStringLiteral("Neuer &Speicher"), .shortcut = ctrl(Qt::Key_S), .picture = ImgNeuerSpeicher,
          .handler = [this] { MNeuenSpeicherClick(); }, .keep = &MNeuenSpeicher},
         {.caption = QStringLiteral("&Benennen"), .shortcut = ctrl(Qt::Key_N), .picture = ImgBenennen,
-         .handler = [] { ShowRenameDialog(); }, .keep = &MBenennen},
+         .handler = [this] { ShowRenameDialog(*this); }, .keep = &MBenennen},
         {.caption = QStringLiteral("&Löschen"), .shortcut = ctrl(Qt::Key_L), .picture = ImgLoeschen,
-         .handler = [] { ShowDeleteDialog(); }, .keep = &HMLoeschen},
+         .handler = [this] { ShowDeleteDialog(*this); }, .keep = &HMLoeschen},
         {.caption = QStringLiteral("&Alpha-Pad"), .shortcut = ctrl(Qt::Key_A), .picture = ImgAlphaPad,
          .handler = [this] { MAlphaPadClick(); }, .keep = &MAlphaPad},
         {}, // the list of open windows follows

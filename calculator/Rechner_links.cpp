@@ -10,6 +10,7 @@
 #include "calculator/WindowHost.h"
 #include "calculator/WindowModel.h"
 #include "platform/NumText.h"
+#include "platform/Prompter.h"
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QMdiSubWindow>
@@ -207,7 +208,15 @@ void TRechnerForm::KombiChange()
     if (!m_host)
         return;
     WindowModel& model = m_host->windowModel();
-    if (!model.link(FNummer, Kombi->currentData().toInt()))
+    const int memory = Kombi->currentData().toInt();
+    // No circle of links: a layout file could not give it back.
+    if (model.closesCircle(FNummer, memory)) {
+        ShowMessage(QStringLiteral("Diese Verbindung würde einen Kreis schließen!"), QStringLiteral("Warnung"),
+                    mb::Ok | mb::IconError);
+        renderModel(model);
+        return;
+    }
+    if (!model.link(FNummer, memory))
         renderModel(model); // not a choice after all: the box shows the link as it stands
 }
 

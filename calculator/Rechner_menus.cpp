@@ -1,5 +1,4 @@
-// The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus, as item lists. Items
-// whose work comes later are listed greyed.
+// The window's menus "&Datei" and "&Bearbeiten" and its pop-up menus, as item lists.
 #include "calculator/Benennen.h"
 #include "calculator/DruckStart.h"
 #include "calculator/MenuItems.h"
@@ -62,8 +61,8 @@ std::vector<MenuItem> TRechnerForm::bearbeitenItems()
         {.caption = QStringLiteral("Währungen"), .picture = ImgWaehrungen, .handler = [this] { mwaehrungenClick(); },
          .keep = &mwaehrungen},
         {},
-        {.caption = QStringLiteral("&Umbenennen"), .picture = ImgBenennen, .handler = [] { ShowRenameDialog(); },
-         .keep = &MUmbenennen},
+        {.caption = QStringLiteral("&Umbenennen"), .picture = ImgBenennen,
+         .handler = [this] { if (m_host) ShowRenameDialog(*m_host); }, .keep = &MUmbenennen},
         {.caption = QStringLiteral("&Rahmen anpassen"), .picture = ImgRahmenAnpassen,
          .handler = [this] { emit fitFrameRequested(); }, .keep = &MRahmenAnpassen},
     };

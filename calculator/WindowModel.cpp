@@ -87,15 +87,38 @@ bool WindowModel::setAutoTransfer(int number, bool on)
     return true;
 }
 
+bool WindowModel::closesCircle(int number, int memory) const
+{
+    bool circle = false;
+    walk(memory, [&](int next) { return !(circle = next == number); });
+    return circle || (memory != 0 && memory == number);
+}
+
+WindowModel::NameCheck WindowModel::checkName(int number, const QString& name) const
+{
+    if (name.trimmed().isEmpty())
+        return NameCheck::Empty;
+    const WindowEntry* window = find(number);
+    for (const WindowEntry& other : m_entries) {
+        if (other.name == name && (!window || other.name != window->name))
+            return NameCheck::Taken;
+    }
+    return NameCheck::Free;
+}
+
 bool WindowModel::rename(int number, const QString& name)
 {
-    WindowEntry* window = entry(number);
-    if (!window)
+    const WindowEntry* window = find(number);
+    if (!window || checkName(number, name) != NameCheck::Free)
         return false;
-    if (window->name != name) {
-        window->name = name;
-        emit changed();
+    if (window->name == name)
+        return true;
+    const QString old = window->name;
+    for (WindowEntry& other : m_entries) {
+        if (other.name == old)
+            other.name = name;
     }
+    emit changed();
     return true;
 }
 

@@ -7,8 +7,9 @@
 // Link boxes: each window offers "(kein Speicher)" and then `choices`, the other windows in
 // the order they joined its list. A new window joins the end of every list; while window A
 // sends to M, A is missing from M's list (M cannot choose A back), and A returns at the end
-// of M's list when it unlinks. Windows are told apart by number, never by name: names may
-// repeat.
+// of M's list when it unlinks. Windows are told apart by number, never by name. Names are
+// unique and never empty where the user gives them (rename refuses the rest); a layout file
+// may still bring two windows of one name, and they then share every rename.
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -49,9 +50,19 @@ public:
     // By names, as a layout file states links: the first window of each name; false when
     // either is missing or the link is not allowed.
     bool linkByName(const QString& name, const QString& memoryName);
+    // Whether number choosing memory would close a circle: memory already sends on to number,
+    // directly or through other windows. The link box refuses such a choice, and a layout
+    // file's link that would close one is left out.
+    bool closesCircle(int number, int memory) const;
     // On only while linked; false when nothing changed.
     bool setAutoTransfer(int number, bool on);
-    // The window's new name, everywhere it is shown.
+    // Why name cannot become window number's name: empty (or only blanks), or another window's
+    // name (one not called as window number is); Free when it can.
+    enum class NameCheck { Free, Empty, Taken };
+    NameCheck checkName(int number, const QString& name) const;
+    // Every window called as window number is, that one and any other of the same name, is
+    // called name from now on, everywhere it is shown. False, changing nothing, when there is
+    // no such window or checkName refuses the name.
     bool rename(int number, const QString& name);
 
     const QList<WindowEntry>& entries() const { return m_entries; }

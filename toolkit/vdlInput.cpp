@@ -82,6 +82,12 @@ void TvdlInputBox::OKClick()
 {
     if (Decimals >= 0 && !CheckNumEdit(Input, Decimals, nullptr, false))
         return;
+    if (const QString refused = Refusal ? Refusal(Input->text()) : QString(); !refused.isEmpty()) {
+        ShowMessage(refused, QStringLiteral("Warnung"), mb::Ok | mb::IconError);
+        Input->setFocus();
+        Input->selectAll();
+        return;
+    }
     done(ResultOK);
 }
 
@@ -105,13 +111,14 @@ bool TvdlInputBox::eventFilter(QObject* watched, QEvent* event)
 }
 
 bool ShowInputBox(const QString& Caption, QString& Value, bool Password, int Decimals,
-                  const QString& Forbidden)
+                  const QString& Forbidden, const std::function<QString(const QString&)>& Refusal)
 {
     TvdlInputBox box(QApplication::activeWindow());
     box.setWindowTitle(Caption);
     box.Input->setText(Value);
     box.Decimals = Decimals;
     box.Forbidden = Forbidden;
+    box.Refusal = Refusal;
     if (Password) {
         box.Input->setEchoMode(QLineEdit::Password);
         // Qt masks with a bullet by default; the box shows "*".

@@ -1,8 +1,10 @@
 #pragma once
 // A one-line input dialog: optional password mask, characters refused while typing (warned
-// about once), and a numeric entry checked and reformatted before OK is accepted.
+// about once), a numeric entry checked and reformatted before OK is accepted, and the caller's
+// own check of the text.
 #include <QDialog>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 class QPushButton;
@@ -27,6 +29,8 @@ public:
     int Decimals = -1;    // below 0: no numeric check
     QString Forbidden;    // characters the edit refuses
     bool Warned = false;  // the refusal warning has been shown
+    // The caller's check on OK: the message for a text it refuses, empty for one it takes.
+    std::function<QString(const QString&)> Refusal;
 
     void done(int r) override;
 
@@ -43,8 +47,10 @@ private:
 
 // Shows Caption as the window title and Value in the edit; OK gives true and the edited text
 // in Value, "&Abbrechen" or the close box false with Value unchanged. Decimals >= 0 checks a
-// number with that many places; Forbidden lists refused characters.
+// number with that many places; Forbidden lists refused characters. A text that Refusal
+// refuses is not taken: its message shows (caption "Warnung") and the box stays open with the
+// text selected, to be corrected or cancelled.
 bool ShowInputBox(const QString& Caption, QString& Value, bool Password, int Decimals,
-                  const QString& Forbidden);
+                  const QString& Forbidden, const std::function<QString(const QString&)>& Refusal = {});
 
 } // namespace vdl

@@ -16,6 +16,8 @@ using namespace vdl;
 
 namespace {
 
+const QString Abort = QStringLiteral("<Abbrechen>"); // a try in the input box: "&Abbrechen"
+
 // Every window as "caption: link box items", the chosen item marked "*", then the window list
 // at the end of "&Fenster".
 QStringList windowsShown(TMDIForm& frame)
@@ -104,7 +106,7 @@ private slots:
         QTest::addColumn<bool>("renaming"); // false: the delete dialog
         QTest::addColumn<int>("row");       // selected item, -1 none
         QTest::addColumn<QString>("action"); // a button, "Doppelklick", "Escape" or "Enter"
-        QTest::addColumn<QString>("answer"); // typed into the input box; null cancels it
+        QTest::addColumn<QString>("answer"); // typed into the input box, tries split by "|"; null cancels it
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<QString>("message");
         const QString cancel, none;
@@ -114,7 +116,17 @@ private slots:
         QTest::newRow("double-click") << true << -1 << "Doppelklick" << "Kasse" << shown("Kasse") << none;
         QTest::newRow("cancelled") << true << 0 << "Umbenennen" << cancel << same << none;
         QTest::newRow("nothing selected") << true << -1 << "Umbenennen" << "Kasse" << same << none;
-        QTest::newRow("empty name") << true << 0 << "Umbenennen" << "" << shown("") << none;
+        const QString empty = QStringLiteral("Der Name darf nicht leer sein!|Warnung|16");
+        const QString taken = QStringLiteral("Dieser Name ist bereits vergeben!|Warnung|16");
+        QTest::newRow("empty name") << true << 0 << "Umbenennen" << "" << same << empty;
+        QTest::newRow("blanks only") << true << 0 << "Umbenennen" << "   " << same << empty;
+        QTest::newRow("another window's name") << true << 0 << "Umbenennen" << "Speicher2" << same << taken;
+        QTest::newRow("taken, then corrected") << true << 0 << "Umbenennen" << "Rechner3|Kasse" << shown("Kasse")
+                                               << taken;
+        QTest::newRow("empty, then cancelled") << true << 0 << "Umbenennen" << "|" + Abort << same << empty;
+        QTest::newRow("its own name") << true << 0 << "Umbenennen" << "Rechner1" << same << none;
+        QTest::newRow("another case is another name") << true << 0 << "Umbenennen" << "rechner3" << shown("rechner3")
+                                                      << none;
         QTest::newRow("euro and umlauts") << true << 0 << "Umbenennen" << "Kasse € Süß" << shown("Kasse € Süß") << none;
         QTest::newRow("ß at the end") << true << 0 << "Umbenennen" << "Kasse-ß" << shown("Kasse-ß") << none;
         QTest::newRow("separator inside") << true << 0 << "Umbenennen" << "Kasse-ßß-1" << same << refused;
@@ -161,16 +173,30 @@ private slots:
         prompter.dialogScripts << [&](QDialog& dialog) {
             auto& box = static_cast<TvdlInputBox&>(dialog);
             asked = dialog.windowTitle() + '[' + box.Input->text() + "] ";
-            box.Input->setText(answer);
-            asked += box.Input->displayText(); // as typed, not masked
-            (answer.isNull() ? box.Abbruch : box.OK)->click();
+            QStringList typed;
+            // A refused name leaves the box open, its text selected for the next try.
+            const QStringList tries = answer.isNull() ? QStringList{Abort} : answer.split(QLatin1Char('|'));
+            for (const QString& attempt : tries) {
+                if (!box.isVisible() || (!typed.isEmpty() && box.Input->selectedText() != box.Input->text()))
+                    break;
+                if (attempt == Abort) {
+                    typed << Abort;
+                    box.Abbruch->click();
+                    break;
+                }
+                box.Input->setText(attempt);
+                typed << box.Input->displayText(); // as typed, not masked
+                box.OK->click();
+            }
+            asked += typed.join(QLatin1Char('|'));
             return int(QDialog::Rejected);
         };
         (renaming ? m_frame->MBenennen : m_frame->HMLoeschen)->trigger();
 
         const bool renames = renaming && (action == QLatin1String("Doppelklick")
                                           || (action == QLatin1String("Umbenennen") && row >= 0));
-        QCOMPARE(asked, renames ? "Neue Bezeichnung:[] " + answer : QStringLiteral("(nicht gefragt)"));
+        QCOMPARE(asked, renames ? "Neue Bezeichnung:[] " + (answer.isNull() ? Abort : answer)
+                                : QStringLiteral("(nicht gefragt)"));
         QFETCH(QStringList, after);
         QStringList listed; // the names, from the first half of the lines: the windows' own
         for (const QString& line : after.first(after.size() / 2))
@@ -192,6 +218,64 @@ private slots:
         prompter.dialogScripts.clear(); // the preview closes at once
         PrintHistory(m_frame->windows()[0], true, false);
         QCOMPARE(PrinterSession::instance().printer().docName(), "Historie " + listed[0]);
+    }
+
+    // A layout file may bring two windows of one name: renaming either renames both, and the
+    // name they share counts as taken for the others.
+    void sameNames_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("after"); // captions, then what Speicher2's link box shows
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("the second of two renames both") << 3 << "Kasse"
+            << QStringList{"Kasse", "Speicher2", "Rechner3", "Kasse", "(kein Speicher), Kasse*, Rechner3, Kasse"}
+            << QStringList();
+        QTest::newRow("their name is taken for another") << 2 << "Rechner1"
+            << QStringList{"Rechner1", "Speicher2", "Rechner3", "Rechner1",
+                           "(kein Speicher), Rechner1*, Rechner3, Rechner1"}
+            << QStringList{"Dieser Name ist bereits vergeben!|Warnung|16"};
+        QTest::newRow("their own name changes nothing") << 0 << "Rechner1"
+            << QStringList{"Rechner1", "Speicher2", "Rechner3", "Rechner1",
+                           "(kein Speicher), Rechner1*, Rechner3, Rechner1"}
+            << QStringList();
+    }
+    void sameNames()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, answer);
+        QFETCH(QStringList, after);
+        m_frame->NewWindow(QStringLiteral("Rechner"), QStringLiteral("Rechner1"));
+        ScriptedPrompter prompter;
+        QStringList listed;
+        prompter.dialogScripts << [&](QDialog& dialog) {
+            auto& form = static_cast<TBenennenForm&>(dialog);
+            form.Liste->setCurrentRow(row);
+            form.Umbenennen->click();
+            for (int i = 0; i < form.Liste->count(); ++i)
+                listed << form.Liste->item(i)->text();
+            return int(QDialog::Accepted);
+        };
+        prompter.dialogScripts << [&](QDialog& dialog) {
+            auto& box = static_cast<TvdlInputBox&>(dialog);
+            box.Input->setText(answer);
+            box.OK->click();
+            return int(QDialog::Rejected);
+        };
+        m_frame->MBenennen->trigger();
+        QStringList shown;
+        for (TRechnerForm* w : m_frame->windows())
+            shown << m_frame->subWindowOf(w)->windowTitle();
+        QCOMPARE(listed, shown); // the dialog's list follows
+        const QString memory = windowsShown(*m_frame)[1];
+        shown << memory.mid(memory.indexOf(QStringLiteral(": ")) + 2);
+        QCOMPARE(shown, after);
+        QStringList messages;
+        for (const auto& c : prompter.calls) {
+            if (c.kind == QLatin1String("message"))
+                messages << c.text + '|' + c.caption + '|' + QString::number(c.flags);
+        }
+        QTEST(messages, "messages");
     }
 };
 

@@ -90,8 +90,25 @@ private slots:
         QTest::newRow("kgV only zeros") << "0;-3" << "Bkgv" << "kgV(0;-3) = 0 " << "" << "";
         QTest::newRow("comma splits") << "12,5;3" << "BggT" << "ggT(12;5;3) = 1 " << "" << "";
         QTest::newRow("no list") << "12" << "BggT" << "" << noList << "";
-        QTest::newRow("kgV too large") << "2147483647;2147483646" << "Bkgv" << ""
-                                       << "Das Ergebnis ist zu groß!" << "2147483647;2147483646";
+        // Items and results are 64-bit integers; beyond that the entry stays.
+        const QString tooLarge = QStringLiteral("Das Ergebnis ist zu groß!");
+        QTest::newRow("kgV beyond 32 bits") << "2147483647;2147483646" << "Bkgv"
+                                            << "kgV(2147483647;2147483646) = 4611686011984936962 " << "" << "";
+        QTest::newRow("kgV item beyond 32 bits") << "3000000000;2" << "Bkgv" << "kgV(3000000000;2) = 3000000000 "
+                                                 << "" << "";
+        QTest::newRow("ggT items beyond 32 bits") << "6000000000;4000000000" << "BggT"
+                                                  << "ggT(6000000000;4000000000) = 2000000000 " << "" << "";
+        QTest::newRow("largest item") << "9223372036854775807;1" << "Bkgv" << "kgV(9223372036854775807;1) = 9223372036854775807 "
+                                      << "" << "";
+        QTest::newRow("kgV beyond 64 bits") << "9223372036854775807;2" << "Bkgv" << "" << tooLarge
+                                            << "9223372036854775807;2";
+        QTest::newRow("item beyond 64 bits") << "9223372036854775808;2" << "BggT" << "" << tooLarge
+                                             << "9223372036854775808;2";
+        QTest::newRow("negative item beyond 64 bits") << "-9223372036854775809;2" << "Bkgv" << "" << tooLarge
+                                                      << "-9223372036854775809;2";
+        QTest::newRow("smallest item skipped") << "-9223372036854775808;4" << "Bkgv"
+                                               << "kgV(-9223372036854775808;4) = 4 " << "" << "";
+        QTest::newRow("unreadable item counts 0") << "x9;6" << "BggT" << "ggT(x9;6) = 6 " << "" << "";
     }
     void integerLists()
     {

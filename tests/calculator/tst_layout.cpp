@@ -81,6 +81,11 @@ private slots:
             << QStringList{"7/2/€  (1,95583)/(kein Speicher)/", "7/2//(kein Speicher)/"} << "" << true;
         QTest::newRow("circle") << Head + line("A", "10", "B") + line("B", "10", "C") + line("C", "10", "A")
                                 << QStringList{"7/2//B/auto", "7/2//C/auto", "7/2//(kein Speicher)/"} << "" << false;
+        // Two windows of one name, as older files may hold: both load; a link goes to the last.
+        QTest::newRow("two names alike") << Head + line("Kasse", "10", "(kein Speicher)") + line("Kasse", "16", "(kein Speicher)")
+                                                + line("C", "10", "Kasse")
+                                         << QStringList{"7/2//(kein Speicher)/", "7/2//(kein Speicher)/", "7/2//Kasse/auto"}
+                                         << "" << true;
         QTest::newRow("currency gone") << Head + line("K", "-4", "(kein Speicher)", "0|0|0|7|0") + line("L", "16", "K")
                                        << QStringList{"7/2/DM  (1,00000)/(kein Speicher)/", "7/2//K/auto"} << "" << false;
         QTest::newRow("second line broken")

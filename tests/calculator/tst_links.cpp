@@ -95,8 +95,18 @@ private slots:
             << "Rechner1>Rechner3 M (Speicher2,Rechner3) | Speicher2 (Rechner3,Rechner1) | Rechner3 (Speicher2)";
         QTest::newRow("memory links onward") << start + "1>2 2>3"
             << "Rechner1>Speicher2 M (Speicher2,Rechner3) | Speicher2>Rechner3 M A (Rechner3) | Rechner3 (Rechner1)";
-        QTest::newRow("cycle of three") << start + "1>2 2>3 3>1"
-            << "Rechner1>Speicher2 M (Speicher2) | Speicher2>Rechner3 M A (Rechner3) | Rechner3>Rechner1 M (Rechner1)";
+        // A choice that would close a circle is refused and the old choice stays.
+        const QString circle = QStringLiteral(" ! Diese Verbindung würde einen Kreis schließen!|Warnung|16");
+        QTest::newRow("circle of three refused") << start + "1>2 2>3 3>1"
+            << "Rechner1>Speicher2 M (Speicher2,Rechner3) | Speicher2>Rechner3 M A (Rechner3) | Rechner3 (Rechner1)"
+               + circle;
+        QTest::newRow("circle of four refused, old choice kept") << "+S +S +S +R 1>2 2>3 3>4 4>5 4>1"
+            << "Rechner1>Speicher2 M (Speicher2,Speicher3,Speicher4,Rechner5) | Speicher2>Speicher3 M A "
+               "(Speicher3,Speicher4,Rechner5) | Speicher3>Speicher4 M A (Rechner1,Speicher4,Rechner5) | "
+               "Speicher4>Rechner5 M A (Rechner1,Speicher2,Rechner5) | Rechner5 (Rechner1,Speicher2,Speicher3)"
+               + circle;
+        QTest::newRow("two into one is no circle") << start + "1>2 3>2 3>1"
+            << "Rechner1>Speicher2 M (Speicher2) | Speicher2 (Rechner3) | Rechner3>Rechner1 M (Rechner1,Speicher2)";
         QTest::newRow("trennen") << start + "1>2 1~"
             << "Rechner1 (Speicher2,Rechner3) | Speicher2 (Rechner3,Rechner1) | Rechner3 (Rechner1,Speicher2)";
         QTest::newRow("closing the memory of two") << start + "1>2 3>2 x2"
@@ -107,8 +117,10 @@ private slots:
             << "Rechner1 (Rechner3) | Rechner3 (Rechner1)";
         QTest::newRow("same names, closing one") << "+S=Kasse +S=Kasse 1>2 x3"
             << "Rechner1>Kasse M (Kasse) | Kasse ()";
-        QTest::newRow("closing a window of a cycle") << start + "1>2 2>3 3>1 x2"
-            << "Rechner1 () | Rechner3>Rechner1 M (Rechner1)";
+        QTest::newRow("after unlinking, no circle") << start + "1>2 2>3 1>0 3>1"
+            << "Rechner1 (Speicher2) | Speicher2>Rechner3 M A (Rechner3,Rechner1) | Rechner3>Rechner1 M (Rechner1)";
+        QTest::newRow("closing a window of a refused circle") << start + "1>2 2>3 3>1 x2"
+            << "Rechner1 (Rechner3) | Rechner3 (Rechner1)" + circle;
         QTest::newRow("renamed window gives its new name back") << start + "1>2 r1=Kasse 1>0 +R"
             << "Kasse (Speicher2,Rechner3,Rechner4) | Speicher2 (Rechner3,Kasse,Rechner4) | "
                "Rechner3 (Kasse,Speicher2,Rechner4) | Rechner4 (Kasse,Speicher2,Rechner3)";
@@ -119,8 +131,12 @@ private slots:
     {
         QFETCH(QString, script);
         auto frame = openFrame();
+        ScriptedPrompter prompter;
         act(*frame, script);
-        QTEST(describe(*frame), "windows");
+        QString shown = describe(*frame);
+        for (const auto& c : prompter.calls) // a message as "! text|caption|flags"
+            shown += " ! " + c.text + '|' + c.caption + '|' + QString::number(c.flags);
+        QTEST(shown, "windows");
     }
 
     void memoryKeys_data()
@@ -229,12 +245,14 @@ private slots:
         QCOMPARE(frame->activeWindow(), asking);
     }
 
-    // A cycle of windows passing everything on: each step arrives once in every window, and
-    // a memory that passes on a negative M+ value has its memory compute the same.
+    // A cycle of windows passing everything on (which the link box refuses to close): each
+    // step arrives once in every window, and a memory that passes on a negative M+ value has
+    // its memory compute the same.
     void memoryKeyInACycle()
     {
         auto frame = openFrame();
-        act(*frame, QStringLiteral("+S +S 2>3 3>1 1>2"));
+        act(*frame, QStringLiteral("+S +S 2>3 3>1"));
+        frame->windowModel().link(1, 2);
         const QList<TRechnerForm*> w = frame->windows();
         w[0]->AutoEinClick();
         press(w[0]->core(), QStringLiteral("5 - 10 = M+ CE 1 +"));

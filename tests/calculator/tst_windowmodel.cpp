@@ -86,6 +86,11 @@ private slots:
         QTest::newRow("renamed in every list, links kept") << "+R +S +R 1>2 r2=Kasse 3>2"
             << "Rechner1>Kasse (Kasse,Rechner3) | Kasse () | Rechner3>Kasse (Rechner1,Kasse)"
             << QStringList();
+        QTest::newRow("every window of the name renamed") << "+R +S=Kasse +S=Kasse 1>3 r2=Bank"
+            << "Rechner1>Bank (Bank,Bank) | Bank (Rechner1,Bank) | Bank (Bank)" << QStringList();
+        QTest::newRow("empty and taken names refused") << "+R +S +S=Kasse r1= r1=Speicher2 r3=Speicher2 r1=Rechner1"
+            << "Rechner1 (Speicher2,Kasse) | Speicher2 (Rechner1,Kasse) | Kasse (Rechner1,Speicher2)"
+            << QStringList{"r1=", "r1=Speicher2", "r3=Speicher2"};
         QTest::newRow("renamed, linked by its new name") << "+R +S r2=Kasse Rechner1>Kasse Rechner1>Speicher2"
             << "Rechner1>Kasse (Kasse) | Kasse ()" << QStringList{"Rechner1>Speicher2"};
     }
@@ -104,6 +109,32 @@ private slots:
         QSignalSpy changed(&model, &WindowModel::changed);
         act(model, QStringLiteral("+R +S 1>2 2>1 A1 A1 r2=Kasse r2=Kasse x5 x2"));
         QCOMPARE(changed.count(), 6);
+    }
+
+    // Whether window number choosing memory closes a circle.
+    void circles_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("memory");
+        QTest::addColumn<bool>("circle");
+        const QString four = QStringLiteral("+R +S +S +S ");
+        QTest::newRow("closing three") << four + "1>2 2>3" << 3 << 1 << true;
+        QTest::newRow("closing four") << four + "1>2 2>3 3>4" << 4 << 1 << true;
+        QTest::newRow("inside the chain") << four + "1>2 2>3 3>4" << 4 << 2 << true;
+        QTest::newRow("down the chain") << four + "1>2 2>3" << 1 << 3 << false;
+        QTest::newRow("two into one") << four + "1>3 2>3" << 2 << 1 << false;
+        QTest::newRow("no memory") << four + "1>2" << 2 << 0 << false;
+        QTest::newRow("oneself") << four << 2 << 2 << true;
+    }
+    void circles()
+    {
+        QFETCH(QString, script);
+        QFETCH(int, number);
+        QFETCH(int, memory);
+        WindowModel model;
+        act(model, script);
+        QTEST(model.closesCircle(number, memory), "circle");
     }
 
     void walk_data()
