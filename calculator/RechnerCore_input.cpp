@@ -95,6 +95,9 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
                 Text = QChar(c.code);
     }
 
+    // The keys follow the entry once per text, not per character: a long text taken over
+    // from the tape would otherwise have its entry searched for ";" at every character.
+    bool keysStale = false;
     bool entryRestarted = false;
     for (const QChar qc : std::as_const(Text)) {
         const unsigned char c = byteOf(qc);
@@ -152,10 +155,15 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             }
             break;
         }
-        if (!ok)
+        if (!ok) {
+            if (keysStale)
+                updateEnableFlags();
             return;
-        updateEnableFlags();
+        }
+        keysStale = true;
     }
+    if (keysStale)
+        updateEnableFlags();
 
     FNeueEingabe = false;
     if (signedText)
