@@ -55,9 +55,16 @@ void RechnerCore::setBKomByRule()
     m_keys[BKom].enabled = m_decimalMode && (NumberSystem::hasDecimals(FSystem) || FSystem == NumberSystem::Date);
 }
 
+void RechnerCore::keysFollowList()
+{
+    if (Eingabe.contains(QLatin1Char(';')) != m_listKeys)
+        updateEnableFlags();
+}
+
 void RechnerCore::updateEnableFlags()
 {
     const bool list = Eingabe.contains(QLatin1Char(';'));
+    m_listKeys = list;
     m_keys[Bkgv].enabled = list;
     m_keys[BggT].enabled = list;
     for (Key k : {BPlus, BMin, BIst})

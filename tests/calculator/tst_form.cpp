@@ -276,17 +276,23 @@ private slots:
     void listKeys_data()
     {
         QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("system"); // chosen afterwards, which clears the entry
         QTest::addColumn<QString>("enabled"); // of ggT, kgV, +, =, sin
-        QTest::newRow("new window") << "" << "+ = sin";
-        QTest::newRow("a number") << "12" << "+ = sin";
-        QTest::newRow("a list") << "12;18" << "ggT kgV";
-        QTest::newRow("list begun") << "12;" << "ggT kgV";
-        QTest::newRow("list cleared") << "12;18{Esc}" << "+ = sin";
+        QTest::newRow("new window") << "" << "" << "+ = sin";
+        QTest::newRow("a number") << "12" << "" << "+ = sin";
+        QTest::newRow("a list") << "12;18" << "" << "ggT kgV";
+        QTest::newRow("list begun") << "12;" << "" << "ggT kgV";
+        QTest::newRow("list cleared") << "12;18{Esc}" << "" << "+ = sin";
+        QTest::newRow("list, then base 16") << "12;18" << "16" << "+ =";
+        QTest::newRow("list, then roman") << "12;" << "Römisch" << "+ =";
     }
     void listKeys()
     {
         QFETCH(QString, keys);
+        QFETCH(QString, system);
         type(form->History, keys);
+        if (!system.isEmpty())
+            choose(form->Syst, system);
         QStringList enabled;
         const QList<QPair<QString, QString>> shown{
             {"BggT", "ggT"}, {"Bkgv", "kgV"}, {"BPlus", "+"}, {"BIst", "="}, {"BSin", "sin"}};
