@@ -1,4 +1,5 @@
-// One digit key and one operator key through the calculator core, as a click sends them.
+// One digit key and one operator key through the calculator core, as a click sends them, and
+// a long tape line taken over into the entry.
 #include "calculator/RechnerCore.h"
 #include "platform/Regional.h"
 #include <benchmark/benchmark.h>
@@ -32,5 +33,29 @@ static void OperatorKey(benchmark::State& state)
     }
 }
 BENCHMARK(OperatorKey);
+
+// A long tape line taken over into the entry: in roman numerals, M x M x M = writes a line
+// of a million M; a text dropped from another program may be as long.
+static void TakeOverLongLine(benchmark::State& state, int system, const QString& unit)
+{
+    vdl::Regional::set(vdl::Regional::german());
+    QString line;
+    line.reserve(qsizetype(state.range(0)) + unit.size());
+    while (line.size() < state.range(0))
+        line += unit;
+    line += QLatin1Char('*');
+    for (auto _ : state) {
+        state.PauseTiming();
+        vdl::RechnerCore core;
+        core.ChangeSystem(system, 0);
+        state.ResumeTiming();
+        core.takeTapeLine(line);
+        benchmark::DoNotOptimize(core.Eingabe.size());
+    }
+}
+BENCHMARK_CAPTURE(TakeOverLongLine, roman, -1, QStringLiteral("M"))
+    ->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TakeOverLongLine, digits, 10, QStringLiteral("1234567890"))
+    ->Arg(200000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

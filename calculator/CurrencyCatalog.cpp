@@ -5,9 +5,9 @@
 
 namespace vdl {
 
-void CurrencyCatalog::Fill()
+void CurrencyCatalog::Fill(bool WithDefaults)
 {
-    CurrencyStore::read(CurrencyNames, CurrencyValues);
+    CurrencyStore::read(CurrencyNames, CurrencyValues, WithDefaults);
 }
 
 void CurrencyCatalog::checkIndex(int index) const

@@ -13,8 +13,9 @@ public:
     StringList CurrencyNames;   // sorted; each object is the index of its data in CurrencyValues
     QStringList CurrencyValues; // stored data in the store's order
 
-    // Re-reads the store (the windows build their menus from the lists).
-    void Fill();
+    // Re-reads the store (the windows build their menus from the lists); WithDefaults counts
+    // the default currencies in that have not been seeded yet.
+    void Fill(bool WithDefaults = false);
 
     int count() const { return CurrencyNames.count(); }
     // The following raise the list index error for a position outside the lists.

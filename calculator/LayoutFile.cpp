@@ -5,6 +5,7 @@
 #include "platform/NumText.h"
 #include "toolkit/vdlTools_strings.h"
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 namespace vdl {
@@ -157,15 +158,12 @@ LayoutRead readLayout(const QByteArray& bytes)
 bool readLayoutFile(const QString& FileName, LayoutRead& read)
 {
     QFile file(FileName);
-    if (!file.exists())
+    if (!QFileInfo(FileName).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    if (!file.open(QIODevice::ReadOnly)) {
-        read = LayoutRead();
-        read.FailedStep = 2;
-        read.Error = QStringLiteral("Die Datei kann nicht gelesen werden!");
-        return true;
-    }
-    read = readLayout(file.readAll());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    read = readLayout(bytes);
     return true;
 }
 

@@ -60,8 +60,8 @@ struct LayoutRead {
 };
 
 LayoutRead readLayout(const QByteArray& bytes);
-// Reads the file; false when it does not exist (a layout that is not there loads nothing and
-// says nothing). A file that cannot be read fails at step 2.
+// Reads the file; false when it is not there or cannot be read (a folder, no permission), and
+// then read is left as it was. Faults inside a file that could be read are in read.
 bool readLayoutFile(const QString& FileName, LayoutRead& read);
 
 // The file a layout name means: ".zqe" completed, case ignored ("Test." and "Test.zq" give

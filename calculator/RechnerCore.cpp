@@ -17,6 +17,8 @@ RechnerCore::RechnerCore(QObject* parent) : QObject(parent)
     m_keys[BKom].caption = Regional::current().decimalSeparator;
     for (Key k : {BMPlus, BMMin, BMR, BMC})
         m_keys[k].enabled = false; // until a memory is linked
+    for (Key k : {BggT, Bkgv})
+        m_keys[k].enabled = false; // only while the entry holds a list with ";"
 
     FillSystemList(false);
     SystIndex = 8; // base 10

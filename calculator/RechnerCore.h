@@ -257,8 +257,10 @@ private:
         explicit Batch(RechnerCore& core) : m_core(core) { ++m_core.m_batchDepth; }
         ~Batch()
         {
-            if (--m_core.m_batchDepth == 0)
+            if (--m_core.m_batchDepth == 0) {
+                m_core.keysFollowList();
                 emit m_core.changed();
+            }
         }
         Batch(const Batch&) = delete;
         Batch& operator=(const Batch&) = delete;
@@ -270,6 +272,9 @@ private:
 
     void setBKomByRule();
     void updateEnableFlags();
+    // Once per change of the window: the keys follow an entry whose list (";") came or went
+    // other than by a typed character (a cleared entry, a repeated one, a change of system).
+    void keysFollowList();
     void clearAll(bool FromButton);
     bool CalcDecimal(QString& EntryText);
     bool CalcPercent(QString& Prefix, unsigned char Op);
@@ -289,6 +294,7 @@ private:
     RechnerHost* m_host = nullptr;
     std::array<KeyState, KeyCount> m_keys;
     int m_batchDepth = 0;
+    bool m_listKeys = false;      // the keys were last set for an entry holding a list
     bool m_decimalMode = true;    // the last change of system left the decimal keys on
     int m_autoReturnSystem = 10;  // where an automatic switch returns to
     int m_autoReturnCurrency = -1;

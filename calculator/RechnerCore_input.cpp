@@ -65,9 +65,16 @@ void RechnerCore::updateSeparatorKey()
     m_keys[BKom].caption = duration ? QChar(':') : decimal;
 }
 
+void RechnerCore::keysFollowList()
+{
+    if (Eingabe.contains(QLatin1Char(';')) != m_listKeys)
+        updateEnableFlags();
+}
+
 void RechnerCore::updateEnableFlags()
 {
     const bool list = Eingabe.contains(QLatin1Char(';'));
+    m_listKeys = list;
     m_keys[Bkgv].enabled = list;
     m_keys[BggT].enabled = list;
     for (Key k : {BPlus, BMin, BIst})
@@ -106,6 +113,9 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
                 Text = QChar(c.code);
     }
 
+    // The keys follow the entry once per text, not per character: a long text taken over
+    // from the tape would otherwise have its entry searched for ";" at every character.
+    bool keysStale = false;
     bool entryRestarted = false;
     for (const QChar qc : std::as_const(Text)) {
         const unsigned char c = byteOf(qc);
@@ -171,10 +181,15 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             }
             break;
         }
-        if (!ok)
+        if (!ok) {
+            if (keysStale)
+                updateEnableFlags();
             return;
-        updateEnableFlags();
+        }
+        keysStale = true;
     }
+    if (keysStale)
+        updateEnableFlags();
 
     FNeueEingabe = false;
     if (signedText)

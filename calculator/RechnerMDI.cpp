@@ -165,7 +165,10 @@ void TMDIForm::startWindowEvent(QEvent* event)
     // seeded right after it has been drawn for the first time.
     if (type == QEvent::Expose && !m_seeded && windowHandle()->isExposed()) {
         m_seeded = true;
-        QTimer::singleShot(0, this, [] { CurrencyStore::seedDefaults(); });
+        QTimer::singleShot(0, this, [this] {
+            CurrencyStore::seedDefaults();
+            m_currenciesStored = true;
+        });
     }
 }
 

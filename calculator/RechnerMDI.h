@@ -186,6 +186,7 @@ private:
     std::optional<QString> m_layoutArgument; // a layout named on the command line
     bool m_marginsPending = false; // the window manager has not yet told the frame's margins
     bool m_seeded = false;         // the default currencies have been seeded in this run
+    bool m_currenciesStored = false; // ... and that seeding is done
     bool m_walking = false;
     TransferStep* m_transfer = nullptr;          // the step on its way down the links, if any
     QSet<int> m_sending;                         // windows whose memory key is at work

@@ -71,7 +71,9 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
 
 void TMDIForm::refreshCurrencies(RechnerCore&)
 {
-    Currencies.Fill();
+    // Until the default currencies are stored, which happens once the frame is on the screen,
+    // the windows of the start layout see them all the same.
+    Currencies.Fill(!m_currenciesStored);
     // A window keeps the currency it shows, wherever the lists read anew now put its name
     // (nowhere when it was deleted, so that its rate is not taken from another currency).
     for (TRechnerForm* window : windows()) {

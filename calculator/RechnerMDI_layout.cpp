@@ -87,7 +87,8 @@ QString TMDIForm::KeptLayout()
 
 void TMDIForm::openStartLayout()
 {
-    // A layout named on the command line counts even when it is missing or broken.
+    // A layout named on the command line counts even when it is missing or broken: the frame
+    // then stays empty.
     if (m_layoutArgument)
         LoadSettings(*m_layoutArgument);
     else if (QFileInfo(KeptLayout()).isFile())
@@ -116,12 +117,17 @@ void TMDIForm::LoadSettings(const QString& FileName)
 {
     if (FileName.isEmpty())
         return;
-    // Every window goes, also when the file is missing, and none of them is offered to the
-    // windows of the file.
-    closeWindow(0);
+    // Only a file that is there and can be read replaces the windows; otherwise they stay,
+    // with their tapes, and the user is told which file it was.
+    const QString name = layoutFileName(FileName);
     LayoutRead read;
-    if (!readLayoutFile(layoutFileName(FileName), read))
+    if (!readLayoutFile(name, read)) {
+        ShowMessage(QStringLiteral("Die Datei kann nicht gelesen werden!\r\n") + QDir::toNativeSeparators(name),
+                    QStringLiteral("Fehler"), mb::Ok | mb::IconError);
         return;
+    }
+    // Every window goes before the file's are made, so none of them is offered to those.
+    closeWindow(0);
 
     const LayoutHeader& header = read.Header;
     const QSize frameExtra = frameGeometry().size() - size();

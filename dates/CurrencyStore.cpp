@@ -25,16 +25,28 @@ bool write(const QString& Name, const QString& Kuerzel, const QString& Kurs, con
     return WriteSetting(Key, Name, compose(Kuerzel, Kurs, Datum), false, true);
 }
 
+namespace {
+// The default rates carry a decimal comma whatever the regional separator is.
+const QStringList& defaultNames()
+{
+    static const QStringList names{QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")};
+    return names;
+}
+const QStringList& defaultValues()
+{
+    static const QStringList values{
+        compose(QStringLiteral("DM"), QStringLiteral("1,00000"), QStringLiteral("14. 09. 2001")),
+        compose(QStringLiteral("€"), QStringLiteral("1,95583"), QStringLiteral("24. 09. 2001"))};
+    return values;
+}
+} // namespace
+
 void seedDefaults()
 {
-    // The default rates carry a decimal comma whatever the regional separator is. Both are
-    // added with one write, and only where missing: this runs at every start.
+    // Both are added with one write, and only where missing: this runs at every start.
     QString key = Key;
     ExpandKey(key, true);
-    SettingsStore::addMissingValues(
-        false, key, {QStringLiteral("Deutsche Mark"), QStringLiteral("Euro")},
-        {compose(QStringLiteral("DM"), QStringLiteral("1,00000"), QStringLiteral("14. 09. 2001")),
-         compose(QStringLiteral("€"), QStringLiteral("1,95583"), QStringLiteral("24. 09. 2001"))});
+    SettingsStore::addMissingValues(false, key, defaultNames(), defaultValues());
 }
 
 void remove(const QString& Name)
@@ -55,11 +67,18 @@ bool nameLess(const QString& a, const QString& b)
     return order != 0 ? order < 0 : QString::compare(a, b) < 0;
 }
 
-void read(StringList& Names, QStringList& Values)
+void read(StringList& Names, QStringList& Values, bool WithDefaults)
 {
     QStringList names;
     Values.clear();
     ReadKeyValues(Key, names, Values, false);
+    // As seeding will add them: after what is stored, where no name of any case is there.
+    for (qsizetype d = 0; WithDefaults && d < defaultNames().size(); ++d) {
+        if (!names.contains(defaultNames()[d], Qt::CaseInsensitive)) {
+            names << defaultNames()[d];
+            Values << defaultValues()[d];
+        }
+    }
     Names.clear();
     for (int i = 0; i < names.size(); ++i)
         Names.add(names[i], i);

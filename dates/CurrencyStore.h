@@ -23,7 +23,8 @@ void remove(const QString& Name);
 
 // Names and Values in the store's order, then Names sorted; the object of each name is the
 // index of its data in Values. A currency index elsewhere is a position in the sorted Names.
-void read(StringList& Names, QStringList& Values);
+// WithDefaults reads the table as seeding would leave it, before anything is written.
+void read(StringList& Names, QStringList& Values, bool WithDefaults = false);
 // The items of one stored entry: 0 Kürzel, 1 Kurs, 2 Datum.
 QStringList split(const QString& Data);
 

@@ -204,6 +204,15 @@ void TfvdlFDate::choose(int start, int length, const QString& caption)
     edit->insert(caption);
 }
 
+void TfvdlFDate::keyPressEvent(QKeyEvent* event)
+{
+    // The edit has passed Enter on; it ends here instead of reaching the dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 bool TfvdlFDate::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != Datum)

@@ -53,6 +53,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Enter goes on to the host's own handling of the field, but never presses the default
+    // button of the dialog the frame sits in.
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

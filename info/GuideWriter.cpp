@@ -3,6 +3,7 @@
 #include "platform/Application.h"
 #include "platform/Error.h"
 #include "platform/ExeDir.h"
+#include "platform/Prompter.h"
 #include "platform/UrlOpener.h"
 #include "toolkit/vdlHTMLTools.h"
 #include "toolkit/vdlTools_strings.h"
@@ -95,8 +96,12 @@ void OpenKurzanleitung()
         Application::showException(Error(QStringLiteral("Datei %1 kann nicht erstellt werden").arg(failed)));
         return;
     }
-    // Whether a browser could be started is not reported.
-    UrlOpener::current().open(GuideWriter::indexUrl(dir));
+    // Without a browser the user is told where the guide is, to open it by hand.
+    const QUrl index = GuideWriter::indexUrl(dir);
+    if (!UrlOpener::current().open(index))
+        ShowMessage(QStringLiteral("Es konnte kein Browser gestartet werden!\r\nDie Kurzanleitung steht in der Datei\r\n")
+                        + QDir::toNativeSeparators(index.toLocalFile()),
+                    QStringLiteral("Fehler"), mb::Ok | mb::IconError);
 }
 
 } // namespace vdl

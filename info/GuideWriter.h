@@ -26,7 +26,8 @@ public:
 QByteArray GuidePageBytes(const QStringList& Lines);
 
 // Writes the guide into the program folder and opens it; a file that cannot be written is
-// reported with its full path and nothing is opened.
+// reported with its full path and nothing is opened. When no browser starts, the message
+// names the guide's first page.
 void OpenKurzanleitung();
 
 } // namespace vdl

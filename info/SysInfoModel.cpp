@@ -59,6 +59,12 @@ QString FormatCount(quint64 Value)
     return digits;
 }
 
+QString ShownProcessorName(const SystemFacts& Facts)
+{
+    const QString name = Facts.processorName();
+    return name.isEmpty() ? ProcessorName(Facts.processorType()) : name;
+}
+
 QString ProcessorName(int ProcessorType)
 {
     switch (ProcessorType) {
@@ -134,7 +140,7 @@ void SysInfoModel::FillHardware()
              << SysInfoRow{QStringLiteral("Windowsverzeichnis"), f.windowsDirectory(), 1}
              << SysInfoRow{QStringLiteral("Systemverzeichnis"), f.systemDirectory(), 1}
              << SysInfoRow{QStringLiteral("Prozessor(en)"), IntToStr(f.processorCount()), 2}
-             << SysInfoRow{QStringLiteral("Prozessor"), ProcessorName(f.processorType()), 2};
+             << SysInfoRow{QStringLiteral("Prozessor"), ShownProcessorName(f), 2};
     FRowDatum = int(Hardware.size());
     const QSize screen = f.screenSize();
     QString ip;

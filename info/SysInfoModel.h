@@ -7,6 +7,8 @@
 
 namespace vdl {
 
+class SystemFacts;
+
 struct SysInfoRow {
     QString Caption;
     QString Value;
@@ -46,6 +48,8 @@ private:
 // "0,000": at least four digits, grouped in thousands with the regional separator.
 QString FormatCount(quint64 Value);
 QString ProcessorName(int ProcessorType);   // 586 "Intel Pentium", '' when unknown
+// The processor's own name as the system reports it; without one, the name of its type.
+QString ShownProcessorName(const SystemFacts& Facts);
 QString PlatformName(int PlatformId);       // 2 "Windows NT", PlatformLinux "Linux"
 // Time since start as a time of day: whole days are not shown.
 QString UptimeText(qint64 Milliseconds);

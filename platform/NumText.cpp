@@ -81,7 +81,8 @@ bool toDecimalExact(long double value, Decimal& d)
         const int s = 17 - exponent; // |value| * 10^s has 18 digits before the point
         if (s < 0 || s > 27)         // 5^27 * m still fits into 128 bits
             return false;
-        u128 p = m * powersOf5[s];
+        // Checked: should the guard above ever let a value through, it must not read past the table.
+        u128 p = m * powersOf5.at(std::size_t(s));
         const int shift = e + s; // |value| * 10^s = p * 2^shift
         bool up = false;
         if (shift >= 0) {

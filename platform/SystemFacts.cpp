@@ -76,6 +76,20 @@ public:
 #endif
     }
 
+    // The "model name" of the first processor in "/proc/cpuinfo", blanks run together.
+    QString processorName() const override
+    {
+        QFile file(QStringLiteral("/proc/cpuinfo"));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
+            const qsizetype colon = line.indexOf(':');
+            if (colon > 0 && line.left(colon).trimmed() == "model name")
+                return QString::fromUtf8(line.mid(colon + 1)).simplified();
+        }
+        return {};
+    }
+
     qint64 uptimeMs() const override
     {
         timespec ts{};

@@ -28,6 +28,7 @@ public:
     virtual QString systemDirectory() const = 0;
     virtual int processorCount() const = 0;
     virtual int processorType() const = 0;   // 586 on x86, 0 when there is no such number
+    virtual QString processorName() const = 0; // as the system names it, '' when it does not
     virtual qint64 uptimeMs() const = 0;     // since the system started, suspend included
     virtual QSize screenSize() const = 0;
     virtual int colorBits() const = 0;       // bits per pixel of the screen
@@ -52,6 +53,7 @@ public:
     QString SystemDirectory = QStringLiteral("/usr/lib");
     int ProcessorCount = 1;
     int ProcessorType = 586;
+    QString ProcessorName;
     qint64 UptimeMs = 0;
     QSize ScreenSize{1024, 768};
     int ColorBits = 24;
@@ -64,6 +66,7 @@ public:
     QString systemDirectory() const override { return SystemDirectory; }
     int processorCount() const override { return ProcessorCount; }
     int processorType() const override { return ProcessorType; }
+    QString processorName() const override { return ProcessorName; }
     qint64 uptimeMs() const override { return UptimeMs; }
     QSize screenSize() const override { return ScreenSize; }
     int colorBits() const override { return ColorBits; }

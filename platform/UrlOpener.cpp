@@ -36,7 +36,7 @@ RecordingUrlOpener::~RecordingUrlOpener()
 bool RecordingUrlOpener::open(const QUrl& url)
 {
     opened << url;
-    return true;
+    return started;
 }
 
 } // namespace vdl

@@ -9,7 +9,7 @@ namespace vdl {
 class UrlOpener {
 public:
     virtual ~UrlOpener() = default;
-    // False when no program could be started for the address; callers do not report it.
+    // False when no program could be started for the address.
     virtual bool open(const QUrl& url) = 0;
 
     static UrlOpener& current();
@@ -24,6 +24,7 @@ public:
     bool open(const QUrl& url) override;
 
     QList<QUrl> opened;
+    bool started = true; // what open() answers: false plays a desktop without a browser
 
 private:
     UrlOpener* m_previous = nullptr;

@@ -161,9 +161,11 @@ void RestoreControlColor(QWidget* Control)
     const QString text = ReadSettingEx(QStringLiteral("%\\Color\\") + formName(Control), Control->objectName(), true);
     if (text.isEmpty())
         return;
-    const int color = StrToInt(text); // a stored text that is no number is reported
-    if (color < 0)
-        return; // a system colour: what the control shows already
+    // A stored text that is no number (a colour's name, say) leaves the control's colour, as
+    // does a system colour: what the control shows already.
+    int color = 0;
+    if (!TryStrToInt(text, color) || color < 0)
+        return;
     const QColor c(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
     QPalette palette = Control->palette();
     if (qobject_cast<QLineEdit*>(Control) || qobject_cast<QAbstractItemView*>(Control)

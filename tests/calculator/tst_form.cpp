@@ -142,10 +142,12 @@ private slots:
 
     void keys()
     {
-        // Every key shows a caption or a picture; memory keys wait for a link.
+        // Every key shows a caption or a picture; memory keys wait for a link, ggT and kgV
+        // for a list.
         for (QPushButton* k : form->keys) {
             QVERIFY2(k->text().isEmpty() != k->icon().isNull(), qPrintable(k->objectName()));
-            QCOMPARE(k->isEnabled(), !QStringList({"BMPlus", "BMMin", "BMR", "BMC"}).contains(k->objectName()));
+            QCOMPARE(k->isEnabled(),
+                     !QStringList({"BMPlus", "BMMin", "BMR", "BMC", "BggT", "Bkgv"}).contains(k->objectName()));
         }
         QCOMPARE(key(*form, QStringLiteral("BMin"))->text(), QStringLiteral("\u2013"));
         QCOMPARE(key(*form, QStringLiteral("BSin"))->toolTip(), QStringLiteral("Sinus (Winkelmaß beachten!)"));
@@ -233,6 +235,71 @@ private slots:
         QTEST(form->EingabeOp->text(), "op");
         QTEST(form->EAnzeige->text(), "display");
         QTEST(form->Syst->currentText(), "system");
+    }
+
+    // Keys act when pressed, before they are let go; a lower-case letter is the digit of its
+    // upper case where the system has it.
+    void typedInSystem_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("pressOnly");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("lower-case a in base 16") << "16" << "a" << false << "A" << "";
+        QTest::newRow("lower and upper case in base 16") << "16" << "fB9" << false << "FB9" << "";
+        QTest::newRow("a is no digit of base 8") << "8" << "a7" << false << "7" << "";
+        QTest::newRow("digit on press") << "10" << "7" << true << "7" << "";
+        QTest::newRow("operator and Enter on press") << "10" << "5+3\r" << true << "" << "8";
+        QTest::newRow("lower-case a on press") << "16" << "a" << true << "A" << "";
+    }
+    void typedInSystem()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, keys);
+        QFETCH(bool, pressOnly);
+        choose(form->Syst, system);
+        form->History->setFocus();
+        for (const QChar c : keys) {
+            const QTest::KeyAction action = pressOnly ? QTest::Press : QTest::Click;
+            if (c == QLatin1Char('\r'))
+                QTest::sendKeyEvent(action, form->History, Qt::Key_Return, QString(c), Qt::NoModifier);
+            else
+                QTest::sendKeyEvent(action, form->History, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        QTEST(form->Eingabe->text(), "entry");
+        QTEST(form->EAnzeige->text(), "display");
+    }
+
+    // ggT and kgV are enabled exactly while the entry holds a list, from the window's start;
+    // the keys that would end the list meanwhile are not.
+    void listKeys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("system"); // chosen afterwards, which clears the entry
+        QTest::addColumn<QString>("enabled"); // of ggT, kgV, +, =, sin
+        QTest::newRow("new window") << "" << "" << "+ = sin";
+        QTest::newRow("a number") << "12" << "" << "+ = sin";
+        QTest::newRow("a list") << "12;18" << "" << "ggT kgV";
+        QTest::newRow("list begun") << "12;" << "" << "ggT kgV";
+        QTest::newRow("list cleared") << "12;18{Esc}" << "" << "+ = sin";
+        QTest::newRow("list, then base 16") << "12;18" << "16" << "+ =";
+        QTest::newRow("list, then roman") << "12;" << "Römisch" << "+ =";
+    }
+    void listKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, system);
+        type(form->History, keys);
+        if (!system.isEmpty())
+            choose(form->Syst, system);
+        QStringList enabled;
+        const QList<QPair<QString, QString>> shown{
+            {"BggT", "ggT"}, {"Bkgv", "kgV"}, {"BPlus", "+"}, {"BIst", "="}, {"BSin", "sin"}};
+        for (const auto& [name, label] : shown)
+            if (key(*form, name)->isEnabled())
+                enabled << label;
+        QTEST(enabled.join(QLatin1Char(' ')), "enabled");
     }
 
     void keysReachTheirControl()

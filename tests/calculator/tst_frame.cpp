@@ -164,6 +164,27 @@ private slots:
         QCOMPARE(QFile::exists(last), option == frame->MRahmenAuto);
     }
 
+    // The kept layout goes the moment "Einstellungen &beibehalten" is unticked, and ticking it
+    // leaves the file as it is until the frame closes.
+    void keptLayoutFollowsTheOption_data()
+    {
+        QTest::addColumn<bool>("tickedBefore");
+        QTest::newRow("unticking deletes") << true;
+        QTest::newRow("ticking keeps") << false;
+    }
+    void keptLayoutFollowsTheOption()
+    {
+        QFETCH(bool, tickedBefore);
+        WriteSetting(QStringLiteral("%"), QStringLiteral("EinstellungenBeibehalten"), tickedBefore ? "Ja" : "Nein",
+                     false, true);
+        auto frame = openFrame();
+        const QString kept = TMDIForm::KeptLayout();
+        QVERIFY(test::putFile(kept, "vom letzten Mal"));
+        frame->mnubeibehalten->trigger();
+        QCOMPARE(frame->mnubeibehalten->isChecked(), !tickedBefore);
+        QCOMPARE(test::fileBytes(kept), tickedBefore ? QByteArray("(keine Datei)") : QByteArray("vom letzten Mal"));
+    }
+
     // The currency panel and its pop-up, which offers every currency but the one shown.
     void currencyPanel_data()
     {

@@ -5,6 +5,7 @@
 #include "calculator/Pictures.h"
 #include "dates/CurrencyStore.h"
 #include "platform/Application.h"
+#include "platform/Cp1252.h"
 #include "toolkit/vdlReg.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/ImagePlugins.h"
@@ -96,6 +97,41 @@ private slots:
         const auto now = settingsFile();
         QCOMPARE(now.second != old.second, written);
         QCOMPARE(now.first.count("Deutsche Mark="), 1);
+    }
+
+    // On a first start the window of a start layout gets its currency, counted among the
+    // default currencies, although these are written only once the frame is on the screen.
+    void startLayoutCurrency_data()
+    {
+        QTest::addColumn<bool>("named");   // on the command line, else kept from the last run
+        QTest::addColumn<QString>("stored"); // a currency in the store before the start
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("named, second") << true << "" << 1 << "€  (1,95583)";
+        QTest::newRow("kept, first") << false << "" << 0 << "DM  (1,00000)";
+        QTest::newRow("named, after a stored one") << true << "Dollar" << 2 << "€  (1,95583)";
+    }
+    void startLayoutCurrency()
+    {
+        QFETCH(bool, named);
+        QFETCH(QString, stored);
+        QFETCH(int, index);
+        QFETCH(QString, panel);
+        if (!stored.isEmpty())
+            QVERIFY(CurrencyStore::write(stored, "$", "0,90000", "01. 01. 2020"));
+        const QString file = named ? ExeDir() + "Kasse.zqe" : TMDIForm::KeptLayout();
+        const QString text = QStringLiteral("300|200|700|500\r\nKasse|10|20|-4|-1|Rechner|0|(kein Speicher)|0|0|0|%1|0\r\n")
+                                 .arg(index)
+                                 .replace(QLatin1Char('|'), QStringLiteral("-ßß-"));
+        QVERIFY(test::putFile(file, Cp1252::encode(text)));
+        const auto old = settingsFile();
+        TMDIForm frame(named ? QStringList{ExeDir() + "Kasse"} : QStringList());
+        frame.show();
+        QCOMPARE(settingsFile(), old);
+        QCOMPARE(frame.windows().size(), 1);
+        QCOMPARE(frame.windows()[0]->core().PnlWaehrung.caption, panel);
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTRY_VERIFY(!ReadSetting(CurrencyStore::Key, "Euro").isEmpty());
     }
 
     // 498 x 462 are the frame's outer bounds, its frame included, centred on the screen.

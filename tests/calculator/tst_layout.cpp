@@ -5,6 +5,7 @@
 #include "platform/Prompter.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
+#include <QListWidget>
 
 using namespace vdl;
 
@@ -188,6 +189,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(bool, kept);
         QFETCH(QStringList, windows);
+        ScriptedPrompter prompter;
         writeFile(ExeDir() + "Layout.zqe", Head + line("Aus der Datei", "10", "(kein Speicher)"));
         if (kept)
             writeFile(TMDIForm::KeptLayout(), Head + line("Vom letzten Mal", "10", "(kein Speicher)"));
@@ -196,6 +198,41 @@ private slots:
         TMDIForm frame(arguments);
         frame.show();
         QCOMPARE(names(frame), windows);
+        // A named layout that is not there leaves the frame empty and says which file it was.
+        QCOMPARE(prompter.messages(), windows.isEmpty() ? QStringList{"Die Datei kann nicht gelesen werden!\r\n"
+                                                                      + QDir::toNativeSeparators(ExeDir() + "Fehlt.zqe")}
+                                                        : QStringList());
+    }
+
+    // A layout that is not there, or cannot be read, replaces nothing: the windows stay with
+    // their tapes and the user is told which file it was. The frame's command offers the
+    // program's own name, which normally names no layout.
+    void loadUnreadable_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("shownName");
+        const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QTest::newRow("missing") << "Fehlt" << "Fehlt.zqe";
+        QTest::newRow("a folder") << "Ordner.zqe" << "Ordner.zqe";
+        QTest::newRow("program's name, as offered") << program << program + ".zqe";
+    }
+    void loadUnreadable()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, shownName);
+        QVERIFY(QDir().mkpath(ExeDir() + "Ordner.zqe"));
+        auto frame = test::openFrame();
+        frame->MNeuenSpeicherClick();
+        frame->windows()[0]->core().InputProcessing("12+", false);
+        ScriptedPrompter prompter;
+        prompter.fileAnswers << ExeDir() + chosen;
+        frame->MEinstellungenLadenClick(); // the frame's "Einstellungen &laden"
+        QCOMPARE(names(*frame), (QStringList{"Rechner1", "Speicher2"}));
+        QCOMPARE(frame->windows()[0]->History->count(), 1);
+        QCOMPARE(prompter.calls.size(), 2);
+        QCOMPARE(prompter.calls[1].caption, QStringLiteral("Fehler"));
+        QCOMPARE(prompter.calls[1].text,
+                 "Die Datei kann nicht gelesen werden!\r\n" + QDir::toNativeSeparators(ExeDir() + shownName));
     }
 
     // With "Einstellungen &beibehalten" ticked the frame keeps its layout when it closes, and

@@ -399,6 +399,43 @@ private slots:
         QCOMPARE(shownTape(*source), QStringLiteral("(5 %) 250 DM+")); // copied, never moved
     }
 
+    // A line dragged from the tape is taken wherever it is let go over the entry panel: the
+    // panel itself, the operator or the entry. Each accepts the drag as a copy.
+    void dropOnEntryPanel_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("entry") << "Eingabe";
+        QTest::newRow("operator") << "EingabeOp";
+        QTest::newRow("panel") << "Panel3";
+    }
+    void dropOnEntryPanel()
+    {
+        QFETCH(QString, target);
+        TMDIForm frame;
+        frame.show();
+        TRechnerForm* window = frame.windows().first();
+        window->core().AddHistory(QStringLiteral("1#12,5"), QStringLiteral("+"), 0);
+        const QPoint start = window->History->visualItemRect(window->History->item(0)).center();
+        QTest::mousePress(window->History->viewport(), Qt::LeftButton, {}, start);
+        QTest::mouseMove(window->History->viewport(), start + QPoint(0, 5));
+        QTest::mouseRelease(window->History->viewport(), Qt::LeftButton, {}, start);
+        QDrag* drag = window->History->findChild<QDrag*>();
+        QVERIFY(drag);
+
+        QWidget* over = window->findChild<QWidget*>(target);
+        QVERIFY(over->acceptDrops());
+        const QPoint at = over->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        QApplication::sendEvent(over, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+        QApplication::sendEvent(over, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(window->Eingabe->text(), QStringLiteral("12,5"));
+        QCOMPARE(shownTape(*window), QStringLiteral("1#12,5+"));
+    }
+
     void clearingFollowsTheChain_data()
     {
         // Only the cleared window's own switch counts, not those of the windows passed.

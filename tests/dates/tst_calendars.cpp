@@ -282,6 +282,9 @@ private slots:
         QTest::newRow("year step caps 29 Feb") << playYear("29.02.2004", ">") << "28. 02. 2005";
         QTest::newRow("typed year caps 29 Feb") << playYear("29.02.2004", "5") << "28. 02. 2005";
         QTest::newRow("no year 0") << playYear("01.01.0001", "[Left] < [Up] [PgUp] 0") << "01. 01. 0001";
+        QTest::newRow("year 1 by the year button") << playYear("15.06.0002", "<") << "15. 06. 0001";
+        QTest::newRow("year 1 by Left") << playYear("01.01.0002", "[Left]") << "31. 12. 0001";
+        QTest::newRow("year 1 typed") << playYear("15.06.0005", "1") << "15. 06. 0001";
         QTest::newRow("no year 10000") << playYear("31.12.9999", "[Right] > [Down] [PgDown] A") << "31. 12. 9999";
         QTest::newRow("Tage 45000") << playYear("15.06.2005", "T45000") << "15. 03. 2023";
         QTest::newRow("Tage 0 nothing") << playYear("15.06.2005", "T0") << "15. 06. 2005";
@@ -356,6 +359,40 @@ private slots:
         QTEST(int(prompter.calls.size()), "shown");
         if (!prompter.calls.isEmpty())
             QCOMPARE(seenTitle, QStringLiteral("Datum auswählen"));
+    }
+
+    // A day is taken where the button is let go: on a day of the grid, not right of its last
+    // column or below its last row. The press is on Sunday of the second row.
+    void gridClicks_data()
+    {
+        QTest::addColumn<QPoint>("release");
+        QTest::addColumn<int>("cell"); // picked, -1 for none
+        QTest::newRow("a day") << QPoint(3 * 30 + 15, 2 * 21 + 10) << 17;
+        QTest::newRow("last column") << QPoint(6 * 30 + 28, 1 * 21 + 10) << 13;
+        QTest::newRow("first column") << QPoint(1, 1 * 21 + 10) << 7;
+        QTest::newRow("right of the last column") << QPoint(7 * 30 + 4, 1 * 21 + 10) << -1;
+        QTest::newRow("far right of the last column") << QPoint(7 * 30 + 40, 5 * 21 + 10) << -1;
+        QTest::newRow("below the last row") << QPoint(2 * 30 + 15, 6 * 21 + 4) << -1;
+        QTest::newRow("left of the grid") << QPoint(-4, 1 * 21 + 10) << -1;
+    }
+    void gridClicks()
+    {
+        QFETCH(QPoint, release);
+        QFETCH(int, cell);
+        ScriptedPrompter prompter;
+        QString picked;
+        prompter.dialogScripts << [&](QDialog& d) {
+            QWidget* grid = d.findChild<QWidget*>(QStringLiteral("Tage"));
+            QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(6 * 30 + 15, 1 * 21 + 10));
+            QTest::mouseRelease(grid, Qt::LeftButton, {}, release);
+            picked = d.findChild<QLineEdit*>(QStringLiteral("Datum"))->text();
+            return int(QDialog::Rejected);
+        };
+        double datum = StrToDate(QStringLiteral("05.12.2026"));
+        DatumAuswaehlenStd(datum);
+        DateDialogModel shown;
+        shown.setDate(StrToDate(QStringLiteral("05.12.2026")));
+        QCOMPARE(picked, cell < 0 ? QStringLiteral("05.12.2026") : text(shown.cellDate(cell)));
     }
 
     void zeroDateCancelled()

@@ -9,7 +9,9 @@
 #include "tests/support/TestEnv.h"
 #include "toolkit/vdlDateSpin.h"
 
+#include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -76,6 +78,44 @@ class TestDateEntry : public QObject {
 
 private slots:
     void init() { test::pinGerman(); }
+
+    // Enter in the field of a dialog passes through (the field reports it) but never presses
+    // the dialog's default button; in a plain field of the same dialog it does.
+    void enterInDialog_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("inFrame");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << true << "Enter im Feld, 12. 05. 2026";
+        QTest::newRow("Enter of the number pad") << int(Qt::Key_Enter) << true << "Enter im Feld, 12. 05. 2026";
+        QTest::newRow("plain field") << int(Qt::Key_Return) << false << "OK";
+    }
+    void enterInDialog()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, inFrame);
+        QDialog dialog;
+        auto* frame = new TfvdlFDate(&dialog);
+        auto* plain = new QLineEdit(&dialog);
+        plain->move(0, 40);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->move(0, 80);
+        ok->setDefault(true);
+        QStringList seen;
+        connect(ok, &QPushButton::clicked, &dialog, [&] { seen << "OK"; });
+        connect(frame->Datum, &QLineEdit::returnPressed, &dialog, [&] { seen << "Enter im Feld"; });
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QLineEdit* field = inFrame ? frame->Datum : plain;
+        field->setFocus();
+        frame->Datum->setText(QStringLiteral("12. 05. 2026"));
+        QTest::keyClick(field, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        if (inFrame)
+            seen << frame->Datum->text();
+        QTEST(seen.join(QStringLiteral(", ")), "seen");
+        QVERIFY(dialog.isVisible());
+    }
 
     void leaving_data()
     {

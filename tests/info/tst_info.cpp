@@ -75,6 +75,8 @@ private slots:
         test::pinGerman();
         m_facts.Memory = {8ull << 30, 16, 0, 1234567};
         m_facts.ProcessorCount = 4;
+        m_facts.ProcessorType = 586;
+        m_facts.ProcessorName.clear();
         m_facts.UptimeMs = 25 * 3600 * 1000;
         m_facts.ColorBits = 4;
         m_facts.UserName = "anna";
@@ -108,6 +110,31 @@ private slots:
                                        {"Computername", "pc1", 2},
                                        {"IP-Adresse", "127.0.0.1", 2},
                                        {"Betriebssystem", "Windows NT 5.1", 2}}));
+    }
+
+    // The processor row names the processor as the system reports it; the type's name only
+    // when the system gives none.
+    void processor_data()
+    {
+        QTest::addColumn<QString>("reported");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("x86 by its name") << "AMD Ryzen 7 5800X 8-Core Processor" << 586
+                                         << "AMD Ryzen 7 5800X 8-Core Processor";
+        QTest::newRow("no name, x86") << "" << 586 << "Intel Pentium";
+        QTest::newRow("no name, PowerPC") << "" << 604 << "PPC 604";
+        QTest::newRow("no name, no type") << "" << 0 << "";
+    }
+    void processor()
+    {
+        QFETCH(QString, reported);
+        QFETCH(int, type);
+        m_facts.ProcessorName = reported;
+        m_facts.ProcessorType = type;
+        SysInfoModel model;
+        model.FillHardware();
+        QCOMPARE(model.Hardware[7].Caption, QStringLiteral("Prozessor"));
+        QTEST(model.Hardware[7].Value, "shown");
     }
 
     void values_data()
@@ -350,6 +377,38 @@ private slots:
         QTEST(namesIn(ExeDir()), "written");
         QVERIFY(opener.opened.isEmpty());
         QDir(ExeDir()).rmdir(blocked);
+    }
+
+    // Without a browser the guide is still written, and the user is told where its first
+    // page is, from the help menu and from the product information's button alike.
+    void noBrowser_data()
+    {
+        QTest::addColumn<bool>("fromButton");
+        QTest::newRow("menu") << false;
+        QTest::newRow("button") << true;
+    }
+    void noBrowser()
+    {
+        QFETCH(bool, fromButton);
+        ScriptedPrompter prompter;
+        RecordingUrlOpener opener;
+        opener.started = false;
+        if (fromButton) {
+            prompter.dialogScripts << [](QDialog& d) {
+                static_cast<TfvdlRechInfo&>(d).Button2->click();
+                return int(QDialog::Rejected);
+            };
+            ShowRechInfo(nullptr, "3.1");
+        } else {
+            OpenKurzanleitung();
+        }
+        QCOMPARE(opener.opened.size(), 1);
+        QCOMPARE(namesIn(ExeDir()).size(), 5);
+        const ScriptedPrompter::Call& box = prompter.calls.last();
+        QCOMPARE(box.kind, QStringLiteral("message"));
+        QCOMPARE(box.caption, QStringLiteral("Fehler"));
+        QCOMPARE(box.text, "Es konnte kein Browser gestartet werden!\r\nDie Kurzanleitung steht in der Datei\r\n"
+                               + QDir::toNativeSeparators(ExeDir() + "vdlRechnerIndex.htm"));
     }
 
     void productInformation()

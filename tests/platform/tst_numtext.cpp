@@ -161,6 +161,39 @@ private slots:
         }
     }
 
+    // The integer shortcut covers about 1E-10 <= |x| < 1E18 only: at its edges and beyond,
+    // the texts are those of the library's digits.
+    void shortcutEdges_data()
+    {
+        QTest::addColumn<long double>("value");
+        const long double inf = std::numeric_limits<long double>::infinity();
+        QTest::newRow("1E18") << 1e18L;
+        QTest::newRow("just below 1E18") << std::nextafter(1e18L, 0.0L);
+        QTest::newRow("just above 1E18") << std::nextafter(1e18L, inf);
+        QTest::newRow("21 digits") << -123456789012345678901.0L;
+        QTest::newRow("1E19 plus a half step") << 1e19L + 1024;
+        QTest::newRow("1E25") << 1e25L;
+        QTest::newRow("1E-10") << 1e-10L;
+        QTest::newRow("just below 1E-10") << std::nextafter(1e-10L, 0.0L);
+        QTest::newRow("9,5E-11") << -9.5e-11L;
+        QTest::newRow("1,234E-12") << 1.234e-12L;
+        QTest::newRow("1E-20") << 1e-20L;
+    }
+    void shortcutEdges()
+    {
+        QFETCH(long double, value);
+        const QString allDigits = "0." + QString(30, '0');
+        const auto texts = [&] {
+            return QStringList{FloatToStr(value), FormatFloat(allDigits, value), FormatFloat("#,##0.00", value),
+                               FormatFloat("0", value)};
+        };
+        const QStringList fast = texts();
+        detail::setLibraryDigitsOnly(true);
+        const QStringList slow = texts();
+        detail::setLibraryDigitsOnly(false);
+        QCOMPARE(fast, slow);
+    }
+
     void strToFloat_data()
     {
         QTest::addColumn<QString>("text");

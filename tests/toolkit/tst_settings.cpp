@@ -564,6 +564,50 @@ private slots:
         // Every column has its own position as id: no ids are kept.
         QCOMPARE(ReadSettingEx("%\\GridIDs\\Form1", "Grid", true), QString());
     }
+
+    // Colours and grid fonts kept in the store: a text that is no number, or no font, never
+    // stops the dialog; the control keeps what it had.
+    void colourAndFont_data()
+    {
+        QTest::addColumn<QString>("colour");
+        QTest::addColumn<QString>("font");
+        QTest::addColumn<QString>("shown"); // the grid's and the edit's colour, the grid's font
+        QTest::newRow("colour $BBGGRR") << "255" << "" << "#ff0000 #ff0000";
+        QTest::newRow("colour by name") << "rot" << "" << "#fffffe #fffffe";
+        QTest::newRow("colour with blanks and text") << "12 34" << "" << "#fffffe #fffffe";
+        QTest::newRow("system colour") << "-16777201" << "" << "#fffffe #fffffe";
+        QTest::newRow("font") << "" << "12;1000;0;Liberation Mono" << "#fffffe #fffffe Liberation Mono 12 bold";
+        QTest::newRow("font with bad parts") << "rot" << "groß;x1;rot;Liberation Serif"
+                                             << "#fffffe #fffffe Liberation Serif italic";
+    }
+    void colourAndFont()
+    {
+        QFETCH(QString, colour);
+        QFETCH(QString, font);
+        Form form;
+        auto* edit = new QLineEdit(&form.dialog);
+        edit->setObjectName("Feld");
+        for (QWidget* w : std::initializer_list<QWidget*>{form.grid, edit}) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Base, QColor("#fffffe"));
+            w->setPalette(palette);
+            WriteSetting("%\\Color\\Form1", w->objectName(), colour, true, true);
+        }
+        form.grid->setFont(QFont("Liberation Sans", 9));
+        WriteSetting("%\\GridFont\\Form1", "Grid", font, true, true);
+        RestoreGridLayout(&form.dialog, form.grid, QString(), -1);
+        RestoreControlColor(edit);
+        QString shown = form.grid->palette().color(QPalette::Base).name() + " "
+                        + edit->palette().color(QPalette::Base).name();
+        if (!font.isEmpty()) {
+            const QFont f = form.grid->font();
+            shown += QLatin1Char(' ') + f.family();
+            if (f.pointSize() == 12)
+                shown += QStringLiteral(" 12");
+            shown += f.bold() ? QStringLiteral(" bold") : f.italic() ? QStringLiteral(" italic") : QString();
+        }
+        QTEST(shown, "shown");
+    }
 };
 
 QTEST_MAIN(TestSettings)
