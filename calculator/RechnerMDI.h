@@ -168,7 +168,7 @@ private:
     void startWindowEvent(QEvent* event);
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();
-    void windowClosed(int Nummer);
+    void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
     void tile(bool rows);
     TRechnerForm* formOf(const RechnerCore& core) const;
@@ -179,7 +179,9 @@ private:
     QHash<int, TRechnerForm*> m_windows;                  // the open windows by number
     QHash<const RechnerCore*, TRechnerForm*> m_byCore;    // and by their cores
     QList<QAction*> m_windowListActions;
-    QPointer<QMdiSubWindow> m_lastActive;
+    // The sub-window last active. Held as a plain object: when Qt announces a window's end, it
+    // is no sub-window any more, and a guard of that type could not even be read.
+    QPointer<QObject> m_lastActive;
     bool m_shown = false;
     QSize m_startSize;             // the size given at the start, before the frame's margins were known
     QRect m_startBounds;           // the outer bounds meant at the start (centred, or a layout's)

@@ -30,7 +30,7 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     if (m_model.isMemoryType(nummer))
         size.setWidth(182);
     sub->setFixedSize(size);
-    connect(sub, &QObject::destroyed, this, [this, nummer] { windowClosed(nummer); });
+    connect(sub, &QObject::destroyed, this, [this, nummer](QObject* gone) { windowClosed(nummer, gone); });
     sub->show();
     // Typing goes to the new window's tape, never into its system list.
     window->setFocus();
@@ -62,10 +62,14 @@ void TMDIForm::RemoveWindowName(int Nummer)
     EnableTimer1();
 }
 
-void TMDIForm::windowClosed(int Nummer)
+void TMDIForm::windowClosed(int Nummer, const QObject* gone)
 {
     if (m_destroying)
         return;
+    // Qt says a window is gone from inside its destructor, before guards on it are cleared:
+    // from here on it is never the active one.
+    if (m_lastActive == gone)
+        m_lastActive.clear();
     if (TRechnerForm* window = m_windows.take(Nummer))
         m_byCore.remove(&window->core());
     RemoveWindowName(Nummer); // a window that went without closing first
@@ -108,7 +112,7 @@ TRechnerForm* TMDIForm::activeWindow() const
     // window active before still counts as the active one.
     QMdiSubWindow* sub = mdiArea->activeSubWindow();
     if (!sub)
-        sub = m_lastActive;
+        sub = qobject_cast<QMdiSubWindow*>(m_lastActive);
     if (sub)
         return qobject_cast<TRechnerForm*>(sub->widget());
     const QList<TRechnerForm*> list = windows();

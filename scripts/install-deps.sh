@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program, the tests and the fuzz targets
-# need, when missing.
+# Installs the Debian 12 packages the build, the program, the tests, the sanitizer build and
+# the fuzz targets need, when missing.
 set -euo pipefail
-packages=(clang-14 libclang-rt-14-dev build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
+packages=(clang-14 libclang-rt-14-dev llvm-14 ccache build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
   libqt6sql6-sqlite qt6-translations-l10n qt6-image-formats-plugins fonts-liberation
   fonts-dejavu-core libbenchmark-dev poppler-utils xvfb xauth x11-apps imagemagick locales
   cups printer-driver-cups-pdf)

@@ -9,8 +9,12 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTableWidget>
 
 using namespace vdl;
@@ -42,6 +46,22 @@ QStringList menuLines(QMenu* menu)
 {
     emit menu->aboutToShow();
     return texts(menu->actions());
+}
+
+// A click on the close box in a window's title bar.
+void clickCloseBox(QMdiSubWindow* sub)
+{
+    QStyleOptionTitleBar option;
+    option.initFrom(sub);
+    option.subControls = QStyle::SC_All;
+    option.titleBarFlags = sub->windowFlags();
+    option.titleBarState = sub->windowState() | QStyle::State_Active;
+    option.rect.setHeight(sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &option, sub));
+    const QRect box = sub->style()->subControlRect(QStyle::CC_TitleBar, &option, QStyle::SC_TitleBarCloseButton, sub);
+    // The box closes only when the mouse was over it before the click.
+    QMouseEvent over(QEvent::MouseMove, box.center(), sub->mapToGlobal(box.center()), Qt::NoButton, Qt::NoButton, {});
+    QCoreApplication::sendEvent(sub, &over);
+    QTest::mouseClick(sub, Qt::LeftButton, {}, box.center());
 }
 } // namespace
 
@@ -109,6 +129,63 @@ private slots:
             QCOMPARE(windows[i]->windowTitle(), names[i]);
             QCOMPARE(frame->subWindowOf(windows[i])->width() == 182, memories.contains(i));
         }
+    }
+
+    // However the last window goes, the frame is left with its own menus and no active window:
+    // the window going is never taken for the active one, not even while it is being torn down.
+    void closingTheLastWindow_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QStringList>("farewells"); // per window gone: the active window then
+        const QStringList one{"Rechner1: -"};
+        const QStringList two{"Rechner1: Speicher2", "Speicher2: -"};
+        QTest::newRow("close box") << "box" << one;
+        QTest::newRow("Rechner/Speicher beenden") << "beenden" << one;
+        QTest::newRow("Alles schließen") << "alles" << one;
+        QTest::newRow("Alles schließen, two windows") << "alles2" << two;
+        QTest::newRow("Beenden with a window open") << "quit" << one;
+        QTest::newRow("Beenden with two windows open") << "quit2" << two;
+    }
+    void closingTheLastWindow()
+    {
+        QFETCH(QString, way);
+        QFETCH(QStringList, farewells);
+        auto frame = openFrame();
+        if (way.endsWith(QLatin1Char('2')))
+            frame->MNeuenSpeicherClick();
+        TRechnerForm* last = frame->windows().last();
+        setSystem(last, 16); // the keypad is offered for it
+        QVERIFY(menuLines(frame->HMFenster).contains(QStringLiteral("&Alpha-Pad|Ctrl+A")));
+        QStringList seen;
+        for (TRechnerForm* window : frame->windows()) {
+            // Told after the frame, from inside the window's destructor.
+            connect(frame->subWindowOf(window), &QObject::destroyed, frame.get(),
+                    [&seen, &frame, window, name = window->windowTitle()] {
+                        const TRechnerForm* active = frame->activeWindow();
+                        seen << name + QStringLiteral(": ")
+                                    + (active == window ? QStringLiteral("itself")
+                                       : active     ? active->windowTitle()
+                                                    : QStringLiteral("-"));
+                    });
+        }
+        if (way == QLatin1String("box"))
+            clickCloseBox(frame->subWindowOf(last));
+        else if (way == QLatin1String("beenden"))
+            last->MLoeschen->trigger();
+        else if (way.startsWith(QLatin1String("alles")))
+            last->MAllesSchliessen->trigger();
+        else
+            last->MBeenden->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        QCOMPARE(seen, farewells);
+        QVERIFY(frame->windows().isEmpty());
+        QCOMPARE(frame->activeWindow(), nullptr);
+        QCOMPARE(texts(frame->menuBar()->actions()), QStringList({"&Datei", "&Fenster", "?"}));
+        QCOMPARE(frame->menuBar()->actions()[0]->menu(), frame->HMDatei);
+        // No window to offer the keypad for, none to list, none to type into.
+        QCOMPARE(menuLines(frame->HMFenster).mid(13), QStringList({"&Alpha-Pad|Ctrl+A (aus)", "-"}));
+        QVERIFY(!frame->sendToActiveWindow(QStringLiteral("A"), true));
     }
 
     void fensterMenu_data()
