@@ -16,7 +16,7 @@ namespace vdl {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using SteadyClock = std::chrono::steady_clock;
 // A look at the documents that has not come back within this time counts as no answer.
 constexpr auto AnswerTime = std::chrono::milliseconds(1500);
 
@@ -36,7 +36,7 @@ class OfficeSession {
         std::deque<Job> jobs;
         bool stop = false, finished = false;
         bool connecting = false, connected = false, looking = false;
-        Clock::time_point lookStarted;
+        SteadyClock::time_point lookStarted;
         office::Documents open;
         ConnectionPtr connection; // the worker's, for cutting it from outside
     };
@@ -81,7 +81,7 @@ public:
             return false;
         const std::lock_guard lock(m_shared->guard);
         Shared& s = *m_shared;
-        if (!s.connected || (s.looking && Clock::now() - s.lookStarted > AnswerTime))
+        if (!s.connected || (s.looking && SteadyClock::now() - s.lookStarted > AnswerTime))
             return false;
         const bool open = program == OfficeLink::WordProcessor ? s.open.text : s.open.spreadsheet;
         if (!s.looking)
@@ -148,7 +148,7 @@ private:
     static void queueLook(Shared& shared)
     {
         shared.looking = true;
-        shared.lookStarted = Clock::now();
+        shared.lookStarted = SteadyClock::now();
         shared.jobs.push_back([](Shared& s, ConnectionPtr& c, const std::u16string&) {
             office::Documents open;
             const bool answered = c && c->documents(open);
