@@ -5,7 +5,7 @@
 namespace vdl {
 
 namespace {
-// A digit of the base: 0-9, then A-Z (a-z too) for 10 upwards.
+// A digit of the base as the display shows it: 0-9, then A-Z for 10 upwards.
 bool isDigit(QChar c, int base)
 {
     const char16_t u = c.unicode();
@@ -14,8 +14,6 @@ bool isDigit(QChar c, int base)
         value = u - u'0';
     else if (u >= u'A' && u <= u'Z')
         value = u - u'A' + 10;
-    else if (u >= u'a' && u <= u'z')
-        value = u - u'a' + 10;
     return value < base;
 }
 

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("base 32, V is a digit") << "VVVV" << 32 << false << "V.VVV";
         QTest::newRow("base 8, 9 is no digit") << "1239" << 8 << false << "1239";
         QTest::newRow("base 16, G is no digit") << "1G00" << 16 << false << "1G00";
+        QTest::newRow("base 16, lower case is no display") << "1a2b3c" << 16 << false << "1a2b3c";
         // Roman numerals, dates, day counts and times go as they are.
         QTest::newRow("roman") << "MMMDCCC" << int(NumberSystem::Roman) << false << "MMMDCCC";
         QTest::newRow("date") << "06. 12. 2026" << int(NumberSystem::Date) << false << "06. 12. 2026";
