@@ -7,12 +7,14 @@
 
 namespace vdl {
 
-// The text sent for a display text: a plain number ([sign] digits [,fraction]) gets a "."
-// before every third digit left of the ","; the sign is never separated. The separators are
-// "," and "." whatever the regional settings. Any other text (a date, "14Tage", a base-16
-// value, a number with another decimal separator) and every text while Ctrl or Alt is held
-// is sent unchanged.
-QString HandOffText(const QString& Display, bool CtrlOrAlt);
+// The text sent for a display text of a window in number system System (a NumberSystem
+// code): in the decimal and currency systems and in every base, a plain number ([sign] digits
+// of that base [,fraction]) gets a "." before every third digit left of the ","; the sign is
+// never separated, so a base-16 1A2B3C goes as 1A2.B3C. The separators are "," and "."
+// whatever the regional settings. Any other text (roman numerals, a date, "14Tage", a number
+// with another decimal separator or an exponent) and every text while Ctrl or Alt is held is
+// sent unchanged.
+QString HandOffText(const QString& Display, int System, bool CtrlOrAlt);
 
 class OfficeHandOff {
 public:
@@ -27,8 +29,8 @@ public:
     quintptr ExcelWindowHandle();
 
     // Sends the display text; an empty text sends nothing, and every failure is dropped.
-    void W1Click(const QString& Display, bool CtrlOrAlt);
-    void E1Click(const QString& Display, bool CtrlOrAlt);
+    void W1Click(const QString& Display, int System, bool CtrlOrAlt);
+    void E1Click(const QString& Display, int System, bool CtrlOrAlt);
 
     std::unique_ptr<OfficeLink> WordApp;
     std::unique_ptr<OfficeLink> ExcelApp;

@@ -1,4 +1,5 @@
 // The frame: the office hand-off items "W" and "E" and their poll.
+#include "calculator/Codes.h"
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "toolkit/vdlTools_dateedit.h"
@@ -8,10 +9,13 @@
 namespace vdl {
 
 namespace {
-QString activeDisplay(const TMDIForm& frame)
+// The active window's display and its number system; an empty display without a window.
+std::pair<QString, int> activeDisplay(const TMDIForm& frame)
 {
     const TRechnerForm* window = frame.activeWindow();
-    return window ? window->core().EAnzeige : QString();
+    if (!window)
+        return {QString(), NumberSystem::Decimal};
+    return {window->core().EAnzeige, window->core().FSystem};
 }
 } // namespace
 
@@ -34,12 +38,14 @@ void TMDIForm::WordTimerTimer()
 
 void TMDIForm::W1Click()
 {
-    Office.W1Click(activeDisplay(*this), CtrlOrAltDown());
+    const auto [display, system] = activeDisplay(*this);
+    Office.W1Click(display, system, CtrlOrAltDown());
 }
 
 void TMDIForm::E1Click()
 {
-    Office.E1Click(activeDisplay(*this), CtrlOrAltDown());
+    const auto [display, system] = activeDisplay(*this);
+    Office.E1Click(display, system, CtrlOrAltDown());
 }
 
 } // namespace vdl

@@ -1,27 +1,302 @@
 #include "platform/OfficeLink.h"
+#include "platform/OfficeConnection.h"
+#include <QCoreApplication>
+#include <QHash>
+#include <QLibrary>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace vdl {
 
 namespace {
-// No office program here offers itself for attaching, so nothing is ever attached and the
-// hand-off items stay hidden.
-class NoOfficeLink : public OfficeLink {
+
+using SteadyClock = std::chrono::steady_clock;
+// A look at the documents that has not come back within this time counts as no answer.
+constexpr auto AnswerTime = std::chrono::milliseconds(1500);
+
+// The office suite listening on one pipe, shared by the word-processor and the spreadsheet
+// link (one process of the suite serves both). The user-interface thread only looks at the
+// pipe and at the last answer and hands work to a thread of its own, so a suite that is busy
+// or hangs never holds up the window; the suite's libraries are loaded by that thread, the
+// first time the pipe exists.
+class OfficeSession {
+    using ConnectionPtr = std::shared_ptr<office::Connection>;
+    struct Shared;
+    // A piece of work for the worker, with the worker's connection (empty while none).
+    using Job = std::function<void(Shared&, ConnectionPtr&, const std::u16string&)>;
+    struct Shared {
+        std::mutex guard;
+        std::condition_variable wake, done;
+        std::deque<Job> jobs;
+        bool stop = false, finished = false;
+        bool connecting = false, connected = false, looking = false;
+        SteadyClock::time_point lookStarted;
+        office::Documents open;
+        ConnectionPtr connection; // the worker's, for cutting it from outside
+    };
+
 public:
-    bool alive() override { return false; }
-    bool attach() override { return false; }
-    bool typeText(const QString&) override { return false; }
-    bool moveDown(int, int) override { return false; }
-    bool activate() override { return false; }
-    bool setSelection(const QString&) override { return false; }
-    std::optional<QString> caption() override { return std::nullopt; }
-    quintptr findWindow(const QString&) override { return 0; }
-    bool bringToFront(quintptr) override { return false; }
+    explicit OfficeSession(const QString& pipe) : m_pipe(pipe.toStdU16String())
+    {
+        // Where the suite's runtime puts a pipe of that name for this user.
+        m_socket = QStringLiteral("/tmp/OSL_PIPE_%1_%2").arg(QString::number(getuid()), pipe).toLocal8Bit().toStdString();
+    }
+
+    ~OfficeSession()
+    {
+        if (!m_shared)
+            return;
+        ConnectionPtr connection;
+        {
+            const std::lock_guard lock(m_shared->guard);
+            m_shared->stop = true;
+            m_shared->jobs.clear();
+            connection = m_shared->connection;
+        }
+        m_shared->wake.notify_all();
+        // A call that hangs in the suite returns once the connection is cut.
+        if (connection)
+            connection->cut();
+        connection.reset();
+        std::unique_lock lock(m_shared->guard);
+        if (m_shared->done.wait_for(lock, std::chrono::seconds(2), [this] { return m_shared->finished; })) {
+            lock.unlock();
+            m_worker.join();
+        } else {
+            m_worker.detach(); // it owns what it uses and ends with the program
+        }
+    }
+
+    // The suite answered at the last look and has a document of that kind open; asks it again
+    // for the next poll.
+    bool alive(OfficeLink::Program program)
+    {
+        if (!m_shared)
+            return false;
+        const std::lock_guard lock(m_shared->guard);
+        Shared& s = *m_shared;
+        if (!s.connected || (s.looking && SteadyClock::now() - s.lookStarted > AnswerTime))
+            return false;
+        const bool open = program == OfficeLink::WordProcessor ? s.open.text : s.open.spreadsheet;
+        if (!s.looking)
+            queueLook(s);
+        return open;
+    }
+
+    // Starts attaching when the pipe exists and nothing is attached: true while attached or
+    // attaching; whether the suite has a document of that kind open is seen at the next poll.
+    bool attach()
+    {
+        if (m_shared) {
+            const std::lock_guard lock(m_shared->guard);
+            if (m_shared->connected || m_shared->connecting)
+                return true;
+        }
+        struct stat info {};
+        if (stat(m_socket.c_str(), &info) != 0 || !S_ISSOCK(info.st_mode))
+            return false;
+        start();
+        const std::lock_guard lock(m_shared->guard);
+        m_shared->connecting = true;
+        m_shared->jobs.push_back([](Shared& s, ConnectionPtr& c, const std::u16string& pipe) {
+            if (!c)
+                c = connect(pipe);
+            const std::lock_guard lock(s.guard);
+            s.connection = c;
+            s.connecting = false;
+            s.connected = c != nullptr;
+            if (c)
+                queueLook(s);
+        });
+        m_shared->wake.notify_one();
+        return true;
+    }
+
+    bool connected()
+    {
+        if (!m_shared)
+            return false;
+        const std::lock_guard lock(m_shared->guard);
+        return m_shared->connected;
+    }
+
+    // Hands a call to the worker while attached; it runs after everything handed before.
+    bool post(std::function<bool(office::Connection&)> call)
+    {
+        if (!m_shared)
+            return false;
+        const std::lock_guard lock(m_shared->guard);
+        if (!m_shared->connected || m_shared->jobs.size() > 16)
+            return false;
+        m_shared->jobs.push_back([call = std::move(call)](Shared&, ConnectionPtr& c, const std::u16string&) {
+            if (c)
+                call(*c);
+        });
+        m_shared->wake.notify_one();
+        return true;
+    }
+
+private:
+    // Asks what the suite has open (the caller holds the guard); a suite that does not answer
+    // is let go.
+    static void queueLook(Shared& shared)
+    {
+        shared.looking = true;
+        shared.lookStarted = SteadyClock::now();
+        shared.jobs.push_back([](Shared& s, ConnectionPtr& c, const std::u16string&) {
+            office::Documents open;
+            const bool answered = c && c->documents(open);
+            if (!answered)
+                c.reset();
+            const std::lock_guard lock(s.guard);
+            s.looking = false;
+            s.open = answered ? open : office::Documents();
+            s.connected = answered;
+            s.connection = c;
+        });
+        shared.wake.notify_one();
+    }
+
+    static ConnectionPtr connect(const std::u16string& pipe)
+    {
+        const office::ConnectFunction open = module();
+        return ConnectionPtr(open ? open(pipe.c_str()) : nullptr);
+    }
+
+    // The suite's module beside the program (or in the build folder); loaded once and kept.
+    static office::ConnectFunction module()
+    {
+        static std::mutex guard;
+        static QLibrary* library = nullptr;
+        static office::ConnectFunction function = nullptr;
+        const std::lock_guard lock(guard);
+        if (library)
+            return function;
+        QStringList folders;
+        if (QCoreApplication::instance())
+            folders << QCoreApplication::applicationDirPath();
+        folders << QStringLiteral(VDL_OFFICE_MODULE_DIR);
+        library = new QLibrary;
+        for (const QString& folder : folders) {
+            library->setFileName(folder + QStringLiteral("/vdlRechner_office"));
+            if (library->load()) {
+                function = reinterpret_cast<office::ConnectFunction>(library->resolve(office::ConnectSymbol));
+                if (function)
+                    break;
+            }
+        }
+        return function;
+    }
+
+    void start()
+    {
+        if (m_shared)
+            return;
+        m_shared = std::make_shared<Shared>();
+        m_worker = std::thread([shared = m_shared, pipe = m_pipe] { work(*shared, pipe); });
+    }
+
+    static void work(Shared& s, const std::u16string& pipe)
+    {
+        ConnectionPtr connection;
+        std::unique_lock lock(s.guard);
+        for (;;) {
+            s.wake.wait(lock, [&] { return s.stop || !s.jobs.empty(); });
+            if (s.stop)
+                break;
+            Job job = std::move(s.jobs.front());
+            s.jobs.pop_front();
+            lock.unlock();
+            job(s, connection, pipe);
+            lock.lock();
+        }
+        s.connection.reset();
+        lock.unlock();
+        connection.reset();
+        lock.lock();
+        s.finished = true;
+        s.done.notify_all();
+    }
+
+    std::u16string m_pipe;
+    std::string m_socket;
+    std::shared_ptr<Shared> m_shared; // made with the worker, when the pipe first exists
+    std::thread m_worker;
 };
+
+// The sessions by pipe name, while a link uses them (user-interface thread only).
+std::shared_ptr<OfficeSession> sessionFor(const QString& pipe)
+{
+    static QHash<QString, std::weak_ptr<OfficeSession>> sessions;
+    std::shared_ptr<OfficeSession> session = sessions.value(pipe).lock();
+    if (!session) {
+        session = std::make_shared<OfficeSession>(pipe);
+        sessions.insert(pipe, session);
+    }
+    return session;
+}
+
+// The word processor or the spreadsheet of the suite on that pipe. The suite's windows are
+// reached through its documents, so the spreadsheet's "window" is a token standing for the
+// window of the spreadsheet that received the last text.
+class SuiteLink : public OfficeLink {
+public:
+    SuiteLink(Program program, const QString& pipe) : m_program(program), m_session(sessionFor(pipe)) {}
+
+    bool alive() override { return m_session->alive(m_program); }
+    bool attach() override { return m_session->attach(); }
+    bool typeText(const QString& text) override
+    {
+        return m_session->post([t = text.toStdU16String()](office::Connection& c) { return c.typeText(t); });
+    }
+    bool moveDown(int unit, int count) override
+    {
+        if (unit != 5)
+            return false; // lines are the only unit
+        return m_session->post([count](office::Connection& c) { return c.moveDown(count); });
+    }
+    bool activate() override
+    {
+        return m_session->post([](office::Connection& c) { return c.activateText(); });
+    }
+    bool setSelection(const QString& text) override
+    {
+        return m_session->post([t = text.toStdU16String()](office::Connection& c) { return c.setSelection(t); });
+    }
+    std::optional<QString> caption() override
+    {
+        return m_session->connected() ? std::optional<QString>(QString()) : std::nullopt;
+    }
+    quintptr findWindow(const QString&) override { return m_session->connected() ? SpreadsheetWindow : 0; }
+    bool bringToFront(quintptr window) override
+    {
+        if (window != SpreadsheetWindow)
+            return false;
+        return m_session->post([](office::Connection& c) { return c.activateSpreadsheet(); });
+    }
+
+private:
+    static constexpr quintptr SpreadsheetWindow = 1;
+    Program m_program;
+    std::shared_ptr<OfficeSession> m_session;
+};
+
 } // namespace
 
-std::unique_ptr<OfficeLink> OfficeLink::create(Program)
+std::unique_ptr<OfficeLink> OfficeLink::create(Program program)
 {
-    return std::make_unique<NoOfficeLink>();
+    return create(program, QStringLiteral("vdlRechner"));
+}
+
+std::unique_ptr<OfficeLink> OfficeLink::create(Program program, const QString& pipe)
+{
+    return std::make_unique<SuiteLink>(program, pipe);
 }
 
 } // namespace vdl

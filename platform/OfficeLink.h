@@ -34,8 +34,14 @@ public:
     virtual quintptr findWindow(const QString& title) = 0;
     virtual bool bringToFront(quintptr window) = 0;
 
-    // This desktop's link to a running program of that kind.
+    // The link to a running office suite that listens on the URP pipe "vdlRechner" (started
+    // with --accept="pipe,name=vdlRechner;urp;"), or on the named pipe. The word processor is
+    // there while the suite has a text document open, the spreadsheet while it has a
+    // spreadsheet open. The user-interface thread never waits for the suite: attaching and
+    // every call run on a thread of the link's own, and a call's result says only whether it
+    // was handed on; an answer counts from the next poll.
     static std::unique_ptr<OfficeLink> create(Program program);
+    static std::unique_ptr<OfficeLink> create(Program program, const QString& pipe);
 };
 
 } // namespace vdl
