@@ -22,7 +22,7 @@ QString letter(int i)
 } // namespace
 
 TAlphaPadForm::TAlphaPadForm(QWidget* owner, WindowHost* host)
-    : QWidget(owner, Qt::Tool), m_host(host)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AlphaPadForm"));

@@ -141,30 +141,57 @@ QPoint TMDIForm::keptInside(QPoint at, QSize size, QSize area)
             std::max(0, std::min(at.y(), area.height() - size.height()))};
 }
 
-// The windows keep their fixed sizes, so tiling lines them up one below (rows) or beside
-// (columns) the other from the top left corner, instead of cutting the area into a grid. A
-// window that would leave the area starts the next column (row); where even that does not
-// fit, it is moved back inside, over its neighbours.
+// The windows keep their fixed sizes, so tiling lines them up one below the other (rows) or
+// side by side (columns) from the top left corner, instead of cutting the area into a grid. A
+// window that would leave the area starts the next column (row) while one still fits beside
+// (below) the others; a column (row) longer than the area overlaps its windows evenly, each
+// below the title bar (to the right and below it) of the one before, so that none lies outside.
 void TMDIForm::tile(bool rows)
 {
     const QSize area = arrangingArea();
-    QPoint at(0, 0);
-    int line = 0; // width of the column (height of the row) so far
+    // Along a line and across it.
+    const auto along = [rows](QSize s) { return rows ? s.height() : s.width(); };
+    const auto across = [rows](QSize s) { return rows ? s.width() : s.height(); };
+    const int lineLength = along(area);
+    const int areaAcross = across(area);
+
+    QList<QList<QMdiSubWindow*>> lines(1);
+    int used = 0, lineAcross = 0, lineUsed = 0;
     for (QMdiSubWindow* sub : arrangedWindows()) {
         const QSize size = sub->size();
-        if (rows) {
-            if (at.y() > 0 && at.y() + size.height() > area.height())
-                at = QPoint(at.x() + std::exchange(line, 0), 0);
-            sub->move(keptInside(at, size, area));
-            at.ry() += size.height();
-            line = std::max(line, size.width());
-        } else {
-            if (at.x() > 0 && at.x() + size.width() > area.width())
-                at = QPoint(0, at.y() + std::exchange(line, 0));
-            sub->move(keptInside(at, size, area));
-            at.rx() += size.width();
-            line = std::max(line, size.height());
+        const bool full = !lines.last().isEmpty() && lineUsed + along(size) > lineLength;
+        if (full && used + lineAcross + across(size) <= areaAcross) {
+            used += lineAcross;
+            lines.append(QList<QMdiSubWindow*>());
+            lineAcross = lineUsed = 0;
         }
+        lines.last() << sub;
+        lineUsed += along(size);
+        lineAcross = std::max(lineAcross, across(size));
+    }
+
+    used = 0;
+    for (const QList<QMdiSubWindow*>& line : std::as_const(lines)) {
+        int total = 0, thickest = 0;
+        for (const QMdiSubWindow* sub : line) {
+            total += along(sub->size());
+            thickest = std::max(thickest, across(sub->size()));
+        }
+        // Too long for the area: each window starts an even step after the one before.
+        const bool squeezed = total > lineLength && line.size() > 1;
+        const int step = squeezed ? std::max(0, lineLength - along(line.last()->size())) / int(line.size() - 1) : 0;
+        // Side by side, squeezed windows also step down by a title bar, so each one shows
+        // its title bar whole.
+        int position = 0, drop = 0;
+        for (QMdiSubWindow* sub : line) {
+            const QPoint at = rows ? QPoint(used, position) : QPoint(position, used + drop);
+            sub->move(keptInside(at, sub->size(), area));
+            sub->raise();
+            position += squeezed ? step : along(sub->size());
+            if (squeezed && sub->widget())
+                drop += sub->widget()->y();
+        }
+        used += thickest;
     }
     arranged();
 }
