@@ -1,5 +1,6 @@
 // The frame: creation, options, start and close.
 #include "calculator/RechnerMDI.h"
+#include "calculator/AlphaPad.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "calculator/StartPicture.h"
@@ -92,6 +93,9 @@ TMDIForm::~TMDIForm()
     // The windows go while the frame is still whole; their farewells find it closing.
     m_destroying = true;
     delete mdiArea;
+    // The keypads go with the frame's widget, after its own parts: they tell it nothing then.
+    for (TAlphaPadForm* pad : findChildren<TAlphaPadForm*>())
+        pad->disconnect(this);
     if (MDIForm == this)
         MDIForm = nullptr;
 }
