@@ -190,7 +190,7 @@ private:
     void openAlphaPad(TAlphaPadForm* pad, int beside);
     void showAlphaPad(TAlphaPadForm* pad, int beside);
     QPoint placeAlphaPad(TAlphaPadForm& pad, int beside); // its outer top left corner
-    void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int tries);
+    void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks);
     void showPendingAlphaPads();
     TRechnerForm* formOf(const RechnerCore& core) const;
     struct TransferStep;

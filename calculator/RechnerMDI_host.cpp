@@ -18,9 +18,9 @@ namespace vdl {
 namespace {
 // Between the keypad and the window it opens beside.
 constexpr int PadGap = 4;
-// How often and how long after one another the keypad is asked to its place.
-constexpr int StartTries = 4;
-constexpr int StartCheckMs = 100;
+// How often and how long after one another the keypad's place is checked (two seconds).
+constexpr int PadChecks = 20;
+constexpr int PadCheckMs = 100;
 
 int numberOf(const TRechnerForm* window)
 {
@@ -81,21 +81,24 @@ void TMDIForm::showAlphaPad(TAlphaPadForm* pad, int beside)
 {
     const QPoint at = placeAlphaPad(*pad, beside);
     pad->show();
-    holdAlphaPadAt(pad, at, StartTries);
+    holdAlphaPadAt(pad, at, PadChecks);
 }
 
-// The window manager may place a window of its own accord as it first frames it: the keypad
-// is asked to its place again until it stands there, a few times at most.
-void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int tries)
+// The window manager may place a window of its own accord as it first frames it: once it has
+// framed the keypad, the keypad is asked to its place again until it stands there, for a
+// while at most.
+void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks)
 {
-    QTimer::singleShot(StartCheckMs, this, [this, pad, at, tries] {
-        if (!pad || !pad->isVisible() || !pad->windowHandle() || tries <= 0)
+    QTimer::singleShot(PadCheckMs, this, [this, pad, at, checks] {
+        if (!pad || !pad->isVisible() || !pad->windowHandle() || checks <= 0)
             return;
         QWindow* handle = pad->windowHandle();
-        if (handle->frameMargins().isNull() || handle->framePosition() == at)
-            return;
-        handle->setFramePosition(at);
-        holdAlphaPadAt(pad, at, tries - 1);
+        if (!handle->frameMargins().isNull()) {
+            if (handle->framePosition() == at)
+                return;
+            handle->setFramePosition(at);
+        }
+        holdAlphaPadAt(pad, at, checks - 1);
     });
 }
 

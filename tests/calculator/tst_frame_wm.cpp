@@ -213,9 +213,11 @@ private slots:
         auto frame = startFrame();
         TRechnerForm* window = frame->windows().first();
         QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTest::qWait(600); // the window manager has framed it, and it stands in its place
-        const QRect pad = onScreen(AlphaPad.data());
         const QRect calculator = onScreen(*frame, window);
+        // Once the window manager has framed it, it stands level with its window.
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).top(), calculator.top(), 5000);
+        QTest::qWait(200);
+        const QRect pad = onScreen(AlphaPad.data());
         QVERIFY2(!pad.intersects(calculator), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(pad.x()).arg(pad.y()).arg(pad.width()).arg(pad.height())));
         QVERIFY(Screen.contains(pad));
         const int gap = toTheRight ? pad.left() - calculator.right() : calculator.left() - pad.right();
@@ -231,17 +233,17 @@ private slots:
         QTRY_VERIFY(!AlphaPad);
         setSystem(window, 16);
         QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTRY_COMPARE(onScreen(AlphaPad.data()), pad);
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()), pad, 5000);
 
         // Moved by the user, it comes back at the new place.
         const QPoint moved(20, 700);
         AlphaPad->windowHandle()->setFramePosition(moved); // as the window manager moves it for the user
-        QTRY_COMPARE(onScreen(AlphaPad.data()).topLeft(), moved);
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
         setSystem(window, 10);
         QTRY_VERIFY(!AlphaPad);
         setSystem(window, 16);
         QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTRY_COMPARE(onScreen(AlphaPad.data()).topLeft(), moved);
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
     }
 
     // A dialog of the program and another program's window both come above the keypad.
