@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace vdl {
 
@@ -21,7 +22,7 @@ QString letter(int i)
 } // namespace
 
 TAlphaPadForm::TAlphaPadForm(QWidget* owner, WindowHost* host)
-    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
+    : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AlphaPadForm"));
@@ -86,6 +87,14 @@ bool TAlphaPadForm::eventFilter(QObject* watched, QEvent* event)
     else if (event->type() == QEvent::KeyPress && FormKeyPress(static_cast<QKeyEvent*>(event)))
         return true; // the keypad sees typed keys before its buttons do
     return QWidget::eventFilter(watched, event);
+}
+
+void TAlphaPadForm::hideEvent(QHideEvent* event)
+{
+    // The window system's own idea of the place: moves made by the window manager may not
+    // have reached the widget.
+    emit leaving(windowHandle() ? windowHandle()->framePosition() : pos());
+    QWidget::hideEvent(event);
 }
 
 void TAlphaPadForm::keyPressEvent(QKeyEvent* event)

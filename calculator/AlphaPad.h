@@ -1,6 +1,8 @@
 #pragma once
-// The letter keypad: a small stay-on-top window with the digits A to W of the bases above 10.
-// Each key goes to the frame's active window as if that window's own key had been pressed.
+// The letter keypad: a small tool window of the frame with the digits A to W of the bases
+// above 10. It stays above the frame (not above other programs, nor above the program's
+// dialogs). Each key goes to the frame's active window as if that window's own key had been
+// pressed.
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -26,7 +28,13 @@ public:
     QPushButton* letterKey(int i) const { return m_letters[i]; }
     QPushButton* BX = nullptr;             // ">10": shows the letters' values while held
 
+signals:
+    // The keypad leaves the screen from place, its outer top left corner, wherever the user
+    // has moved it.
+    void leaving(QPoint place);
+
 protected:
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -4,7 +4,11 @@
 #include "calculator/KeyTable.h"
 #include "calculator/TapeDelegate.h"
 #include "platform/Application.h"
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,10 +34,34 @@ QLabel* makeLabel(const QString& text, QWidget* parent, int left, int top)
     return label;
 }
 
+// Lists that open as a list below the box, at most ListRows entries high with a scroll bar,
+// instead of a pop-up as high as all its entries.
+class DropDownStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+constexpr int ListRows = 20;
+
 QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
 {
+    // One style for every list of every window, made from the program's own.
+    static QPointer<QStyle> dropDown;
+    if (!dropDown) {
+        dropDown = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
+        dropDown->setParent(qApp);
+    }
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
+    list->setStyle(dropDown);
+    list->setMaxVisibleItems(ListRows);
     list->setGeometry(geometry);
     return list;
 }
@@ -186,6 +214,13 @@ void TRechnerForm::buildKeys()
         if (!picture.isNull()) {
             key->setIcon(picture);
             key->setIconSize(QSize(22, 16));
+        }
+        // In the window's 11 pixels, "×" and "÷" come out smaller and paler than "+" and "-";
+        // at these sizes they match them.
+        if (row.key == RechnerCore::BMult || row.key == RechnerCore::BDiv) {
+            QFont larger = font();
+            larger.setPixelSize(row.key == RechnerCore::BMult ? 14 : 13);
+            key->setFont(larger);
         }
         const RechnerCore::Key k = row.key;
         connect(key, &QPushButton::clicked, this, [this, k] { guarded([&] { m_core.ButtonClick(k); }); });

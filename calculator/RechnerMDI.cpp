@@ -1,5 +1,6 @@
 // The frame: creation, options, start and close.
 #include "calculator/RechnerMDI.h"
+#include "calculator/AlphaPad.h"
 #include "calculator/Pictures.h"
 #include "calculator/Rechner.h"
 #include "calculator/StartPicture.h"
@@ -26,6 +27,9 @@ TMDIForm* MDIForm = nullptr;
 
 namespace {
 const QSize StartSize(498, 462); // outer size, centred on the screen
+// How often and how long after one another the frame asks for its start bounds.
+constexpr int StartTries = 4;
+constexpr int StartCheckMs = 100;
 } // namespace
 
 TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(parent)
@@ -89,6 +93,9 @@ TMDIForm::~TMDIForm()
     // The windows go while the frame is still whole; their farewells find it closing.
     m_destroying = true;
     delete mdiArea;
+    // The keypads go with the frame's widget, after its own parts: they tell it nothing then.
+    for (TAlphaPadForm* pad : findChildren<TAlphaPadForm*>())
+        pad->disconnect(this);
     if (MDIForm == this)
         MDIForm = nullptr;
 }
@@ -130,10 +137,10 @@ void TMDIForm::placeAtStart()
     // 498 x 462 are the outer bounds, the window manager's frame included. Its margins are
     // known only once it has framed the window (startWindowEvent); until then the frame
     // counts them as none.
-    m_startSize = StartSize.shrunkBy(windowHandle()->frameMargins());
+    const QSize startSize = StartSize.shrunkBy(windowHandle()->frameMargins());
     m_marginsPending = true;
     m_startBounds = QRect(startPosition(), StartSize);
-    resize(m_startSize);
+    resize(startSize);
     move(startPosition());
 }
 
@@ -150,17 +157,16 @@ void TMDIForm::startWindowEvent(QEvent* event)
         const QMargins margins = windowHandle()->frameMargins();
         if (!margins.isNull()) {
             m_marginsPending = false;
-            // Unless the user or the fitting has sized the frame meanwhile, its outer bounds
-            // become those meant at the start. Not inside the window manager's own move,
-            // which would take the change for a new request.
-            QTimer::singleShot(0, this, [this, margins] {
-                if (size() != m_startSize)
-                    return;
-                resize(m_startBounds.size().shrunkBy(margins));
-                move(m_startBounds.topLeft());
-            });
+            // Its outer bounds become those meant at the start (or those the fitting gave it
+            // meanwhile). Not inside the window manager's own move, which would take the
+            // change for a new request.
+            QTimer::singleShot(0, this, [this] { takeStartBounds(StartTries); });
         }
     }
+    // Without a window manager's frame the frame stands where it is once it is drawn.
+    if (type == QEvent::Expose && m_marginsPending && windowHandle()->isExposed()
+        && windowHandle()->frameMargins().isNull())
+        settled();
     // Nothing is written before the frame is on the screen: the default currencies are
     // seeded right after it has been drawn for the first time.
     if (type == QEvent::Expose && !m_seeded && windowHandle()->isExposed()) {
@@ -170,6 +176,41 @@ void TMDIForm::startWindowEvent(QEvent* event)
             m_currenciesStored = true;
         });
     }
+}
+
+QRect TMDIForm::outerBounds() const
+{
+    // The window manager's margins as it tells them now: the widget's own idea of its frame
+    // may still be that of the moment before it was framed.
+    const QWindow* handle = windowHandle();
+    return handle ? geometry().marginsAdded(handle->frameMargins()) : frameGeometry();
+}
+
+void TMDIForm::setOuterBounds(const QRect& bounds)
+{
+    const QWindow* handle = windowHandle();
+    setGeometry(handle ? bounds.marginsRemoved(handle->frameMargins()) : bounds);
+}
+
+// The window manager may take a request made while it frames the window for its own first
+// placement; the bounds are asked for, and again until they hold, a few times at most.
+void TMDIForm::takeStartBounds(int tries)
+{
+    setOuterBounds(m_startBounds);
+    QTimer::singleShot(StartCheckMs, this, [this, tries] {
+        if (outerBounds() == m_startBounds || tries <= 1)
+            settled();
+        else
+            takeStartBounds(tries - 1);
+    });
+}
+
+void TMDIForm::settled()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    showPendingAlphaPads();
 }
 
 void TMDIForm::FormShow()

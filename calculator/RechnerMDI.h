@@ -32,6 +32,7 @@ class QTimer;
 
 namespace vdl {
 
+class TAlphaPadForm;
 class TRechnerForm;
 struct MenuItem;
 
@@ -89,11 +90,17 @@ public:
     void mnubeibehaltenClick();
     void MRahmenanpassenClick(); // the fitting routine
     void HMFensterClick();       // the "&Fenster" menu opens
+    void MUeberlappendClick();
     void MUntereinanderClick();
     void MNebeneinanderClick();
     void MSymboleAnordnenClick();
     // Starts the fitting timer unless it is already running.
     void EnableTimer1();
+
+    // The frame's outer bounds, the window manager's frame included, as the layout files keep
+    // them.
+    QRect outerBounds() const;
+    void setOuterBounds(const QRect& bounds);
 
     // The screen the frame fits itself to; an empty size means the primary screen (tests
     // pin a size of their own).
@@ -166,11 +173,25 @@ private:
     void placeAtStart();
     static QPoint startPosition(); // upper left corner of the outer bounds, centred
     void startWindowEvent(QEvent* event);
+    void settled();
+    void takeStartBounds(int tries);
+    void setBounds(const QRect& bounds);
     void mergeMenus(QMdiSubWindow* active);
     void fillWindowList();
     void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
+    QList<QMdiSubWindow*> arrangedWindows() const; // the open windows that are neither hidden nor minimised
+    QSize arrangingArea() const;
+    static QPoint keptInside(QPoint at, QSize size, QSize area);
     void tile(bool rows);
+    void arranged();
+    // The letter keypad: shown beside the window numbered beside once the frame stands where
+    // it belongs.
+    void openAlphaPad(TAlphaPadForm* pad, int beside);
+    void showAlphaPad(TAlphaPadForm* pad, int beside);
+    QPoint placeAlphaPad(TAlphaPadForm& pad, int beside); // its outer top left corner
+    void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks);
+    void showPendingAlphaPads();
     TRechnerForm* formOf(const RechnerCore& core) const;
     struct TransferStep;
     bool deliver(const TransferStep& step, RechnerCore& memory);
@@ -183,10 +204,16 @@ private:
     // is no sub-window any more, and a guard of that type could not even be read.
     QPointer<QObject> m_lastActive;
     bool m_shown = false;
-    QSize m_startSize;             // the size given at the start, before the frame's margins were known
     QRect m_startBounds;           // the outer bounds meant at the start (centred, or a layout's)
     std::optional<QString> m_layoutArgument; // a layout named on the command line
     bool m_marginsPending = false; // the window manager has not yet told the frame's margins
+    bool m_settled = false;        // the frame stands where the start put it
+    struct PendingPad {
+        QPointer<TAlphaPadForm> pad;
+        int beside = 0;
+    };
+    QList<PendingPad> m_pendingPads;   // keypads waiting for the frame to stand
+    std::optional<QPoint> m_padPlace;  // where the keypad stood last in this run
     bool m_seeded = false;         // the default currencies have been seeded in this run
     bool m_currenciesStored = false; // ... and that seeding is done
     bool m_walking = false;

@@ -5,12 +5,23 @@
 #include "calculator/RechnerMDI.h"
 #include "platform/Application.h"
 #include <QPushButton>
+#include <QMdiSubWindow>
 #include <QScopedValueRollback>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+#include <utility>
 #include <QSet>
 
 namespace vdl {
 
 namespace {
+// Between the keypad and the window it opens beside.
+constexpr int PadGap = 4;
+// How often and how long after one another the keypad's place is checked (two seconds).
+constexpr int PadChecks = 20;
+constexpr int PadCheckMs = 100;
+
 int numberOf(const TRechnerForm* window)
 {
     return window ? window->FNummer : 0;
@@ -47,11 +58,102 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
         return;
     auto* pad = new TAlphaPadForm(this, this);
     pad->SetBase(core.FSystem);
-    pad->show();
+    const TRechnerForm* window = formOf(core);
+    openAlphaPad(pad, numberOf(window));
     // Typing goes on in the window, not in the keypad that just appeared.
     activateWindow();
-    if (TRechnerForm* window = formOf(core))
+    if (window)
         window->keys[RechnerCore::BIst]->setFocus();
+}
+
+void TMDIForm::openAlphaPad(TAlphaPadForm* pad, int beside)
+{
+    connect(pad, &TAlphaPadForm::leaving, this, [this](QPoint place) { m_padPlace = place; });
+    // Until the frame stands in its place, so do its windows: the keypad waits for it.
+    if (!m_settled) {
+        m_pendingPads.append({pad, beside});
+        return;
+    }
+    showAlphaPad(pad, beside);
+}
+
+void TMDIForm::showAlphaPad(TAlphaPadForm* pad, int beside)
+{
+    const QPoint at = placeAlphaPad(*pad, beside);
+    pad->show();
+    holdAlphaPadAt(pad, at, PadChecks);
+}
+
+// The window manager may place a window of its own accord as it first frames it: once it has
+// framed the keypad, the keypad is asked to its place again until it stands there, for a
+// while at most.
+void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks)
+{
+    QTimer::singleShot(PadCheckMs, this, [this, pad, at, checks] {
+        if (!pad || !pad->isVisible() || !pad->windowHandle() || checks <= 0)
+            return;
+        QWindow* handle = pad->windowHandle();
+        if (!handle->frameMargins().isNull()) {
+            if (handle->framePosition() == at)
+                return;
+            handle->setFramePosition(at);
+        }
+        holdAlphaPadAt(pad, at, checks - 1);
+    });
+}
+
+void TMDIForm::showPendingAlphaPads()
+{
+    const QList<PendingPad> pending = std::exchange(m_pendingPads, {});
+    for (const PendingPad& entry : pending) {
+        if (!entry.pad)
+            continue;
+        showAlphaPad(entry.pad, entry.beside);
+    }
+}
+
+// The keypad comes back where it was last while the program runs, unless it would cover the
+// window it serves there; otherwise it opens beside that window, to its right, else to its
+// left, inside the screen and clear of any other keypad.
+QPoint TMDIForm::placeAlphaPad(TAlphaPadForm& pad, int beside)
+{
+    const QRect screen(QPoint(0, 0), screenSize());
+    // Its window manager's frame is not known before it is first shown; the frame's own is a
+    // fair guess.
+    QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (pad.windowHandle() && pad.isVisible())
+        margins = pad.windowHandle()->frameMargins();
+    const QSize outer = pad.size().grownBy(margins);
+
+    QRect window;
+    if (const QMdiSubWindow* sub = subWindowOf(findWindow(beside)))
+        window = QRect(sub->mapToGlobal(QPoint(0, 0)), sub->size());
+    QList<QRect> others;
+    for (TAlphaPadForm* other : findChildren<TAlphaPadForm*>()) {
+        if (other != &pad && other->isVisible())
+            others << other->frameGeometry();
+    }
+    const auto free = [&](const QRect& r) {
+        if (!screen.contains(r) || r.intersects(window))
+            return false;
+        return std::none_of(others.begin(), others.end(), [&](const QRect& o) { return o.intersects(r); });
+    };
+    const int top = std::clamp(window.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer.height()));
+    const QRect right(QPoint(window.right() + 1 + PadGap, top), outer);
+    const QRect left(QPoint(window.left() - PadGap - outer.width(), top), outer);
+    QList<QRect> places;
+    if (m_padPlace)
+        places << QRect(*m_padPlace, outer);
+    places << right << left;
+    QPoint at = keptInside(right.topLeft() - screen.topLeft(), outer, screen.size()) + screen.topLeft();
+    for (const QRect& place : std::as_const(places)) {
+        if (free(place)) {
+            at = place.topLeft();
+            break;
+        }
+    }
+    pad.move(at);
+    return at;
 }
 
 void TMDIForm::releaseAlphaPad(RechnerCore&)

@@ -99,7 +99,7 @@ void TMDIForm::openStartLayout()
 
 bool TMDIForm::SaveSettings(const QString& FileName)
 {
-    const QRect bounds = frameGeometry();
+    const QRect bounds = outerBounds();
     QList<LayoutWindow> records;
     for (const TRechnerForm* window : windows())
         records << layoutRecord(*this, *window);
@@ -130,21 +130,20 @@ void TMDIForm::LoadSettings(const QString& FileName)
     closeWindow(0);
 
     const LayoutHeader& header = read.Header;
-    const QSize frameExtra = frameGeometry().size() - size();
+    QRect bounds = outerBounds();
     if (read.headerReached(7))
-        move(header.Left, y());
+        bounds.moveLeft(header.Left);
     if (read.headerReached(8))
-        move(x(), header.Top);
+        bounds.moveTop(header.Top);
     if (read.headerReached(9))
-        resize(header.Width - frameExtra.width(), height());
+        bounds.setWidth(header.Width);
     if (read.headerReached(10))
-        resize(width(), header.Height - frameExtra.height());
+        bounds.setHeight(header.Height);
+    setOuterBounds(bounds);
     // Loaded at the start, before the window manager has framed the frame: these are the
     // bounds to keep once its margins are known.
-    if (m_marginsPending) {
-        m_startBounds = frameGeometry();
-        m_startSize = size();
-    }
+    if (!m_settled)
+        m_startBounds = bounds;
 
     QList<PendingLink> links;
     for (qsizetype i = 0; i < read.Windows.size(); ++i) {

@@ -40,7 +40,7 @@ std::vector<MenuItem> TMDIForm::fensterItems()
     const auto ctrl = [](Qt::Key key) { return QKeySequence(Qt::CTRL | key); };
     return {
         {.caption = QStringLiteral("Über&lappend"), .picture = ImgUeberlappend,
-         .handler = [this] { mdiArea->cascadeSubWindows(); }, .keep = &MUeberlappend},
+         .handler = [this] { MUeberlappendClick(); }, .keep = &MUeberlappend},
         {.caption = QStringLiteral("&Untereinander"), .picture = ImgUntereinander,
          .handler = [this] { MUntereinanderClick(); }, .keep = &MUntereinander},
         {.caption = QStringLiteral("&Nebeneinander"), .picture = ImgNebeneinander,
@@ -174,7 +174,7 @@ void TMDIForm::MAlphaPadClick()
         return;
     auto* pad = new TAlphaPadForm(this, this);
     pad->SetBase(window->core().FSystem);
-    pad->show();
+    openAlphaPad(pad, window->FNummer);
 }
 
 void TMDIForm::MRahmenAutoClick()

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(clang-14 libclang-rt-14-dev llvm-14 ccache build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev
   libqt6sql6-sqlite qt6-translations-l10n qt6-image-formats-plugins fonts-liberation
   fonts-dejavu-core libbenchmark-dev poppler-utils xvfb xauth x11-apps imagemagick locales
-  cups printer-driver-cups-pdf libreoffice-dev libreoffice-writer-nogui libreoffice-calc-nogui)
+  cups printer-driver-cups-pdf libreoffice-dev libreoffice-writer-nogui libreoffice-calc-nogui
+  openbox x11-utils xdotool)
 sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 missing=()

@@ -4,6 +4,9 @@
 #include "platform/Prompter.h"
 #include "tests/support/TestEnv.h"
 #include <QComboBox>
+#include <QScrollBar>
+#include <QAbstractItemView>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -70,6 +73,32 @@ QString shownAtPlaces(TRechnerForm& form)
                 names << k->objectName();
     }
     return names.join(QLatin1Char(' '));
+}
+
+// What a key's caption looks like: the box around its ink and how much ink there is (the sum
+// of how much darker than a key without caption each pixel is).
+struct Ink {
+    QRect box;
+    int amount = 0;
+};
+
+Ink inkOf(QPushButton* key)
+{
+    QPushButton blank(key->parentWidget());
+    blank.setGeometry(key->geometry());
+    blank.show();
+    const QImage image = key->grab().toImage();
+    const QImage face = blank.grab().toImage();
+    Ink ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int darker = QColor(face.pixel(x, y)).lightness() - QColor(image.pixel(x, y)).lightness();
+            ink.amount += std::max(0, darker);
+            if (darker > 70)
+                ink.box |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
 }
 
 // The greyed items of a menu and its submenus.
@@ -151,6 +180,43 @@ private slots:
         }
         QCOMPARE(key(*form, QStringLiteral("BMin"))->text(), QStringLiteral("\u2013"));
         QCOMPARE(key(*form, QStringLiteral("BSin"))->toolTip(), QStringLiteral("Sinus (Winkelmaß beachten!)"));
+    }
+
+    // The operators "×" and "÷" are as large and as dark as "+" and "-".
+    void operatorCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("×") << "BMult";
+        QTest::newRow("÷") << "BDiv";
+    }
+    void operatorCaptions()
+    {
+        QFETCH(QString, name);
+        const Ink plus = inkOf(key(*form, QStringLiteral("BPlus")));
+        const Ink minus = inkOf(key(*form, QStringLiteral("BMin")));
+        const Ink ink = inkOf(key(*form, name));
+        const QString sizes = QStringLiteral("%1x%2 beside + %3x%4")
+                                  .arg(ink.box.width()).arg(ink.box.height()).arg(plus.box.width()).arg(plus.box.height());
+        QVERIFY2(ink.box.width() >= plus.box.width() && ink.box.height() >= plus.box.height(), qPrintable(sizes));
+        QVERIFY2(ink.box.width() <= plus.box.width() + 2 && ink.box.height() <= plus.box.height() + 2, qPrintable(sizes));
+        const QString amounts = QStringLiteral("ink %1 beside + %2, - %3").arg(ink.amount).arg(plus.amount).arg(minus.amount);
+        QVERIFY2(ink.amount * 10 >= plus.amount * 9 && ink.amount >= minus.amount, qPrintable(amounts));
+        QVERIFY2(ink.amount <= plus.amount * 5 / 2, qPrintable(amounts)); // no blot either
+    }
+
+    // The system list opens with about twenty of its 35 entries and a scroll bar for the
+    // rest, never as one list as high as the screen.
+    void systemListRows()
+    {
+        QComboBox* list = form->Syst;
+        QCOMPARE(list->count(), 35);
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        const int rows = view->viewport()->height() / view->sizeHintForRow(0);
+        QVERIFY2(rows >= 15 && rows <= 20, qPrintable(QString::number(rows)));
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        list->hidePopup();
     }
 
     void clicks_data()

@@ -129,6 +129,8 @@ private slots:
     void arranging()
     {
         Fixture f({QPoint(70, 50), QPoint(10, 90), QPoint(200, 5)}, false);
+        // Room for the three in a line, either way.
+        f.frame->resize(1200, 1000);
         f.frame->MUntereinander->trigger();
         QCOMPARE(f.subs[2]->pos(), QPoint(0, f.subs[0]->height() + f.subs[1]->height()));
         f.frame->MNebeneinander->trigger();
@@ -139,6 +141,84 @@ private slots:
         const int bottom = f.frame->mdiArea->viewport()->height();
         QCOMPARE(f.subs[0]->geometry().bottomLeft(), QPoint(0, bottom - 1));
         QCOMPARE(f.subs[2]->geometry().bottomLeft(), QPoint(f.subs[0]->width(), bottom - 1));
+    }
+
+    void arrangingKeepsWindowsInSight_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<QStringList>("types"); // of the windows after Rechner1
+        QTest::addColumn<int>("active");
+        const QStringList two{"Rechner"};
+        const QStringList three{"Speicher", "Speicher"};
+        const QStringList four{"Rechner", "Rechner", "Rechner"};
+        QTest::newRow("cascade, first active") << "Überlappend" << false << three << 0;
+        QTest::newRow("cascade, middle active") << "Überlappend" << false << three << 1;
+        QTest::newRow("cascade, last active") << "Überlappend" << false << two << 1;
+        QTest::newRow("cascade, fitting") << "Überlappend" << true << four << 1;
+        QTest::newRow("below, no room") << "Untereinander" << false << two << 1;
+        QTest::newRow("below, no room for three") << "Untereinander" << false << QStringList{"Rechner", "Rechner"} << 0;
+        QTest::newRow("beside, no room for three") << "Nebeneinander" << false << QStringList{"Rechner", "Rechner"} << 2;
+        QTest::newRow("beside, no room") << "Nebeneinander" << false << two << 1;
+        QTest::newRow("below, fitting") << "Untereinander" << true << three << 1;
+        QTest::newRow("beside, fitting") << "Nebeneinander" << true << two << 0;
+        QTest::newRow("beside, fitting in two rows") << "Nebeneinander" << true << four << 1;
+    }
+    // Whatever the arrangement, every window lies inside the frame's window area; cascaded,
+    // every title bar shows; a fitting frame holds its windows side by side on the screen.
+    void arrangingKeepsWindowsInSight()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, automatic);
+        QFETCH(QStringList, types);
+        QFETCH(int, active);
+        ScriptedPrompter prompter;
+        Fixture f({QPoint(0, 0)}, false, QPoint(50, 40));
+        for (const QString& type : types)
+            f.subs << f.frame->subWindowOf(f.frame->NewWindow(type));
+        f.frame->Timer1->stop();
+        f.frame->MRahmenAuto->setChecked(automatic);
+        f.frame->mdiArea->setActiveSubWindow(f.subs[active]);
+        QAction* item = command == QLatin1String("Überlappend")    ? f.frame->MUeberlappend
+                        : command == QLatin1String("Untereinander") ? f.frame->MUntereinander
+                                                                    : f.frame->MNebeneinander;
+        item->trigger();
+        QVERIFY(prompter.calls.isEmpty());
+
+        if (automatic) {
+            int right = 0, bottom = 0;
+            for (const QMdiSubWindow* sub : std::as_const(f.subs)) {
+                right = std::max(right, sub->geometry().right() + 1);
+                bottom = std::max(bottom, sub->geometry().bottom() + 1);
+            }
+            QTRY_COMPARE(f.frame->mdiArea->size(), QSize(right + 4, bottom + 4));
+            QVERIFY(QRect(QPoint(0, 0), TMDIForm::screenSize()).contains(f.frame->frameGeometry()));
+        }
+        for (const QMdiSubWindow* sub : std::as_const(f.subs))
+            QTRY_VERIFY2(f.frame->mdiArea->viewport()->rect().contains(sub->geometry()), qPrintable(sub->windowTitle()));
+        // Cascaded, every title bar shows whole and the active window is in front; tiled, at
+        // least a quarter of each.
+        const QList<QMdiSubWindow*> stacked = f.frame->mdiArea->subWindowList(QMdiArea::StackingOrder);
+        const bool cascaded = command == QLatin1String("Überlappend");
+        if (cascaded)
+            QCOMPARE(stacked.last(), f.subs[active]);
+        for (int i = 0; i < stacked.size(); ++i) {
+            const int titleHeight = stacked[i]->widget()->y();
+            QRegion title(QRect(stacked[i]->pos(), QSize(stacked[i]->width(), titleHeight)));
+            for (int above = i + 1; above < stacked.size(); ++above)
+                title -= stacked[above]->geometry();
+            const QRect shown = title.boundingRect();
+            QVERIFY2(title.rectCount() == 1 && shown.height() == titleHeight, qPrintable(stacked[i]->windowTitle()));
+            if (cascaded)
+                QCOMPARE(shown.width(), stacked[i]->width());
+            else
+                QVERIFY2(shown.width() * 4 >= stacked[i]->width(), qPrintable(stacked[i]->windowTitle()));
+        }
+        if (automatic && !cascaded) {
+            for (int i = 0; i < f.subs.size(); ++i)
+                for (int j = i + 1; j < f.subs.size(); ++j)
+                    QVERIFY(!f.subs[i]->geometry().intersects(f.subs[j]->geometry()));
+        }
     }
 };
 

@@ -1,0 +1,348 @@
+// The frame and the letter keypad under a real window manager, measured as the X server
+// shows them (outer bounds with the manager's frame, stacking order): the frame comes back
+// where it was over several restarts, the keypad opens beside its window and stays below
+// dialogs and other programs, and arranging leaves every window in sight.
+#include "calculator/AlphaPad.h"
+#include "calculator/Benennen.h"
+#include "calculator/LayoutFile.h"
+#include "platform/Prompter.h"
+#include "tests/calculator/LinkScript.h"
+#include "tests/support/TestEnv.h"
+#include "toolkit/vdlReg.h"
+#include <QDialog>
+#include <QMdiSubWindow>
+#include <QMdiArea>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+using namespace vdl;
+using test::setSystem;
+
+namespace {
+
+const QRect Screen(0, 0, 1280, 1024); // the test display's screen
+
+QString xTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(5000);
+    return QString::fromLatin1(process.readAllStandardOutput());
+}
+
+// The numbers xprop gives for a property: after "=", or after "#" for windows.
+QList<int> propertyNumbers(const QString& text)
+{
+    QList<int> numbers;
+    static const QRegularExpression number(QStringLiteral("(0x[0-9a-f]+|\\d+)"));
+    static const QRegularExpression start(QStringLiteral("[=#]"));
+    const qsizetype from = text.indexOf(start);
+    if (from < 0)
+        return numbers;
+    for (const QRegularExpressionMatch& m : number.globalMatch(text.mid(from + 1)))
+        numbers << m.captured(1).toInt(nullptr, 0);
+    return numbers;
+}
+
+// A top-level window's outer bounds on the screen, the window manager's frame included.
+QRect onScreen(const QWidget* window)
+{
+    const QString id = QString::number(window->winId());
+    const QString info = xTool(QStringLiteral("xwininfo"), {QStringLiteral("-id"), id});
+    const auto field = [&](const QString& name) {
+        const QRegularExpression re(name + QStringLiteral(":\\s*(-?\\d+)"));
+        return re.match(info).captured(1).toInt();
+    };
+    const QRect client(field(QStringLiteral("Absolute upper-left X")), field(QStringLiteral("Absolute upper-left Y")),
+                       field(QStringLiteral("Width")), field(QStringLiteral("Height")));
+    const QList<int> extents = propertyNumbers(
+        xTool(QStringLiteral("xprop"), {QStringLiteral("-id"), id, QStringLiteral("_NET_FRAME_EXTENTS")}));
+    if (extents.size() != 4)
+        return client;
+    return client.adjusted(-extents[0], -extents[2], extents[1], extents[3]);
+}
+
+// The managed windows from the bottom to the top.
+QList<int> stacking()
+{
+    return propertyNumbers(
+        xTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
+}
+
+int level(const QWidget* window)
+{
+    return stacking().indexOf(int(window->winId()));
+}
+
+QString windowStates(const QWidget* window)
+{
+    return xTool(QStringLiteral("xprop"),
+                 {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("_NET_WM_STATE")});
+}
+
+// A window in the frame as the screen shows it.
+QRect onScreen(const TMDIForm& frame, TRechnerForm* window)
+{
+    const QMdiSubWindow* sub = frame.subWindowOf(window);
+    return QRect(sub->mapToGlobal(QPoint(0, 0)), sub->size());
+}
+
+// The kept layout: the frame's bounds and one calculator at the top left in a base.
+void keepLayout(const QRect& bounds, int system)
+{
+    LayoutWindow window;
+    window.Name = QStringLiteral("Rechner1");
+    window.Typ = QStringLiteral("Rechner");
+    window.System = system;
+    QByteArray bytes;
+    QVERIFY(layoutFileBytes({bounds.x(), bounds.y(), bounds.width(), bounds.height()}, {window}, bytes));
+    QVERIFY(test::putFile(TMDIForm::KeptLayout(), bytes));
+}
+
+QByteArray keptHeader()
+{
+    return test::fileBytes(TMDIForm::KeptLayout()).split('\r').first();
+}
+
+QByteArray headerOf(const QRect& r)
+{
+    const QByteArray sep("-\xDF\xDF-");
+    return QByteArray::number(r.x()) + sep + QByteArray::number(r.y()) + sep + QByteArray::number(r.width()) + sep
+           + QByteArray::number(r.height());
+}
+
+// The windows whose title bar the screen does not show as the window draws it.
+QString hiddenTitleBars(const QList<QMdiSubWindow*>& subs)
+{
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    QStringList hidden;
+    for (QMdiSubWindow* sub : subs) {
+        // The title bar without its rounded corners, which show what lies behind, and without
+        // its lowest line, where the window's content begins.
+        const QRect title = QRect(0, 0, sub->width(), sub->widget()->y()).adjusted(4, 3, -4, -2);
+        const QImage own = sub->grab(title).toImage().convertToFormat(screen.format());
+        const QImage shown = screen.copy(QRect(sub->mapToGlobal(title.topLeft()), title.size()));
+        // A covered title bar differs nearly everywhere; a line drawn a shade apart is no matter.
+        int differing = 0;
+        for (int y = 0; y < own.height(); ++y)
+            for (int x = 0; x < own.width(); ++x)
+                differing += own.pixel(x, y) != shown.pixel(x, y);
+        if (differing * 10 > own.width() * own.height())
+            hidden << sub->windowTitle();
+    }
+    return hidden.join(QLatin1Char(' '));
+}
+
+// A frame started as the program starts it, on the screen where it belongs.
+std::unique_ptr<TMDIForm> startFrame()
+{
+    auto frame = std::make_unique<TMDIForm>();
+    frame->show();
+    if (!QTest::qWaitForWindowExposed(frame.get()))
+        return frame;
+    // The window manager's own placement and the frame's answer to it take a moment; the
+    // start picture goes as after its two seconds.
+    QTest::qWait(400);
+    frame->Panel1->hide();
+    return frame;
+}
+
+} // namespace
+
+class TestFrameWm : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase()
+    {
+        test::pinGerman();
+        QVERIFY2(xTool(QStringLiteral("xprop"), {QStringLiteral("-root")}).contains(QLatin1String("_NET_SUPPORTING_WM_CHECK")),
+                 "no X display with a window manager: scripts/xvfb-wm.sh");
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry(), Screen);
+    }
+    void init()
+    {
+        test::useOwnFolders(m_dir);
+        WriteSetting(QStringLiteral("%"), QStringLiteral("EinstellungenBeibehalten"), QStringLiteral("Ja"), false, true);
+    }
+    void cleanup() { delete AlphaPad.data(); }
+
+    void frameComesBackWhereItWas_data()
+    {
+        QTest::addColumn<QRect>("kept"); // a null rectangle: the first start, centred
+        QTest::newRow("first start") << QRect();
+        QTest::newRow("moved and sized") << QRect(100, 150, 600, 500);
+        QTest::newRow("top left corner") << QRect(0, 0, 520, 480);
+        QTest::newRow("lower right") << QRect(700, 520, 560, 480);
+    }
+    // With "Einstellungen beibehalten" the frame comes back exactly where and as large as it
+    // was, restart after restart, and the kept layout says so.
+    void frameComesBackWhereItWas()
+    {
+        QFETCH(QRect, kept);
+        if (kept.isValid())
+            keepLayout(kept, 10);
+        const QRect expected = kept.isValid() ? kept : QRect(391, 281, 498, 462);
+        for (int start = 1; start <= 4; ++start) {
+            auto frame = startFrame();
+            QTRY_COMPARE_WITH_TIMEOUT(onScreen(frame.get()), expected, 5000);
+            QCOMPARE(frame->frameGeometry(), expected);
+            frame->close();
+            QVERIFY2(keptHeader() == headerOf(expected), qPrintable(QStringLiteral("start %1").arg(start)));
+        }
+    }
+
+    void keypadBesideItsWindow_data()
+    {
+        QTest::addColumn<QRect>("frameBounds");
+        QTest::addColumn<bool>("toTheRight");
+        QTest::newRow("room on the right") << QRect(100, 100, 560, 480) << true;
+        QTest::newRow("screen edge on the right") << QRect(880, 300, 400, 480) << false;
+    }
+    // The keypad of a window in base 16 opens beside it, never over it, above the frame but
+    // not above everything; it comes back where it last stood, also after the user moved it.
+    void keypadBesideItsWindow()
+    {
+        QFETCH(QRect, frameBounds);
+        QFETCH(bool, toTheRight);
+        keepLayout(frameBounds, 16);
+        auto frame = startFrame();
+        TRechnerForm* window = frame->windows().first();
+        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
+        const QRect calculator = onScreen(*frame, window);
+        // Once the window manager has framed it, it stands level with its window.
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).top(), calculator.top(), 5000);
+        QTest::qWait(200);
+        const QRect pad = onScreen(AlphaPad.data());
+        QVERIFY2(!pad.intersects(calculator), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(pad.x()).arg(pad.y()).arg(pad.width()).arg(pad.height())));
+        QVERIFY(Screen.contains(pad));
+        const int gap = toTheRight ? pad.left() - calculator.right() : calculator.left() - pad.right();
+        QVERIFY2(gap > 0 && gap <= 10, qPrintable(QString::number(gap)));
+        QCOMPARE(pad.top(), calculator.top());
+        QVERIFY(level(AlphaPad.data()) > level(frame.get()));
+        QVERIFY(!windowStates(AlphaPad.data()).contains(QLatin1String("_NET_WM_STATE_ABOVE")));
+
+        // Switching the base keeps it where it is; a keypad opened anew comes back there.
+        setSystem(window, 12);
+        QCOMPARE(onScreen(AlphaPad.data()), pad);
+        setSystem(window, 10);
+        QTRY_VERIFY(!AlphaPad);
+        setSystem(window, 16);
+        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()), pad, 5000);
+
+        // Moved by the user, it comes back at the new place.
+        const QPoint moved(20, 700);
+        AlphaPad->windowHandle()->setFramePosition(moved); // as the window manager moves it for the user
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
+        setSystem(window, 10);
+        QTRY_VERIFY(!AlphaPad);
+        setSystem(window, 16);
+        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
+    }
+
+    // A dialog of the program and another program's window both come above the keypad.
+    void keypadBelowDialogsAndOtherPrograms()
+    {
+        keepLayout(QRect(100, 100, 560, 480), 16);
+        auto frame = startFrame();
+        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
+        QTRY_VERIFY(level(AlphaPad.data()) > level(frame.get()));
+
+        ScriptedPrompter prompter;
+        int dialogLevel = -1, padLevel = -1;
+        prompter.dialogScripts << [&](QDialog& dialog) {
+            if (QTest::qWaitForWindowExposed(&dialog)) {
+                QTest::qWait(200);
+                dialogLevel = level(&dialog);
+                padLevel = level(AlphaPad.data());
+            }
+            return int(QDialog::Rejected);
+        };
+        ShowRenameDialog();
+        QCOMPARE(prompter.calls.size(), 1);
+        QVERIFY2(dialogLevel > padLevel && padLevel >= 0, qPrintable(QStringLiteral("%1 %2").arg(dialogLevel).arg(padLevel)));
+
+        // Another program's window over the keypad.
+        const QRect pad = onScreen(AlphaPad.data());
+        const QList<int> before = stacking();
+        QProcess other;
+        other.start(QStringLiteral("xlogo"), {QStringLiteral("-geometry"),
+                                              QStringLiteral("300x300+%1+%2").arg(pad.x() - 50).arg(pad.y() - 50)});
+        QVERIFY(other.waitForStarted());
+        QTRY_VERIFY(stacking().size() > before.size());
+        QTest::qWait(300);
+        QList<int> now = stacking();
+        int otherLevel = -1;
+        for (int i = 0; i < now.size(); ++i)
+            if (!before.contains(now[i]))
+                otherLevel = i;
+        const int padNow = now.indexOf(int(AlphaPad->winId()));
+        other.kill();
+        other.waitForFinished();
+        QVERIFY2(otherLevel > padNow, qPrintable(QStringLiteral("%1 %2").arg(otherLevel).arg(padNow)));
+    }
+
+    void arranging_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("automatic");
+        QTest::addColumn<int>("windows");
+        QTest::addColumn<int>("active");
+        QTest::newRow("cascade, first active") << "Überlappend" << false << 3 << 0;
+        QTest::newRow("cascade, last active") << "Überlappend" << false << 2 << 1;
+        QTest::newRow("below") << "Untereinander" << false << 3 << 1;
+        QTest::newRow("beside") << "Nebeneinander" << false << 3 << 1;
+        QTest::newRow("below, fitting") << "Untereinander" << true << 3 << 1;
+        QTest::newRow("beside, fitting") << "Nebeneinander" << true << 3 << 0;
+        QTest::newRow("cascade, fitting") << "Überlappend" << true << 3 << 0;
+    }
+    // After arranging, every window lies in the frame's visible area and every title bar shows
+    // on the screen; a fitting frame then holds its windows, inside the screen.
+    void arranging()
+    {
+        QFETCH(QString, command);
+        QFETCH(bool, automatic);
+        QFETCH(int, windows);
+        QFETCH(int, active);
+        auto frame = startFrame();
+        while (frame->windows().size() < windows)
+            frame->MNeuenRechnerClick();
+        frame->Timer1->stop();
+        frame->MRahmenAuto->setChecked(automatic);
+        QList<QMdiSubWindow*> subs;
+        for (TRechnerForm* w : frame->windows())
+            subs << frame->subWindowOf(w);
+        frame->mdiArea->setActiveSubWindow(subs[active]);
+        QAction* item = command == QLatin1String("Überlappend")    ? frame->MUeberlappend
+                        : command == QLatin1String("Untereinander") ? frame->MUntereinander
+                                                                    : frame->MNebeneinander;
+        item->trigger();
+        QTest::qWait(400);
+        if (automatic) {
+            int right = 0, bottom = 0;
+            for (const QMdiSubWindow* sub : std::as_const(subs)) {
+                right = std::max(right, sub->geometry().right() + 1);
+                bottom = std::max(bottom, sub->geometry().bottom() + 1);
+            }
+            QTRY_COMPARE(frame->mdiArea->size(), QSize(right + 4, bottom + 4));
+        }
+
+        const QRect visible(frame->mdiArea->viewport()->mapToGlobal(QPoint(0, 0)), frame->mdiArea->viewport()->size());
+        for (QMdiSubWindow* sub : std::as_const(subs)) {
+            const QRect shown(sub->mapToGlobal(QPoint(0, 0)), sub->size());
+            QVERIFY2(visible.contains(shown), qPrintable(sub->windowTitle()));
+        }
+        QVERIFY(Screen.contains(onScreen(frame.get())));
+        // Each title bar on the screen is the title bar the window draws: none is hidden.
+        QTRY_COMPARE(hiddenTitleBars(subs), QString());
+    }
+};
+
+QTEST_MAIN(TestFrameWm)
+#include "tst_frame_wm.moc"
