@@ -143,50 +143,6 @@ void tooLarge()
     ShowMessage(QStringLiteral("Das Ergebnis ist zu groß!"), QStringLiteral("Warnung"), mb::IconError);
 }
 
-// One item of an integer list as a 64-bit integer, written as StrToInt reads one (leading
-// blanks, a sign, decimal digits or "$" and hex digits). False for a well-formed integer
-// beyond 64 bits; any other text that is no integer reads as 0.
-bool readItem(const QString& s, long long& value)
-{
-    value = 0;
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
-        negative = s[i++] == QLatin1Char('-');
-    unsigned base = 10;
-    if (i < s.size() && s[i] == QLatin1Char('$')) {
-        base = 16;
-        ++i;
-    }
-    if (i == s.size())
-        return true;
-    const unsigned long long limit = negative ? 0x8000000000000000ULL : 0x7FFFFFFFFFFFFFFFULL;
-    unsigned long long magnitude = 0;
-    bool beyond = false;
-    for (; i < s.size(); ++i) {
-        const char16_t u = s[i].unicode();
-        int digit = -1;
-        if (u >= '0' && u <= '9')
-            digit = u - '0';
-        else if (base == 16 && u >= 'a' && u <= 'f')
-            digit = u - 'a' + 10;
-        else if (base == 16 && u >= 'A' && u <= 'F')
-            digit = u - 'A' + 10;
-        if (digit < 0)
-            return true; // no integer: it counts 0
-        if (beyond || magnitude > (limit - unsigned(digit)) / base)
-            beyond = true;
-        else
-            magnitude = magnitude * base + unsigned(digit);
-    }
-    if (beyond)
-        return false;
-    value = negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
-    return true;
-}
-
 } // namespace
 
 // Splits an entry like "12;18" into its integers (a decimal separator separates too);
@@ -204,8 +160,9 @@ bool RechnerCore::integerList(QList<long long>& values, QStringList& items)
     QString text = Eingabe;
     items = text.replace(QLatin1Char(';'), decimal).split(decimal);
     for (const QString& item : std::as_const(items)) {
+        // An item that is no integer counts 0.
         long long value = 0;
-        if (!readItem(item, value)) {
+        if (ReadInt64(item, value) == IntText::Beyond) {
             tooLarge();
             return false;
         }

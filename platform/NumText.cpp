@@ -320,7 +320,7 @@ long double StrToFloat(const QString& s)
     return v;
 }
 
-bool TryStrToInt(const QString& s, int& value)
+IntText ReadInt64(const QString& s, long long& value)
 {
     qsizetype i = 0;
     while (i < s.size() && s[i] == QLatin1Char(' ')) // leading blanks only, as the class library
@@ -328,31 +328,42 @@ bool TryStrToInt(const QString& s, int& value)
     bool negative = false;
     if (i < s.size() && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         negative = s[i++] == QLatin1Char('-');
-    int base = 10;
+    unsigned base = 10;
     if (i < s.size() && s[i] == QLatin1Char('$')) {
         base = 16;
         ++i;
     }
     if (i == s.size())
-        return false;
-    long long magnitude = 0;
+        return IntText::NoInteger;
+    const unsigned long long limit = negative ? 0x8000000000000000ULL : 0x7FFFFFFFFFFFFFFFULL;
+    unsigned long long magnitude = 0;
+    bool beyond = false;
     for (; i < s.size(); ++i) {
         const char16_t u = s[i].unicode();
-        int v;
+        unsigned digit;
         if (u >= '0' && u <= '9')
-            v = u - '0';
+            digit = u - '0';
         else if (base == 16 && u >= 'a' && u <= 'f')
-            v = u - 'a' + 10;
+            digit = u - 'a' + 10;
         else if (base == 16 && u >= 'A' && u <= 'F')
-            v = u - 'A' + 10;
+            digit = u - 'A' + 10;
         else
-            return false;
-        magnitude = magnitude * base + v;
-        if (magnitude > 0x80000000LL)
-            return false;
+            return IntText::NoInteger;
+        if (beyond || magnitude > (limit - digit) / base)
+            beyond = true;
+        else
+            magnitude = magnitude * base + digit;
     }
-    const long long v = negative ? -magnitude : magnitude;
-    if (v > 0x7FFFFFFFLL)
+    if (beyond)
+        return IntText::Beyond;
+    value = negative ? static_cast<long long>(0 - magnitude) : static_cast<long long>(magnitude);
+    return IntText::Ok;
+}
+
+bool TryStrToInt(const QString& s, int& value)
+{
+    long long v = 0;
+    if (ReadInt64(s, v) != IntText::Ok || v < -0x80000000LL || v > 0x7FFFFFFFLL)
         return false;
     value = int(v);
     return true;

@@ -25,6 +25,9 @@ bool TryStrToFloat(const QString& s, long double& value);
 int StrToInt(const QString& s);
 bool TryStrToInt(const QString& s, int& value);
 int StrToIntDef(const QString& s, int def);
+// The same text read as a 64-bit integer: Beyond for a well-formed integer outside its range.
+enum class IntText { Ok, NoInteger, Beyond };
+IntText ReadInt64(const QString& s, long long& value);
 QString IntToStr(long long value);
 
 long long Trunc(long double x); // towards zero; raises FloatError when out of range

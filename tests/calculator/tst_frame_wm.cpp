@@ -264,7 +264,7 @@ private slots:
             }
             return int(QDialog::Rejected);
         };
-        ShowRenameDialog();
+        ShowRenameDialog(*frame);
         QCOMPARE(prompter.calls.size(), 1);
         QVERIFY2(dialogLevel > padLevel && padLevel >= 0, qPrintable(QStringLiteral("%1 %2").arg(dialogLevel).arg(padLevel)));
 
