@@ -25,6 +25,8 @@ TAlphaPadForm::TAlphaPadForm(QWidget* owner, WindowHost* host)
     : QWidget(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Typing goes on in the calculator: the keypad never takes the keyboard as it appears.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setObjectName(QStringLiteral("AlphaPadForm"));
     setWindowTitle(QStringLiteral("AlphaPadForm"));
     setFixedSize(127, 190);

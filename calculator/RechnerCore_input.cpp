@@ -152,9 +152,12 @@ void RechnerCore::InputProcessing(const QString& TextIn, bool FromButton)
             if (NumberSystem::hasDecimals(FSystem))
                 ok = Calculate(c);
             break;
-        case '%': case '+': case '-': case '=': case '^':
-        case op::Root: case op::WhatPercent: case op::PercentIH: case op::Mod:
+        case '+': case '-': case '=':
             ok = Calculate(c);
+            break;
+        case '%': case '^': case op::Root: case op::WhatPercent: case op::PercentIH: case op::Mod:
+            if (FSystem != NumberSystem::Time) // durations are only added, multiplied and divided
+                ok = Calculate(c);
             break;
         case '*': case op::Mult:
             ok = Calculate(op::Mult);

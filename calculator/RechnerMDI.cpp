@@ -172,8 +172,8 @@ void TMDIForm::startWindowEvent(QEvent* event)
     if (type == QEvent::Expose && !m_seeded && windowHandle()->isExposed()) {
         m_seeded = true;
         QTimer::singleShot(0, this, [this] {
-            CurrencyStore::seedDefaults();
-            m_currenciesStored = true;
+            // Until they are stored, the currency lists go on counting them in.
+            m_currenciesStored = CurrencyStore::seedDefaults();
         });
     }
 }

@@ -187,7 +187,7 @@ private:
     void arranged();
     // The letter keypad: shown beside the window numbered beside once the frame stands where
     // it belongs.
-    void openAlphaPad(TAlphaPadForm* pad, int beside);
+    void openAlphaPad(int system, int beside); // a new keypad in that system
     void showAlphaPad(TAlphaPadForm* pad, int beside);
     QPoint placeAlphaPad(TAlphaPadForm& pad, int beside); // its outer top left corner
     void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks);

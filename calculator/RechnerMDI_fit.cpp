@@ -179,7 +179,10 @@ void TMDIForm::tile(bool rows)
         }
         // Too long for the area: each window starts an even step after the one before.
         const bool squeezed = total > lineLength && line.size() > 1;
-        const int step = squeezed ? std::max(0, lineLength - along(line.last()->size())) / int(line.size() - 1) : 0;
+        int step = squeezed ? std::max(0, lineLength - along(line.last()->size())) / int(line.size() - 1) : 0;
+        // One below the other, a step never hides the title bar of the window before.
+        if (rows && squeezed && line.first()->widget())
+            step = std::max(step, line.first()->widget()->y());
         // Side by side, squeezed windows also step down by a title bar, so each one shows
         // its title bar whole.
         int position = 0, drop = 0;

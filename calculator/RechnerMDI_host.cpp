@@ -56,18 +56,18 @@ void TMDIForm::updateAlphaPad(RechnerCore& core)
     }
     if (!NumberSystem::hasLetterDigits(core.FSystem))
         return;
-    auto* pad = new TAlphaPadForm(this, this);
-    pad->SetBase(core.FSystem);
     const TRechnerForm* window = formOf(core);
-    openAlphaPad(pad, numberOf(window));
+    openAlphaPad(core.FSystem, numberOf(window));
     // Typing goes on in the window, not in the keypad that just appeared.
     activateWindow();
     if (window)
         window->keys[RechnerCore::BIst]->setFocus();
 }
 
-void TMDIForm::openAlphaPad(TAlphaPadForm* pad, int beside)
+void TMDIForm::openAlphaPad(int system, int beside)
 {
+    auto* pad = new TAlphaPadForm(this, this);
+    pad->SetBase(system);
     connect(pad, &TAlphaPadForm::leaving, this, [this](QPoint place) { m_padPlace = place; });
     // Until the frame stands in its place, so do its windows: the keypad waits for it.
     if (!m_settled) {
@@ -120,9 +120,7 @@ QPoint TMDIForm::placeAlphaPad(TAlphaPadForm& pad, int beside)
     const QRect screen(QPoint(0, 0), screenSize());
     // Its window manager's frame is not known before it is first shown; the frame's own is a
     // fair guess.
-    QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    if (pad.windowHandle() && pad.isVisible())
-        margins = pad.windowHandle()->frameMargins();
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QSize outer = pad.size().grownBy(margins);
 
     QRect window;

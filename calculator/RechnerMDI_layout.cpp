@@ -139,11 +139,7 @@ void TMDIForm::LoadSettings(const QString& FileName)
         bounds.setWidth(header.Width);
     if (read.headerReached(10))
         bounds.setHeight(header.Height);
-    setOuterBounds(bounds);
-    // Loaded at the start, before the window manager has framed the frame: these are the
-    // bounds to keep once its margins are known.
-    if (!m_settled)
-        m_startBounds = bounds;
+    setBounds(bounds);
 
     QList<PendingLink> links;
     for (qsizetype i = 0; i < read.Windows.size(); ++i) {

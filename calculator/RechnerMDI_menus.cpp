@@ -172,9 +172,7 @@ void TMDIForm::MAlphaPadClick()
     const TRechnerForm* window = activeWindow();
     if (!window)
         return;
-    auto* pad = new TAlphaPadForm(this, this);
-    pad->SetBase(window->core().FSystem);
-    openAlphaPad(pad, window->FNummer);
+    openAlphaPad(window->core().FSystem, window->FNummer);
 }
 
 void TMDIForm::MRahmenAutoClick()

@@ -20,7 +20,12 @@ const WindowEntry* WindowModel::find(int number) const
 int WindowModel::add(const QString& Type, const QString& Name)
 {
     const int number = ++m_counter;
-    WindowEntry added{number, Name.isEmpty() ? Type + QString::number(number) : Name, Type};
+    // A name of its own: type and number, counted on where a renamed or loaded window
+    // already has that name.
+    QString name = Name;
+    for (int k = number; name.isEmpty() || (Name.isEmpty() && numberOf(name) != 0); ++k)
+        name = Type + QString::number(k);
+    WindowEntry added{number, name, Type};
     for (WindowEntry& other : m_entries) {
         other.choices << number;
         added.choices << other.number;

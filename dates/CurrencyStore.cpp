@@ -41,12 +41,12 @@ const QStringList& defaultValues()
 }
 } // namespace
 
-void seedDefaults()
+bool seedDefaults()
 {
     // Both are added with one write, and only where missing: this runs at every start.
     QString key = Key;
     ExpandKey(key, true);
-    SettingsStore::addMissingValues(false, key, defaultNames(), defaultValues());
+    return SettingsStore::addMissingValues(false, key, defaultNames(), defaultValues());
 }
 
 void remove(const QString& Name)

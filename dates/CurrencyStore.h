@@ -17,8 +17,8 @@ QString compose(const QString& Kuerzel, const QString& Kurs, const QString& Datu
 // settings file could not be saved.
 bool write(const QString& Name, const QString& Kuerzel, const QString& Kurs, const QString& Datum);
 // Puts back "Deutsche Mark" and "Euro" when either is missing; existing entries are kept as
-// they are, so an edited rate survives every start.
-void seedDefaults();
+// they are, so an edited rate survives every start. False when they could not be stored.
+bool seedDefaults();
 void remove(const QString& Name);
 
 // Names and Values in the store's order, then Names sorted; the object of each name is the

@@ -4,7 +4,7 @@
 #include "calculator/MemoryLink.h"
 #include "calculator/RechnerCore.h"
 #include "platform/NumText.h"
-#include <stdexcept>
+#include "toolkit/vdlTools_numbers.h"
 
 namespace vdl::fuzz {
 
@@ -36,9 +36,7 @@ private:
     {
         return [this, &window] {
             CurrencyEntry entry;
-            if (!currencyAt(window.PnlWaehrung.Tag, entry))
-                throw std::runtime_error("no currency");
-            return StrToFloat(entry.rate);
+            return currencyAt(window.PnlWaehrung.Tag, entry) ? StrToFloatLoose(entry.rate) : 0.0L;
         };
     }
 };

@@ -32,7 +32,7 @@ public:
     virtual bool setSelection(const std::u16string& text) = 0;
     virtual bool activateSpreadsheet() = 0;
 
-    // Ends the connection from any thread, so that a call that hangs returns.
+    // Ends the connection from any thread; the suite's next answer on it is an error.
     virtual void cut() = 0;
 };
 

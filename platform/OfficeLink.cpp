@@ -60,12 +60,13 @@ public:
             connection = m_shared->connection;
         }
         m_shared->wake.notify_all();
-        // A call that hangs in the suite returns once the connection is cut.
         if (connection)
             connection->cut();
         connection.reset();
+        // A worker that is idle ends at once; one held up by a suite that hangs is not waited
+        // for, so closing never freezes the window.
         std::unique_lock lock(m_shared->guard);
-        if (m_shared->done.wait_for(lock, std::chrono::seconds(2), [this] { return m_shared->finished; })) {
+        if (m_shared->done.wait_for(lock, std::chrono::milliseconds(100), [this] { return m_shared->finished; })) {
             lock.unlock();
             m_worker.join();
         } else {
@@ -269,11 +270,10 @@ public:
     {
         return m_session->post([t = text.toStdU16String()](office::Connection& c) { return c.setSelection(t); });
     }
-    std::optional<QString> caption() override
-    {
-        return m_session->connected() ? std::optional<QString>(QString()) : std::nullopt;
-    }
-    quintptr findWindow(const QString&) override { return m_session->connected() ? SpreadsheetWindow : 0; }
+    // The spreadsheet's window is whichever of its documents takes the text, so it is known
+    // before the connection stands.
+    std::optional<QString> caption() override { return QString(); }
+    quintptr findWindow(const QString&) override { return SpreadsheetWindow; }
     bool bringToFront(quintptr window) override
     {
         if (window != SpreadsheetWindow)

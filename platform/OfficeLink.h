@@ -14,8 +14,8 @@ public:
     enum Program { WordProcessor, Spreadsheet };
     virtual ~OfficeLink() = default;
 
-    // The attached instance still answers (asked for its number of documents or sheets,
-    // whatever that number is); false while nothing is attached.
+    // The attached instance still answers and has a document of the program's kind open;
+    // false while nothing is attached.
     virtual bool alive() = 0;
     // Attaches to the running instance; false when none runs, the old attachment then stays.
     virtual bool attach() = 0;
@@ -27,8 +27,7 @@ public:
     virtual bool activate() = 0;
 
     // Spreadsheet: puts the text into the selected cells; the title of its main window; the
-    // top-level window with exactly that title (0: none); hiding and showing that window,
-    // which brings it to the front.
+    // window with exactly that title (0: none); bringing that window to the front.
     virtual bool setSelection(const QString& text) = 0;
     virtual std::optional<QString> caption() = 0;
     virtual quintptr findWindow(const QString& title) = 0;

@@ -8,7 +8,7 @@ display="${VDL_WM_DISPLAY:-:90}"
 logdir="${TMPDIR:-/tmp}/vdl-wm${display#:}"
 mkdir -p "$logdir"
 
-for tool in Xvfb openbox xprop; do
+for tool in Xvfb openbox xprop xwininfo xlogo; do
   command -v "$tool" >/dev/null || { echo "xvfb-wm.sh: $tool is missing (scripts/install-deps.sh)" >&2; exit 1; }
 done
 

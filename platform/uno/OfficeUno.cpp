@@ -44,6 +44,7 @@ using star::uno::Any;
 using star::uno::Reference;
 using star::uno::UNO_QUERY;
 using star::uno::UNO_QUERY_THROW;
+using star::uno::UNO_SET_THROW;
 
 const OUString TextDocument("com.sun.star.text.TextDocument");
 const OUString SpreadsheetDocument("com.sun.star.sheet.SpreadsheetDocument");
@@ -151,6 +152,8 @@ public:
             cursor->collapseToEnd();
             return true;
         } catch (...) {
+            // Nothing typed: the cursor is not moved nor the document brought forward.
+            m_textTarget.clear();
             return false;
         }
     }
@@ -283,7 +286,9 @@ private:
         try {
             if (!document.is())
                 return false;
-            const Reference<star::frame::XFrame> frame = document->getCurrentController()->getFrame();
+            // A document that is closing has no view left: that is a failure, not a crash.
+            const Reference<star::frame::XController> view(document->getCurrentController(), UNO_SET_THROW);
+            const Reference<star::frame::XFrame> frame(view->getFrame(), UNO_SET_THROW);
             frame->activate();
             if (const Reference<star::awt::XTopWindow> window(frame->getContainerWindow(), UNO_QUERY); window.is())
                 window->toFront();

@@ -270,6 +270,8 @@ private slots:
         QTest::newRow("two decimal separators") << "1,5,5 +" << invalid << "" << "";
         QTest::newRow("duration as a factor") << "1:30 × 0:30 =" << invalid << "1:30" << "1:30×";
         QTest::newRow("no list separator") << "1;2 +" << QStringList() << "12:00" << "12:00+";
+        QTest::newRow("percent typed") << "1:00 + 50 %" << QStringList() << "1:00" << "1:00+";
+        QTest::newRow("power typed") << "2:00 ^" << QStringList() << "" << "";
     }
     void timeRefused()
     {

@@ -196,6 +196,13 @@ private:
     Reference<star::uno::XComponentContext> m_context;
     Reference<star::lang::XComponent> m_bridge;
     Reference<star::frame::XDesktop2> m_desktop;
+
+public:
+    // The document the suite has in front.
+    bool isCurrent(const Reference<star::lang::XComponent>& document) const
+    {
+        return m_desktop->getCurrentComponent() == document;
+    }
 };
 
 bool shows(TMDIForm& frame, const QString& item)
@@ -315,6 +322,7 @@ private slots:
             return line;
         };
         QTRY_COMPARE_WITH_TIMEOUT(cursorLine(), 2, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(writer), 5000);
     }
 
     // "E": into the spreadsheet's selection at B2 as if typed there; a German Calc reads the
@@ -358,6 +366,7 @@ private slots:
             QCOMPARE(cell->getValue(), value);
         else
             QCOMPARE(qs(cell->getFormula()), cellText);
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(calc), 5000);
     }
 
     // A suite that stops answering hides both items at the second poll; the polls return at

@@ -91,6 +91,9 @@ private slots:
         QTest::newRow("empty and taken names refused") << "+R +S +S=Kasse r1= r1=Speicher2 r3=Speicher2 r1=Rechner1"
             << "Rechner1 (Speicher2,Kasse) | Speicher2 (Rechner1,Kasse) | Kasse (Rechner1,Speicher2)"
             << QStringList{"r1=", "r1=Speicher2", "r3=Speicher2"};
+        QTest::newRow("a new window passes over a name in use") << "+R r1=Speicher2 +S r2=Kasse +R=Rechner4 +R"
+            << "Speicher2 (Kasse,Rechner4,Rechner5) | Kasse (Speicher2,Rechner4,Rechner5)"
+               " | Rechner4 (Speicher2,Kasse,Rechner5) | Rechner5 (Speicher2,Kasse,Rechner4)" << QStringList();
         QTest::newRow("renamed, linked by its new name") << "+R +S r2=Kasse Rechner1>Kasse Rechner1>Speicher2"
             << "Rechner1>Kasse (Kasse) | Kasse ()" << QStringList{"Rechner1>Speicher2"};
     }
