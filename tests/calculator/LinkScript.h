@@ -7,6 +7,7 @@
 #include "toolkit/SettingsStore.h"
 #include <QComboBox>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,6 +32,15 @@ inline std::unique_ptr<TMDIForm> openFrame()
     if (QTest::qWaitForWindowExposed(frame.get()))
         QCoreApplication::processEvents();
     return frame;
+}
+
+// The frame's menu bar shows an item of that caption ("W", "E").
+inline bool menuShows(const TMDIForm& frame, const QString& item)
+{
+    for (const QAction* a : frame.menuBar()->actions())
+        if (a->isVisible() && a->text() == item)
+            return true;
+    return false;
 }
 
 // The user picks the window numbered `memory` (0: "(kein Speicher)") in the link box.

@@ -35,13 +35,6 @@ private:
     OfficeScene& s;
 };
 
-bool shows(TMDIForm& frame, const QString& item)
-{
-    for (const QAction* a : frame.menuBar()->actions())
-        if (a->isVisible() && a->text() == item)
-            return true;
-    return false;
-}
 } // namespace
 
 class TestOffice : public QObject {
@@ -127,10 +120,10 @@ private slots:
         for (QChar tick : running) {
             scene.running = tick == QLatin1Char('0') ? 0 : scene.running ? scene.running : ++scene.started;
             frame->WordTimerTimer();
-            shown += QLatin1Char(shows(*frame, item) ? '1' : '0');
+            shown += QLatin1Char(test::menuShows(*frame, item) ? '1' : '0');
         }
         QTEST(shown, "shown");
-        QVERIFY(!shows(*frame, item == QLatin1String("W") ? QStringLiteral("E") : QStringLiteral("W")));
+        QVERIFY(!test::menuShows(*frame, item == QLatin1String("W") ? QStringLiteral("E") : QStringLiteral("W")));
     }
 
     void onThisDesktopNothingShows()
@@ -138,7 +131,7 @@ private slots:
         frame->Office = OfficeHandOff();
         frame->WordTimerTimer();
         frame->WordTimerTimer();
-        QVERIFY(!shows(*frame, QStringLiteral("W")) && !shows(*frame, QStringLiteral("E")));
+        QVERIFY(!test::menuShows(*frame, QStringLiteral("W")) && !test::menuShows(*frame, QStringLiteral("E")));
     }
 
     // What reaches the program when its item is chosen, with the active window's display.

@@ -205,13 +205,6 @@ public:
     }
 };
 
-bool shows(TMDIForm& frame, const QString& item)
-{
-    for (const QAction* a : frame.menuBar()->actions())
-        if (a->isVisible() && a->text() == item)
-            return true;
-    return false;
-}
 } // namespace
 
 class TestOfficeSuite : public QObject {
@@ -227,8 +220,8 @@ class TestOfficeSuite : public QObject {
     {
         QTest::qWait(2000);
         frame->WordTimerTimer();
-        return QString(shows(*frame, QStringLiteral("W")) ? QStringLiteral("W") : QString())
-               + (shows(*frame, QStringLiteral("E")) ? QStringLiteral("E") : QString());
+        return QString(test::menuShows(*frame, QStringLiteral("W")) ? QStringLiteral("W") : QString())
+               + (test::menuShows(*frame, QStringLiteral("E")) ? QStringLiteral("E") : QString());
     }
 
     // The active window shows the display typed in that system.
@@ -275,7 +268,7 @@ private slots:
     void itemsAppearWithinTwoPolls()
     {
         frame->WordTimerTimer();
-        QCOMPARE(QString(shows(*frame, QStringLiteral("W")) ? "W" : ""), QString());
+        QCOMPARE(QString(test::menuShows(*frame, QStringLiteral("W")) ? "W" : ""), QString());
         QCOMPARE(poll(), QStringLiteral("WE"));
     }
 
