@@ -4,6 +4,7 @@
 #include "toolkit/vdlDateSpin.h"
 #include "toolkit/vdlTools_dateedit.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -13,6 +14,27 @@
 #include <QTest>
 
 using namespace vdl;
+
+namespace {
+// A combo box that loses its text when the focus leaves it, and the texts it signals after.
+struct ClearWhenLeft : QObject {
+    QStringList signalled;
+    explicit ClearWhenLeft(QComboBox* combo)
+    {
+        combo->installEventFilter(this);
+        connect(combo, &QComboBox::currentTextChanged, this, [this](const QString& text) { signalled << text; });
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusOut) {
+            auto* combo = static_cast<QComboBox*>(watched);
+            combo->isEditable() ? combo->setEditText(QString()) : combo->setCurrentIndex(-1);
+            signalled.clear();
+        }
+        return false;
+    }
+};
+} // namespace
 
 class TestDateEdit : public QObject {
     Q_OBJECT
@@ -159,6 +181,51 @@ private slots:
         QCOMPARE(key, 0);
         QVERIFY(other->hasFocus());
         QCOMPARE(date->text(), QStringLiteral("24. 12. 2003"));
+    }
+
+    // Enter on a combo box moves on and leaves the text as it was, even from a box that
+    // clears itself when left; an empty one takes a first item in brackets, signalled once.
+    void enterOnComboBox_data()
+    {
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("chosen"); // the item chosen before Enter, -1 none
+        QTest::addColumn<QString>("typed"); // then typed into an editable box
+        QTest::addColumn<QString>("after");
+        const QStringList links{"(kein Speicher)", "Speicher2"};
+        QTest::newRow("typed text") << true << links << 1 << "Kas" << "Kas";
+        QTest::newRow("empty, first in brackets") << true << links << -1 << "" << "(kein Speicher)";
+        QTest::newRow("empty, first without") << true << QStringList{"Speicher2", "(kein Speicher)"} << -1 << "" << "";
+        QTest::newRow("empty, no items") << true << QStringList() << -1 << "" << "";
+        QTest::newRow("item chosen") << false << links << 1 << "" << "Speicher2";
+        QTest::newRow("none chosen, first in brackets") << false << links << -1 << "" << "(kein Speicher)";
+        QTest::newRow("none chosen, first without") << false << QStringList{"Euro", "(alle)"} << -1 << "" << "";
+    }
+    void enterOnComboBox()
+    {
+        QFETCH(bool, editable);
+        QFETCH(QStringList, items);
+        QFETCH(int, chosen);
+        QFETCH(QString, typed);
+        QDialog form;
+        auto* combo = new QComboBox(&form);
+        auto* other = new QLineEdit(&form);
+        combo->setEditable(editable);
+        combo->addItems(items);
+        combo->setCurrentIndex(chosen);
+        if (!typed.isEmpty())
+            combo->setEditText(typed);
+        ClearWhenLeft clear(combo);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        combo->setFocus();
+        int key = Qt::Key_Enter;
+        EnterAsTab(&form, key);
+        QCOMPARE(key, 0);
+        QVERIFY(other->hasFocus());
+        QTEST(combo->currentText(), "after");
+        QCOMPARE(clear.signalled, QStringList{combo->currentText()});
     }
 
     void spinPopup()
