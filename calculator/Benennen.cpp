@@ -76,7 +76,7 @@ QString TBenennenForm::nameRefusal(int Nummer, const QString& Name) const
     case WindowModel::NameCheck::Free: break;
     }
     // A name the layout file would give back otherwise, or not at all, is not taken.
-    if (!LayoutCanHold(Name))
+    if (!LayoutCanHold(Name.trimmed()))
         return QStringLiteral("Dieser Name kann nicht gespeichert werden!");
     return QString();
 }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <algorithm>
 
 namespace vdl {
 
@@ -74,6 +75,11 @@ bool layoutFileBytes(const LayoutHeader& Header, const QList<LayoutWindow>& Wind
     return true;
 }
 
+bool LayoutRead::beforeWindows() const
+{
+    return FailedStep != 0 && Windows.isEmpty();
+}
+
 bool LayoutRead::headerReached(int step) const
 {
     return FailedStep == 0 || FailedStep > 10 || step < FailedStep;
@@ -124,28 +130,49 @@ LayoutRead readLayout(const QByteArray& bytes)
         }
         for (qsizetype n = 1; n < lines.size(); ++n) {
             step = 13;
-            SplitStr(lines[n], Separator, fields, 13);
+            SplitStr(lines[n], Separator, fields);
+            // Every field but the last ends at a separator, and the last one is never empty:
+            // the field a line ends in before that may be cut short, so the step that reads
+            // it fails instead of taking a part of it, or nothing, as the field.
+            const qsizetype whole = fields.size() > 13 || (fields.size() == 13 && !fields[12].isEmpty())
+                                        ? 13
+                                        : std::max<qsizetype>(fields.size() - 1, 0);
+            const auto wholeField = [&](qsizetype field, int atStep) {
+                step = atStep;
+                if (field >= whole)
+                    throw Error(QStringLiteral("Zeile %1 endet vorzeitig").arg(IntToStr(int(n + 1))));
+            };
+            while (fields.size() < 13)
+                fields.append(QString());
             LayoutWindow& w = read.Windows.emplace_back();
             step = 15;
             w.Typ = fields[5];
-            w.Name = fields[0];
+            // Blanks around a name are no part of it: " Kasse" is the window "Kasse".
+            w.Name = fields[0].trimmed();
             w.Left = number(fields[1], 20);
             w.Top = number(fields[2], 21);
             w.System = number(fields[3], 22);
+            if (w.System == -4)
+                wholeField(11, 24);
             w.Currency = StrToIntDef(fields[11], -1);
             w.NK = number(fields[4], 25);
-            if (Cp1252::upper(fields[7]) != Cp1252::upper(KeinSpeicherText())) {
+            wholeField(7, 26);
+            if (Cp1252::upper(fields[7].trimmed()) != Cp1252::upper(KeinSpeicherText())) {
                 // The flag is the last character after the name: a missing flag takes the
                 // name's last character, and that name then matches no window.
                 const QString link = fields[7] + fields[6];
-                w.Link = link.left(link.size() - 1);
+                w.Link = link.left(link.size() - 1).trimmed();
                 w.Auto = !link.isEmpty() && link.right(1) != QLatin1String("0");
             } else {
                 w.Auto = fields[6] == QLatin1String("1");
             }
+            wholeField(8, 27);
             w.Posten = fields[8] == QLatin1String("1");
+            wholeField(9, 28);
             w.Winkel = StrToIntDef(fields[9], -1);
+            wholeField(10, 30);
             w.Minuswerte = fields[10] != QLatin1String("0");
+            wholeField(12, 31);
             w.NurHauptSysteme = fields[12] != QLatin1String("0");
         }
     } catch (const Error& e) {

@@ -43,7 +43,8 @@ QString SettingsWindowLine(const LayoutWindow& Window);
 bool layoutFileBytes(const LayoutHeader& Header, const QList<LayoutWindow>& Windows, QByteArray& bytes);
 
 // What the reader made of a file, step by step. Steps 6 to 10 read the header, 11 to 31 each
-// window line; a failure ends the reading there, and whatever came before it stands: the
+// window line; a window line that ends before its last field fails the step that reads the
+// field it ends in. A failure ends the reading there, and whatever came before it stands: the
 // header fields read so far, the windows read so far, and of the last window the fields of
 // the steps before the failure.
 struct LayoutRead {
@@ -52,6 +53,8 @@ struct LayoutRead {
     int FailedStep = 0; // 0: the whole file was read
     QString Error;      // the failure's text
 
+    // Whether the reading failed before the first window line: the file is no layout.
+    bool beforeWindows() const;
     // Whether a step of the header, or of window `index`, was done before the failure.
     bool headerReached(int step) const;
     bool windowReached(qsizetype index, int step) const;

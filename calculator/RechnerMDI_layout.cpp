@@ -126,6 +126,11 @@ void TMDIForm::LoadSettings(const QString& FileName)
                     QStringLiteral("Fehler"), mb::Ok | mb::IconError);
         return;
     }
+    // A file that fails before its first window line is no layout: it replaces nothing either.
+    if (read.beforeWindows()) {
+        ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
+        return;
+    }
     // Every window goes before the file's are made, so none of them is offered to those.
     closeWindow(0);
 
@@ -159,12 +164,13 @@ void TMDIForm::LoadSettings(const QString& FileName)
             break;
         if (!record.Link.isEmpty())
             links.append({window, record.Link, record.Auto});
-        if (core.mPostenZaehlen != record.Posten)
+        if (read.windowReached(i, 27) && core.mPostenZaehlen != record.Posten)
             core.mPostenZaehlenClick();
-        core.WinkelSelected(record.Winkel);
-        if (core.mMinuswerteRot != record.Minuswerte)
+        if (read.windowReached(i, 28))
+            core.WinkelSelected(record.Winkel);
+        if (read.windowReached(i, 30) && core.mMinuswerteRot != record.Minuswerte)
             core.mMinuswerteRotClick();
-        if (record.NurHauptSysteme)
+        if (read.windowReached(i, 31) && record.NurHauptSysteme)
             core.mNurHauptSystemeClick();
     }
     if (read.FailedStep)

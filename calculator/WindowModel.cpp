@@ -99,9 +99,10 @@ bool WindowModel::closesCircle(int number, int memory) const
     return circle || (memory != 0 && memory == number);
 }
 
-WindowModel::NameCheck WindowModel::checkName(int number, const QString& name) const
+WindowModel::NameCheck WindowModel::checkName(int number, const QString& Name) const
 {
-    if (name.trimmed().isEmpty())
+    const QString name = Name.trimmed();
+    if (name.isEmpty())
         return NameCheck::Empty;
     const WindowEntry* window = find(number);
     for (const WindowEntry& other : m_entries) {
@@ -111,8 +112,9 @@ WindowModel::NameCheck WindowModel::checkName(int number, const QString& name) c
     return NameCheck::Free;
 }
 
-bool WindowModel::rename(int number, const QString& name)
+bool WindowModel::rename(int number, const QString& Name)
 {
+    const QString name = Name.trimmed();
     const WindowEntry* window = find(number);
     if (!window || checkName(number, name) != NameCheck::Free)
         return false;

@@ -57,7 +57,8 @@ public:
     // On only while linked; false when nothing changed.
     bool setAutoTransfer(int number, bool on);
     // Why name cannot become window number's name: empty (or only blanks), or another window's
-    // name (one not called as window number is); Free when it can.
+    // name (one not called as window number is); Free when it can. Blanks and tabs around a
+    // name are no part of it: " Kasse" is "Kasse", and rename stores it so.
     enum class NameCheck { Free, Empty, Taken };
     NameCheck checkName(int number, const QString& name) const;
     // Every window called as window number is, that one and any other of the same name, is

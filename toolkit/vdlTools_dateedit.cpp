@@ -10,10 +10,12 @@
 #include "toolkit/vdlTools_misc.h"
 #include "toolkit/vdlTools_strings.h"
 
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -249,13 +251,52 @@ void FocusNextControl(QWidget* Form)
     }
 }
 
+namespace {
+
+// The combo box that has the focus in form, itself or through its edit; nullptr for none.
+QComboBox* activeComboBox(const QWidget* form)
+{
+    QWidget* focus = form->focusWidget();
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        return combo;
+    auto* combo = focus ? qobject_cast<QComboBox*>(focus->parentWidget()) : nullptr;
+    return combo && combo->lineEdit() == focus ? combo : nullptr;
+}
+
+} // namespace
+
 void EnterAsTab(QObject* Sender, int& Key)
 {
     auto* form = qobject_cast<QWidget*>(Sender);
     if ((Key != Qt::Key_Return && Key != Qt::Key_Enter) || !form || ParentForm(form) != form)
         return;
     Key = 0;
+    QPointer<QComboBox> combo = activeComboBox(form);
+    if (!combo) {
+        FocusNextControl(form);
+        return;
+    }
+    // A combo box keeps the text it had, whatever leaving it did to it; an empty one takes a
+    // first item in brackets such as "(kein Speicher)". Its change signal comes once.
+    QString text = combo->currentText();
+    int index = combo->currentIndex();
     FocusNextControl(form);
+    if (!combo)
+        return;
+    if (text.isEmpty() && combo->count() > 0 && combo->itemText(0).startsWith(QLatin1Char('('))) {
+        text = combo->itemText(0);
+        index = 0;
+    }
+    bool changed = false;
+    const QMetaObject::Connection watch =
+        QObject::connect(combo, &QComboBox::currentTextChanged, combo, [&changed] { changed = true; });
+    if (combo->isEditable())
+        combo->setEditText(text);
+    else
+        combo->setCurrentIndex(index);
+    QObject::disconnect(watch);
+    if (!changed)
+        emit combo->currentTextChanged(combo->currentText());
 }
 
 int GetShiftKeys()

@@ -58,7 +58,8 @@ bool RunOnFieldExit(QLineEdit* Edit, QEvent* Event, const std::function<void()>&
 void FocusNextControl(QWidget* Form);
 
 // Called from a form's key handler: Qt::Key_Return or Qt::Key_Enter with the form as Sender
-// moves to the next control and sets Key to 0.
+// moves to the next control and sets Key to 0. A combo box left so keeps its text (an empty
+// one takes its first item when that begins with "(") and signals its text once.
 void EnterAsTab(QObject* Sender, int& Key);
 
 // Keys held at the moment of the call: Shift 1, Alt 2, Ctrl 4.

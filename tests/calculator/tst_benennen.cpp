@@ -120,6 +120,12 @@ private slots:
         const QString taken = QStringLiteral("Dieser Name ist bereits vergeben!|Warnung|16");
         QTest::newRow("empty name") << true << 0 << "Umbenennen" << "" << same << empty;
         QTest::newRow("blanks only") << true << 0 << "Umbenennen" << "   " << same << empty;
+        QTest::newRow("blank before a taken name") << true << 0 << "Umbenennen" << " Speicher2" << same << taken;
+        QTest::newRow("blank after a taken name") << true << 0 << "Umbenennen" << "Speicher2 " << same << taken;
+        QTest::newRow("tab before a taken name") << true << 0 << "Umbenennen" << "\tRechner3" << same << taken;
+        QTest::newRow("blanks around a new name") << true << 0 << "Umbenennen" << " \tKasse  " << shown("Kasse") << none;
+        QTest::newRow("its own name with a blank") << true << 0 << "Umbenennen" << "Rechner1 " << same << none;
+        QTest::newRow("tabs only") << true << 0 << "Umbenennen" << "\t \t" << same << empty;
         QTest::newRow("another window's name") << true << 0 << "Umbenennen" << "Speicher2" << same << taken;
         QTest::newRow("taken, then corrected") << true << 0 << "Umbenennen" << "Rechner3|Kasse" << shown("Kasse")
                                                << taken;

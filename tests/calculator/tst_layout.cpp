@@ -235,6 +235,69 @@ private slots:
                  "Die Datei kann nicht gelesen werden!\r\n" + QDir::toNativeSeparators(ExeDir() + shownName));
     }
 
+    // A file that fails before its first window line is no layout: every window stays with
+    // its tape, and so does the frame. A window line that ends early is reported with the
+    // step of the field it ends in, and no option of its window is switched on.
+    void loadBroken_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("windows");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("options"); // of the first window: items counted, red, main systems
+        const QStringList kept{"Rechner1", "Speicher2"};
+        const QString bad = "Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: ";
+        QTest::newRow("empty file") << "" << kept << bad + "6\r\nEinstellungen fehlerhaft" << "000";
+        QTest::newRow("plain text") << "Einkauf: Brot, Käse\r\nMilch\r\n" << kept << bad + "6\r\nEinstellungen fehlerhaft"
+                                    << "000";
+        QTest::newRow("broken header") << "300|200|breit|500\r\n" + line("A", "10", "(kein Speicher)") << kept
+                                       << bad + "9\r\n'breit' ist kein gültiger Integerwert" << "000";
+        QTest::newRow("header cut") << "300|200|700" << kept << bad + "10\r\nListenindex überschreitet das Maximum (3)"
+                                    << "000";
+        QTest::newRow("cut in the link name") << Head + "A|10|20|10|-1|Rechner|1|Spei" << QStringList{"A"}
+                                              << bad + "26\r\nZeile 2 endet vorzeitig" << "000";
+        QTest::newRow("cut after red") << Head + "A|10|20|10|-1|Rechner|0|(kein Speicher)|1|0|1|" << QStringList{"A"}
+                                       << bad + "31\r\nZeile 2 endet vorzeitig" << "110";
+    }
+    void loadBroken()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, windows);
+        QFETCH(QString, message);
+        QFETCH(QString, options);
+        writeFile(ExeDir() + "Kaputt.zqe", text);
+        auto frame = test::openFrame();
+        frame->MNeuenSpeicherClick();
+        frame->windows()[0]->core().InputProcessing("12+", false);
+        const QRect bounds = frame->outerBounds();
+        ScriptedPrompter prompter;
+        frame->LoadSettings(ExeDir() + "Kaputt");
+        QCOMPARE(names(*frame), windows);
+        QCOMPARE(prompter.messages(), QStringList{message});
+        QCOMPARE(prompter.calls[0].caption, QStringLiteral("Warnung"));
+        const RechnerCore& core = frame->windows()[0]->core();
+        QCOMPARE(QString::number(core.mPostenZaehlen) + QString::number(core.mMinuswerteRot)
+                     + QString::number(core.mNurHauptSysteme),
+                 options);
+        if (windows.size() > 1) {
+            QCOMPARE(frame->windows()[0]->History->count(), 1);
+            QCOMPARE(frame->outerBounds(), bounds);
+        }
+    }
+
+    // At start, a kept or named file that is no layout leaves the frame empty and says so.
+    void startBroken()
+    {
+        for (const bool named : {false, true}) {
+            writeFile(named ? ExeDir() + "Kaputt.zqe" : TMDIForm::KeptLayout(), "Notizen");
+            ScriptedPrompter prompter;
+            TMDIForm frame(named ? QStringList{ExeDir() + "Kaputt"} : QStringList());
+            frame.show();
+            QCOMPARE(names(frame), QStringList());
+            QCOMPARE(prompter.messages(),
+                     QStringList{"Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: 6\r\nEinstellungen fehlerhaft"});
+        }
+    }
+
     // With "Einstellungen &beibehalten" ticked the frame keeps its layout when it closes, and
     // closes all the same when the file cannot be written.
     void keptAtClose()

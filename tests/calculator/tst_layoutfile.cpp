@@ -56,16 +56,43 @@ private slots:
                                               .arg(step).arg(error));
     }
 
-    // Fields missing at the end of a line: no link, no transfer, items not counted, no angle,
-    // and the two options that tick unless "0" ticked. A link without its flag loses a letter.
-    void shortLine()
+    // A line that ends before its last field fails the step that reads the field it ends
+    // in, and gives that field and the ones after it their defaults; empty fields inside a
+    // whole line stay as they read. Blanks around names are no part of them.
+    void cutLines_data()
     {
-        const LayoutRead read = readLayout(file("1|2|3|4\nR|1|2|16|0|Speicher\nS|1|2|16|0|Speicher||Rechner1"));
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("read"); // name, link, then transfer, items, angle, red, main systems
+        QTest::newRow("inside the link name") << "R|0|0|10|-1|Rechner|1|Speic" << 26 << "R//0 0 0 0 0";
+        QTest::newRow("after the type") << "R|1|2|16|0|Speicher" << 26 << "R//0 0 0 0 0";
+        QTest::newRow("after the link") << "R|0|0|10|-1|Rechner|1|S2|" << 27 << "R/S2/1 0 0 0 0";
+        QTest::newRow("inside the angle") << "R|0|0|10|-1|Rechner|1|S2|1|1" << 28 << "R/S2/1 1 0 0 0";
+        QTest::newRow("after red") << "R|0|0|10|-1|Rechner|1|S2|1|1|1|" << 31 << "R/S2/1 1 1 1 0";
+        QTest::newRow("last field empty") << "R|0|0|10|-1|Rechner|1|S2|1|1|1|-1|" << 31 << "R/S2/1 1 1 1 0";
+        QTest::newRow("currency cut") << "R|0|0|-4|-1|Rechner|1|S2|1|1|1|1" << 24 << "R//0 0 0 0 0";
+        QTest::newRow("whole, empty flags") << "S|1|2|16|0|Speicher||Rechner1||x|||7" << 0 << "S/Rechner/1 0 -1 1 1";
+        QTest::newRow("padded names") << " \tKasse |0|0|10|-1|Rechner|1|  S2 |0|0|0|-1|0" << 0 << "Kasse/S2/1 0 0 0 0";
+    }
+    void cutLines()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, step);
+        const LayoutRead read = readLayout(file("1|2|3|4\r\n" + text + "\r\n" + text));
+        QCOMPARE(read.FailedStep, step);
+        QCOMPARE(read.Windows.size(), step ? 1 : 2);
+        if (step)
+            QCOMPARE(read.errorMessage(), QStringLiteral("Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: %1\r\n"
+                                                         "Zeile 2 endet vorzeitig").arg(step));
         const LayoutWindow& w = read.Windows[0];
-        QCOMPARE(QList<bool>({w.Auto, w.Posten, w.Minuswerte, w.NurHauptSysteme}), QList<bool>({false, false, true, true}));
-        QCOMPARE(w.Link, QString());
-        QCOMPARE(w.Winkel, -1);
-        QCOMPARE(read.Windows[1].Link, QStringLiteral("Rechner"));
+        QTEST(QStringLiteral("%1/%2/%3 %4 %5 %6 %7")
+                  .arg(w.Name, w.Link)
+                  .arg(int(w.Auto))
+                  .arg(int(w.Posten))
+                  .arg(w.Winkel)
+                  .arg(int(w.Minuswerte))
+                  .arg(int(w.NurHauptSysteme)),
+              "read");
     }
 
     void names_data()

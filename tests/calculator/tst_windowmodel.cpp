@@ -91,6 +91,8 @@ private slots:
         QTest::newRow("empty and taken names refused") << "+R +S +S=Kasse r1= r1=Speicher2 r3=Speicher2 r1=Rechner1"
             << "Rechner1 (Speicher2,Kasse) | Speicher2 (Rechner1,Kasse) | Kasse (Rechner1,Speicher2)"
             << QStringList{"r1=", "r1=Speicher2", "r3=Speicher2"};
+        QTest::newRow("blanks around a name are no part of it") << "+R +S=Kasse r1=Kasse\t r1=\tKasse r1=\t r1=\tBank\t"
+            << "Bank (Kasse) | Kasse (Bank)" << QStringList{"r1=Kasse\t", "r1=\tKasse", "r1=\t"};
         QTest::newRow("a new window passes over a name in use") << "+R r1=Speicher2 +S r2=Kasse +R=Rechner4 +R"
             << "Speicher2 (Kasse,Rechner4,Rechner5) | Kasse (Speicher2,Rechner4,Rechner5)"
                " | Rechner4 (Speicher2,Kasse,Rechner5) | Rechner5 (Speicher2,Kasse,Rechner4)" << QStringList();

@@ -4,6 +4,8 @@
 #include "toolkit/vdlDateSpin.h"
 #include "toolkit/vdlTools_dateedit.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -159,6 +161,58 @@ private slots:
         QCOMPARE(key, 0);
         QVERIFY(other->hasFocus());
         QCOMPARE(date->text(), QStringLiteral("24. 12. 2003"));
+    }
+
+    // Enter on a combo box moves on and leaves the text as it was, even from a box that
+    // clears itself when left; an empty one takes a first item in brackets, signalled once.
+    void enterOnComboBox_data()
+    {
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<int>("chosen"); // the item chosen before Enter, -1 none
+        QTest::addColumn<QString>("typed"); // then typed into an editable box
+        QTest::addColumn<QString>("after");
+        const QStringList links{"(kein Speicher)", "Speicher2"};
+        QTest::newRow("typed text") << true << links << 1 << "Kas" << "Kas";
+        QTest::newRow("empty, first in brackets") << true << links << -1 << "" << "(kein Speicher)";
+        QTest::newRow("empty, first without") << true << QStringList{"Speicher2", "(kein Speicher)"} << -1 << "" << "";
+        QTest::newRow("item chosen") << false << links << 1 << "" << "Speicher2";
+        QTest::newRow("none chosen, first in brackets") << false << links << -1 << "" << "(kein Speicher)";
+        QTest::newRow("none chosen, first without") << false << QStringList{"Euro", "(alle)"} << -1 << "" << "";
+    }
+    void enterOnComboBox()
+    {
+        QFETCH(bool, editable);
+        QFETCH(QStringList, items);
+        QFETCH(int, chosen);
+        QFETCH(QString, typed);
+        QDialog form;
+        auto* combo = new QComboBox(&form);
+        auto* other = new QLineEdit(&form);
+        combo->setEditable(editable);
+        combo->addItems(items);
+        combo->setCurrentIndex(chosen);
+        if (!typed.isEmpty())
+            combo->setEditText(typed);
+        // The box loses its text when it is left; what it signals after that is kept.
+        QStringList signalled;
+        connect(combo, &QComboBox::currentTextChanged, &form, [&](const QString& text) { signalled << text; });
+        QObject watching; // goes before the form and its widgets
+        connect(qApp, &QApplication::focusChanged, &watching, [&](QWidget* old) {
+            if (old == combo || (old && old == combo->lineEdit()))
+                combo->isEditable() ? combo->clearEditText() : combo->setCurrentIndex(-1);
+            signalled.clear();
+        });
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        combo->setFocus();
+        int key = Qt::Key_Enter;
+        EnterAsTab(&form, key);
+        QCOMPARE(key, 0);
+        QVERIFY(other->hasFocus());
+        QTEST(combo->currentText(), "after");
+        QCOMPARE(signalled, QStringList{combo->currentText()});
     }
 
     void spinPopup()
