@@ -1,4 +1,5 @@
 #include "calculator/MemoryLink.h"
+#include "calculator/BaseDigits.h"
 #include "calculator/RechnerCore.h"
 #include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
@@ -95,7 +96,7 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     case NumberSystem::Time:
         return factor ? plainText(v) : DurationText(v);
     default:
-        return IntToBase(Var(v), to);
+        return BaseDigits(v, to);
     }
 }
 

@@ -1,4 +1,5 @@
 // The calculation engine: one operator step in the window's number system.
+#include "calculator/BaseDigits.h"
 #include "calculator/RechnerCore.h"
 #include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
@@ -271,13 +272,15 @@ void RechnerCore::CalcBase(QString& EntryText)
         return;
     FWert = BaseToFloat(Eingabe, FSystem);
     if (FWert == 0 && FAkku == 0) {
-        EAnzeige.clear(); // 0 has no digits here
+        // Show the 0 that was entered (roman numerals have none and show nothing).
+        EAnzeige = BaseDigits(0, FSystem);
+        EntryText = EAnzeige;
         return;
     }
     // The accumulator keeps its fraction; only the display drops it.
     const long double a = applyBasic(FOperator, FAkku, FWert);
-    EAnzeige = (a < 0 ? QStringLiteral("-") : QString()) + IntToBase(Var(fabsl(a)), FSystem);
-    EntryText = IntToBase(Var(fabsl(FWert)), FSystem);
+    EAnzeige = SignedBaseDigits(a, FSystem);
+    EntryText = BaseDigits(fabsl(FWert), FSystem);
     FAkku = a;
 }
 
