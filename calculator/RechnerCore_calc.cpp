@@ -47,6 +47,14 @@ long double applyBasic(unsigned char op, long double akku, long double wert)
     }
 }
 
+// Division and modulo by 0 fail in every system, whatever the accumulator holds, before the
+// shortcut for an operand and accumulator of 0 could show 0.
+void refuseZeroDivisor(unsigned char op, long double operand)
+{
+    if ((op == op::Div || op == op::Mod) && operand == 0)
+        throw FloatError::divisionByZero();
+}
+
 } // namespace
 
 // The day number of a typed date, read with our own pattern so the digits can be taken
@@ -138,6 +146,7 @@ bool RechnerCore::CalcDecimal(QString& EntryText)
     const long double Old = FAkku;
     if (ParseEntry(FWert) == 0)
         return false;
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
         // Show the 0 that was entered, so that "=" does not repeat an old result.
         EAnzeige = FormatNumber(0);
@@ -247,6 +256,7 @@ bool RechnerCore::CalcTime(QString& EntryText)
     if (ParseEntry(FWert) == 0)
         return false;
     const auto operandText = [&] { return factor ? FloatToStr(FWert) : DurationText(FWert); };
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
         EAnzeige = DurationText(0);
         EntryText = operandText();
@@ -271,6 +281,7 @@ void RechnerCore::CalcBase(QString& EntryText)
     if (Eingabe.isEmpty())
         return;
     FWert = BaseToFloat(Eingabe, FSystem);
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
         // Show the 0 that was entered (roman numerals have none and show nothing).
         EAnzeige = BaseDigits(0, FSystem);

@@ -240,13 +240,25 @@ private slots:
         QTest::newRow("factorial overflow") << 10 << "1000 +" << "1000 !" << "Gleitkommaüberlauf";
         QTest::newRow("negative power base") << 10 << "0 - 8 = + ^" << "0,5 =" << "Ungültige Gleitkommaoperation";
         QTest::newRow("duration by zero") << -3 << "1:30 ÷" << "0 =" << "Gleitkommadivision durch Null";
+        // Whatever the accumulator holds: 0 too, and in every system with ÷ or mod.
+        const QString byZero = QStringLiteral("Gleitkommadivision durch Null");
+        QTest::newRow("0 ÷ 0") << 10 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("0 mod 0") << 10 << "0 mod" << "0 =" << byZero;
+        QTest::newRow("5 - 5 ÷ 0") << 10 << "5 - 5 ÷" << "0 =" << byZero;
+        QTest::newRow("currency 0 ÷ 0") << -4 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("hex 0 ÷ 0") << 16 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("hex A - A mod 0") << 16 << "A - A mod" << "0 =" << byZero;
+        QTest::newRow("roman text worth 0") << -1 << "X - X ÷" << "VVX =" << byZero;
+        QTest::newRow("duration 0 ÷ 0") << -3 << "0 ÷" << "0 =" << byZero;
     }
     void floatErrorsChangeNothing()
     {
         QFETCH(int, system);
         QFETCH(QString, keys);
         QFETCH(QString, last);
+        MarkHost host;
         RechnerCore core;
+        core.setHost(&host);
         chooseSystem(core, system);
         press(core, keys);
         const QString display = core.EAnzeige, label = core.EingabeOp, tapeBefore = tape(core);
