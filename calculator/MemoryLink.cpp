@@ -9,6 +9,7 @@
 #include "platform/Regional.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_numbers.h"
+#include <cmath>
 #include <stdexcept>
 
 namespace vdl {
@@ -96,7 +97,8 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     case NumberSystem::Time:
         return factor ? plainText(v) : DurationText(v);
     default:
-        return BaseDigits(v, to);
+        // Into a base or roman numerals every value goes as its integer part, a duration too.
+        return BaseDigits(truncl(v), to);
     }
 }
 

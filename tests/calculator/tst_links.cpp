@@ -281,6 +281,7 @@ private slots:
         QTest::newRow("no exponent") << "1E-6" << 10 << 10 << false << "" << "0,000001" << false;
         QTest::newRow("large without exponent") << "1,5E20" << 10 << 10 << false << "" << "150000000000000000000" << false;
         QTest::newRow("zero is binary 0") << "0" << 10 << 2 << false << "" << "0" << false;
+        QTest::newRow("time to roman cut") << "3:30" << -3 << -1 << false << "" << "III" << false;
         QTest::newRow("into a currency") << "100" << -4 << -4 << false << "1,00000;1,95583" << "51,1291881196218" << false;
         QTest::newRow("factor stays") << "100" << -4 << -4 << true << "1,95583;1,00000" << "100" << false;
         QTest::newRow("out of a currency") << "100" << -4 << 10 << false << "1,95583;" << "195,583" << false;
