@@ -1,4 +1,5 @@
 #include "calculator/MemoryLink.h"
+#include "calculator/BaseDigits.h"
 #include "calculator/RechnerCore.h"
 #include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
@@ -8,6 +9,7 @@
 #include "platform/Regional.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_numbers.h"
+#include <cmath>
 #include <stdexcept>
 
 namespace vdl {
@@ -95,7 +97,8 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     case NumberSystem::Time:
         return factor ? plainText(v) : DurationText(v);
     default:
-        return IntToBase(Var(v), to);
+        // Into a base or roman numerals every value goes as its integer part, a duration too.
+        return BaseDigits(truncl(v), to);
     }
 }
 

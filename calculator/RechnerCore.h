@@ -290,6 +290,10 @@ private:
     void addFunctionLines(const QString& call, long double Value);
     bool integerList(QList<long long>& values, QStringList& items);
     void systChange(int currencyIndex, bool popup);
+    // After the user's change of system from `from`: a duration shown is that many hours in
+    // the decimal system and a decimal number as many hours in "Zeit" (1:30 and 1,5); into
+    // any other system a duration is not taken, and the display empties.
+    void carryDisplay(int from);
 
     RechnerHost* m_host = nullptr;
     std::array<KeyState, KeyCount> m_keys;

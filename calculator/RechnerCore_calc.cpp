@@ -1,4 +1,5 @@
 // The calculation engine: one operator step in the window's number system.
+#include "calculator/BaseDigits.h"
 #include "calculator/RechnerCore.h"
 #include "calculator/TimeText.h"
 #include "platform/CheckedMath.h"
@@ -44,6 +45,14 @@ long double applyBasic(unsigned char op, long double akku, long double wert)
     case op::Div: return fp::div(akku, wert);
     default: return akku;
     }
+}
+
+// Division and modulo by 0 fail in every system, whatever the accumulator holds, before the
+// shortcut for an operand and accumulator of 0 could show 0.
+void refuseZeroDivisor(unsigned char op, long double operand)
+{
+    if ((op == op::Div || op == op::Mod) && operand == 0)
+        throw FloatError::divisionByZero();
 }
 
 } // namespace
@@ -137,6 +146,7 @@ bool RechnerCore::CalcDecimal(QString& EntryText)
     const long double Old = FAkku;
     if (ParseEntry(FWert) == 0)
         return false;
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
         // Show the 0 that was entered, so that "=" does not repeat an old result.
         EAnzeige = FormatNumber(0);
@@ -246,6 +256,7 @@ bool RechnerCore::CalcTime(QString& EntryText)
     if (ParseEntry(FWert) == 0)
         return false;
     const auto operandText = [&] { return factor ? FloatToStr(FWert) : DurationText(FWert); };
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
         EAnzeige = DurationText(0);
         EntryText = operandText();
@@ -270,14 +281,17 @@ void RechnerCore::CalcBase(QString& EntryText)
     if (Eingabe.isEmpty())
         return;
     FWert = BaseToFloat(Eingabe, FSystem);
+    refuseZeroDivisor(FOperator, FWert);
     if (FWert == 0 && FAkku == 0) {
-        EAnzeige.clear(); // 0 has no digits here
+        // Show the 0 that was entered (roman numerals have none and show nothing).
+        EAnzeige = BaseDigits(0, FSystem);
+        EntryText = EAnzeige;
         return;
     }
     // The accumulator keeps its fraction; only the display drops it.
     const long double a = applyBasic(FOperator, FAkku, FWert);
-    EAnzeige = (a < 0 ? QStringLiteral("-") : QString()) + IntToBase(Var(fabsl(a)), FSystem);
-    EntryText = IntToBase(Var(fabsl(FWert)), FSystem);
+    EAnzeige = SignedBaseDigits(a, FSystem);
+    EntryText = BaseDigits(fabsl(FWert), FSystem);
     FAkku = a;
 }
 

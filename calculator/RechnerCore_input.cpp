@@ -261,13 +261,16 @@ void RechnerCore::FormKeyPress(unsigned char key, bool shift, bool ctrl)
     switch (action.kind) {
     case KeyAction::Drop: break;
     case KeyAction::Input: InputProcessing(action.text, false); break;
-    case KeyAction::SwitchSystem:
+    case KeyAction::SwitchSystem: {
+        const int from = FSystem;
         SetSystem(action.system);
         SystChange();
+        carryDisplay(from);
         FAutoUmgeschaltet = true;
         m_autoReturnSystem = NumberSystem::Decimal;
         m_autoReturnCurrency = -1;
         break;
+    }
     case KeyAction::ToCalculators:
         if (m_host)
             m_host->passKeyToCalculators(*this, action.text);

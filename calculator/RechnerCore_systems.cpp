@@ -1,6 +1,8 @@
 // Decimal places and number systems: the system list, the places list and how the keys
 // follow a change of system.
 #include "calculator/RechnerCore.h"
+#include "calculator/TimeText.h"
+#include "platform/Error.h"
 #include "platform/NumText.h"
 
 namespace vdl {
@@ -144,8 +146,31 @@ void RechnerCore::SystSelected(int index)
     Batch batch(*this);
     // The user's choice stands: a calculation switched by the program must not undo it.
     FAutoUmgeschaltet = false;
+    const int from = FSystem;
     SystIndex = index;
     SystChange();
+    carryDisplay(from);
+}
+
+void RechnerCore::carryDisplay(int from)
+{
+    long double hours = 0;
+    const bool duration = EAnzeige.contains(QLatin1Char(':')) && ReadDuration(EAnzeige, hours);
+    if (FSystem == NumberSystem::Decimal) {
+        if (duration)
+            EAnzeige = FormatNumber(hours);
+    } else if (FSystem == NumberSystem::Time) {
+        long double value = 0;
+        if (!duration && from == NumberSystem::Decimal && TryStrToFloat(EAnzeige, value)) {
+            try {
+                EAnzeige = DurationText(value);
+            } catch (const FloatError&) {
+                EAnzeige.clear(); // beyond any duration
+            }
+        }
+    } else if (duration) {
+        EAnzeige.clear();
+    }
 }
 
 void RechnerCore::DezStSelected(int index)

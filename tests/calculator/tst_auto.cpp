@@ -151,7 +151,9 @@ private slots:
                                    << "01. 01. 2000+ | 30 Tage= | 31. 01. 2000*" << "36526+ | 30= | 36556*"
                                    << "36556" << "10";
         QTest::newRow("fraction arrives as 0") << 10 << "Dualsystem" << "0,5 + 3 ="
-                                               << "0,5+ | 3= | 3,5*" << "+ | 11= | 11*" << "11" << "2";
+                                               << "0,5+ | 3= | 3,5*" << "0+ | 11= | 11*" << "11" << "2";
+        QTest::newRow("zero to hex") << 10 << "Hexadezimalsystem" << "5 - 5 ="
+                                     << "5- | 5= | 0*" << "5- | 5= | 0*" << "0" << "16";
         QTest::newRow("from durations, in hours") << -3 << "Dezimalsystem" << "1:30 + 0:45 ="
                                                   << "1:30+ | 0:45= | 2:15*" << "1,5+ | 0,75= | 2,25*" << "2,25" << "10";
         QTest::newRow("CA") << 10 << "Hexadezimalsystem" << "31 + CA"

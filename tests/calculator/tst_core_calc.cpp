@@ -54,6 +54,14 @@ private slots:
         QTest::newRow("binary continues") << -1 << 2 << "111 ÷ 10 × 10 =" << "111" << "111÷ | 10× | 10= | 111*";
         QTest::newRow("roman rounds half to even") << -1 << -1 << "X ÷ IV =" << "II" << "X÷ | IV= | II*";
         QTest::newRow("base result not taken over") << -1 << 16 << "A + 1 = +" << "B" << "A+ | 1= | B* | +";
+        // A zero in a base is "0", as a result, an operand and a negative fraction alike.
+        QTest::newRow("hex zero result") << -1 << 16 << "A - A =" << "0" << "A- | A= | 0*";
+        QTest::newRow("binary fraction below 1") << -1 << 2 << "1 ÷ 11 =" << "0" << "1÷ | 11= | 0*";
+        QTest::newRow("binary zero operand") << -1 << 2 << "0 +" << "0" << "0+";
+        QTest::newRow("base 32 zero operand") << -1 << 32 << "0 + V =" << "V" << "0+ | V= | V*";
+        QTest::newRow("binary negative fraction") << -1 << 2 << "1 - 11 ÷ 100 =" << "0" << "1- | 11÷ | 100= | 0*";
+        QTest::newRow("roman has no zero") << -1 << -1 << "X - X =" << "" << "X- | X= | *";
+        QTest::newRow("0 × 0 is 0") << -1 << 10 << "0 × 0 =" << "0" << "0× | 0= | 0*";
         QTest::newRow("date plus days") << -1 << 10 << "1.2.2020 + 30 =" << "02. 03. 2020"
                                         << "01. 02. 2020+ | 30 Tage= | 02. 03. 2020*";
         QTest::newRow("date difference") << -1 << 10 << "15.3.2020 - 1.3.2020 =" << "14Tage"
@@ -232,13 +240,25 @@ private slots:
         QTest::newRow("factorial overflow") << 10 << "1000 +" << "1000 !" << "Gleitkommaüberlauf";
         QTest::newRow("negative power base") << 10 << "0 - 8 = + ^" << "0,5 =" << "Ungültige Gleitkommaoperation";
         QTest::newRow("duration by zero") << -3 << "1:30 ÷" << "0 =" << "Gleitkommadivision durch Null";
+        // Whatever the accumulator holds: 0 too, and in every system with ÷ or mod.
+        const QString byZero = QStringLiteral("Gleitkommadivision durch Null");
+        QTest::newRow("0 ÷ 0") << 10 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("0 mod 0") << 10 << "0 mod" << "0 =" << byZero;
+        QTest::newRow("5 - 5 ÷ 0") << 10 << "5 - 5 ÷" << "0 =" << byZero;
+        QTest::newRow("currency 0 ÷ 0") << -4 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("hex 0 ÷ 0") << 16 << "0 ÷" << "0 =" << byZero;
+        QTest::newRow("hex A - A mod 0") << 16 << "A - A mod" << "0 =" << byZero;
+        QTest::newRow("roman text worth 0") << -1 << "X - X ÷" << "VVX =" << byZero;
+        QTest::newRow("duration 0 ÷ 0") << -3 << "0 ÷" << "0 =" << byZero;
     }
     void floatErrorsChangeNothing()
     {
         QFETCH(int, system);
         QFETCH(QString, keys);
         QFETCH(QString, last);
+        MarkHost host;
         RechnerCore core;
+        core.setHost(&host);
         chooseSystem(core, system);
         press(core, keys);
         const QString display = core.EAnzeige, label = core.EingabeOp, tapeBefore = tape(core);

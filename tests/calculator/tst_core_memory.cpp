@@ -54,6 +54,14 @@ private slots:
         QTest::newRow("duration M- into a duration") << -3 << "0:45" << -3 << "2 +" << "-" << "1:15"
                                                      << "2:00+ | 0:45+" << "0:45";
         QTest::newRow("binary into a duration") << 2 << "11" << -3 << "" << "+" << "3:00" << "3:00+" << "11";
+        // A zero arrives in a base as "0"; a duration goes into roman numerals cut, as everywhere.
+        QTest::newRow("zero into a hex memory") << 10 << "5 - 5 =" << 16 << "" << "+" << "0" << "0+" << "";
+        QTest::newRow("hex zero into binary") << 16 << "A - A =" << 2 << "" << "+" << "0" << "0+" << "";
+        QTest::newRow("binary fraction into base 32") << 2 << "1 ÷ 11 =" << 32 << "" << "+" << "0" << "0+" << "";
+        QTest::newRow("1:30 into roman") << -3 << "1:30" << -1 << "" << "+" << "I" << "I+" << "1:30";
+        QTest::newRow("3:30 into roman") << -3 << "3:30" << -1 << "" << "+" << "III" << "III+" << "3:30";
+        QTest::newRow("1:30 into hex") << -3 << "1:30" << 16 << "" << "+" << "1" << "1+" << "1:30";
+        QTest::newRow("1,5 into roman") << 10 << "1,5" << -1 << "" << "+" << "I" << "I+" << "1,5";
         QTest::newRow("MR of a duration into decimal") << 10 << "" << -3 << "1:30 =" << "R" << "1:30"
                                                        << "1:30= | 1:30*" << "1,5";
     }

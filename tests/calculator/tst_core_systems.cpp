@@ -235,6 +235,44 @@ private slots:
         }
     }
 
+    // The shown value goes along a change between "Zeit" and decimal and is computed on in the
+    // new system; a duration goes into no other system. "z" is the time system's key.
+    void durationAndDecimal_data()
+    {
+        QTest::addColumn<int>("system");
+        QTest::addColumn<QString>("keys");   // "z" first: the time system for one calculation
+        QTest::addColumn<QString>("chosen"); // an item of the system list, or "z"
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("display"); // after × 2 =
+        QTest::newRow("1:30 to decimal") << -3 << "1:30 =" << "10" << "1,5" << "3";
+        QTest::newRow("2,25 to Zeit") << 10 << "2,25 =" << "Zeit" << "2:15" << "4:30";
+        QTest::newRow("2,25 to Zeit by key") << 10 << "2,25 =" << "z" << "2:15" << "4:30";
+        QTest::newRow("shown after a switch, to decimal") << 10 << "z 1:30 + 1 =" << "10" << "2,5" << "5";
+        QTest::newRow("1:30 to currency") << -3 << "1:30 =" << "Währung" << "" << "2";
+        QTest::newRow("1:30 to hex") << -3 << "1:30 =" << "16" << "" << "0";
+        QTest::newRow("1:30 to roman") << -3 << "1:30 =" << "Römisch" << "" << "";
+    }
+    void durationAndDecimal()
+    {
+        QFETCH(int, system);
+        QFETCH(QString, keys);
+        QFETCH(QString, chosen);
+        MarkHost host;
+        RechnerCore core;
+        core.setHost(&host);
+        chooseSystem(core, system);
+        if (keys.startsWith(QLatin1String("z ")))
+            core.FormKeyPress('z', false, false);
+        press(core, keys.remove(QLatin1Char('z')));
+        if (chosen == QLatin1String("z"))
+            core.FormKeyPress('z', false, false);
+        else
+            core.SystSelected(int(core.SystItems.indexOf(chosen)));
+        QTEST(core.EAnzeige, "shown");
+        press(core, QStringLiteral("× 2 ="));
+        QTEST(core.EAnzeige, "display");
+    }
+
     void userChoiceEndsAutomaticSwitch()
     {
         RechnerCore core;

@@ -159,15 +159,15 @@ private slots:
         QTest::newRow("0 after a calculation is sent") << 10 << "5 - 5 = M+" << "0+" << "0" << "" << QStringList();
         QTest::newRow("refused entry sends nothing") << 10 << "1 , 2 , 3 M+" << "" << "" << ""
                                                      << QStringList{"Der Eingabewert ist ungültig!"};
-        QTest::newRow("fraction arrives as 0") << 2 << "5 M+ CE 0,5 M+" << "101+ | +" << "101" << "0,5" << QStringList();
+        QTest::newRow("fraction arrives as 0") << 2 << "5 M+ CE 0,5 M+" << "101+ | 0+" << "101" << "0,5" << QStringList();
         QTest::newRow("MC") << 10 << "5 M+ MC" << "5+ | Ergebnis gelöscht!{grün}" << "" << "5" << QStringList();
         QTest::newRow("MC on an empty display asks") << 10 << "5 M+ MC MC" << "5+ | Ergebnis gelöscht!{grün}" << ""
                                                      << "5" << QStringList{"Soll die Historie gelöscht werden?"};
         QTest::newRow("MR from binary") << 2 << "8 M+ CE MR" << "1000+" << "1000" << "8" << QStringList();
         QTest::newRow("MR of an empty display") << 10 << "5 M+ MC MR" << "5+ | Ergebnis gelöscht!{grün}" << ""
                                                 << "0" << QStringList();
-        QTest::newRow("MR of a fraction the memory cannot show") << 2 << "1 ÷ 10 = | MR" << "1÷ | 10= | *" << ""
-                                                                 << "0,5" << QStringList();
+        QTest::newRow("MR of a fraction the memory shows as 0") << 2 << "1 ÷ 10 = | MR" << "1÷ | 10= | 0*" << "0"
+                                                                << "0" << QStringList();
     }
     void memoryKeys()
     {
@@ -280,7 +280,8 @@ private slots:
         QTest::newRow("same system unchanged") << "12,50" << 10 << 10 << false << "" << "12,50" << false;
         QTest::newRow("no exponent") << "1E-6" << 10 << 10 << false << "" << "0,000001" << false;
         QTest::newRow("large without exponent") << "1,5E20" << 10 << 10 << false << "" << "150000000000000000000" << false;
-        QTest::newRow("zero has no binary digits") << "0" << 10 << 2 << false << "" << "" << false;
+        QTest::newRow("zero is binary 0") << "0" << 10 << 2 << false << "" << "0" << false;
+        QTest::newRow("time to roman cut") << "3:30" << -3 << -1 << false << "" << "III" << false;
         QTest::newRow("into a currency") << "100" << -4 << -4 << false << "1,00000;1,95583" << "51,1291881196218" << false;
         QTest::newRow("factor stays") << "100" << -4 << -4 << true << "1,95583;1,00000" << "100" << false;
         QTest::newRow("out of a currency") << "100" << -4 << 10 << false << "1,95583;" << "195,583" << false;

@@ -154,6 +154,9 @@ private slots:
         QTest::newRow("W, no window") << "W" << "close" << 0 << dec << "";
         QTest::newRow("E, base 16") << "E" << "1 A 2 B 3 C =" << 0 << 16 << "Selection 1A2.B3C|ShowWindow 4711";
         QTest::newRow("W, base 16, Ctrl held") << "W" << "1 A 2 B 3 C =" << shift::Ctrl << 16 << "TypeText 1A2B3C|MoveDown 5 1|Activate";
+        QTest::newRow("E, base 16 zero") << "E" << "A - A =" << 0 << 16 << "Selection 0|ShowWindow 4711";
+        QTest::newRow("W, base 2 zero operand") << "W" << "0 +" << 0 << 2 << "TypeText 0|MoveDown 5 1|Activate";
+        QTest::newRow("W, base 32 fraction") << "W" << "1 ÷ 2 =" << 0 << 32 << "TypeText 0|MoveDown 5 1|Activate";
         QTest::newRow("W, roman") << "W" << "M M D C =" << 0 << int(NumberSystem::Roman) << "TypeText MMDC|MoveDown 5 1|Activate";
         QTest::newRow("W, no document: typing fails") << "W" << "nodoc 1 2 3 4 =" << 0 << dec << "TypeText 1.234";
     }
