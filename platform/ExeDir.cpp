@@ -26,6 +26,11 @@ QString ExeDir()
     if (QCoreApplication::instance())
         return withSlash(QCoreApplication::applicationDirPath());
     // Before the application object exists (or in tools without one), ask the kernel.
+    return ProgramDir();
+}
+
+QString ProgramDir()
+{
     return withSlash(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The connection to a running office suite, as the run-time module for it offers it. The
-// module (platform/uno) is loaded only once the suite's pipe exists, so the program starts
-// without the suite's libraries and runs where the suite is not installed. Neither side
+// module (platform/uno) is loaded from the program's own folder, and only once a suite
+// accepts connections on its pipe, so the program starts without the suite's libraries and
+// runs where the suite is not installed. Neither side
 // raises across this boundary: every call reports failure by its result.
 //
 // Everything but cut() is called on one worker thread, never on the user-interface thread.

@@ -1,14 +1,20 @@
 #include "platform/OfficeLink.h"
 #include "platform/OfficeConnection.h"
-#include <QCoreApplication>
+#include "platform/ExeDir.h"
 #include <QHash>
 #include <QLibrary>
+#include <atomic>
+#include <cerrno>
+#include <csignal>
 #include <chrono>
+#include <cstring>
 #include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -20,11 +26,34 @@ using SteadyClock = std::chrono::steady_clock;
 // A look at the documents that has not come back within this time counts as no answer.
 constexpr auto AnswerTime = std::chrono::milliseconds(1500);
 
+std::atomic<int> looks{0}, moduleCalls{0};
+
+// Something accepts connections on the socket at that path. A file left behind by a suite
+// that ended refuses them; the socket does not block, so the look never waits.
+bool listening(const std::string& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (probe < 0)
+        return false;
+    int result;
+    do
+        result = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    while (result != 0 && errno == EINTR);
+    ::close(probe);
+    return result == 0;
+}
+
 // The office suite listening on one pipe, shared by the word-processor and the spreadsheet
 // link (one process of the suite serves both). The user-interface thread only looks at the
-// pipe and at the last answer and hands work to a thread of its own, so a suite that is busy
-// or hangs never holds up the window; the suite's libraries are loaded by that thread, the
-// first time the pipe exists.
+// pipe's file and at the last answer and hands work to a thread of its own, so a suite that is
+// busy or hangs never holds up the window. That thread first checks that something accepts
+// connections on the pipe, and only then loads the suite's module and its libraries, from the
+// program's own folder.
 class OfficeSession {
     using ConnectionPtr = std::shared_ptr<office::Connection>;
     struct Shared;
@@ -90,8 +119,9 @@ public:
         return open;
     }
 
-    // Starts attaching when the pipe exists and nothing is attached: true while attached or
-    // attaching; whether the suite has a document of that kind open is seen at the next poll.
+    // Starts attaching when the pipe's socket exists and nothing is attached: true while
+    // attached or attaching; whether a suite listens there and has a document of that kind
+    // open is seen at the next poll.
     bool attach()
     {
         if (m_shared) {
@@ -105,9 +135,13 @@ public:
         start();
         const std::lock_guard lock(m_shared->guard);
         m_shared->connecting = true;
-        m_shared->jobs.push_back([](Shared& s, ConnectionPtr& c, const std::u16string& pipe) {
-            if (!c)
-                c = connect(pipe);
+        m_shared->jobs.push_back([socket = m_socket, folder = ProgramDir()](Shared& s, ConnectionPtr& c,
+                                                                       const std::u16string& pipe) {
+            if (!c) {
+                if (listening(socket))
+                    c = connect(pipe, folder);
+                ++looks;
+            }
             const std::lock_guard lock(s.guard);
             s.connection = c;
             s.connecting = false;
@@ -164,33 +198,42 @@ private:
         shared.wake.notify_one();
     }
 
-    static ConnectionPtr connect(const std::u16string& pipe)
+    static ConnectionPtr connect(const std::u16string& pipe, const QString& folder)
     {
-        const office::ConnectFunction open = module();
-        return ConnectionPtr(open ? open(pipe.c_str()) : nullptr);
+        const office::ConnectFunction open = module(folder);
+        ConnectionPtr connection(open ? open(pipe.c_str()) : nullptr);
+        ++moduleCalls;
+        return connection;
     }
 
-    // The suite's module beside the program (or in the build folder); loaded once and kept.
-    static office::ConnectFunction module()
+    // The suite's module from the program's own folder (with a trailing '/'), and from nowhere
+    // else: a program copied without it has no office hand-off. Once loaded it is kept; a
+    // module that is missing is looked for again at the next attempt.
+    static office::ConnectFunction module(const QString& folder)
     {
         static std::mutex guard;
         static QLibrary* library = nullptr;
         static office::ConnectFunction function = nullptr;
         const std::lock_guard lock(guard);
-        if (library)
+        if (function)
             return function;
-        QStringList folders;
-        if (QCoreApplication::instance())
-            folders << QCoreApplication::applicationDirPath();
-        folders << QStringLiteral(VDL_OFFICE_MODULE_DIR);
-        library = new QLibrary;
-        for (const QString& folder : folders) {
-            library->setFileName(folder + QStringLiteral("/vdlRechner_office"));
-            if (library->load()) {
-                function = reinterpret_cast<office::ConnectFunction>(library->resolve(office::ConnectSymbol));
-                if (function)
-                    break;
+        if (!library) {
+            library = new QLibrary;
+            // The suite's runtime writes to the pipe without guarding against a suite that
+            // has hung up (it quit or was killed between two polls): that would end the
+            // program with SIGPIPE. A write to a closed pipe then only fails, and the next
+            // look lets the suite go.
+            struct sigaction pipeSignal {};
+            if (sigaction(SIGPIPE, nullptr, &pipeSignal) == 0 && pipeSignal.sa_handler == SIG_DFL) {
+                pipeSignal.sa_handler = SIG_IGN;
+                sigaction(SIGPIPE, &pipeSignal, nullptr);
             }
+        }
+        library->setFileName(folder + QStringLiteral("vdlRechner_office.so"));
+        if (library->load()) {
+            function = reinterpret_cast<office::ConnectFunction>(library->resolve(office::ConnectSymbol));
+            if (!function)
+                library->unload();
         }
         return function;
     }
@@ -288,6 +331,11 @@ private:
 };
 
 } // namespace
+
+OfficeLink::Tries OfficeLink::tries()
+{
+    return {looks.load(), moduleCalls.load()};
+}
 
 std::unique_ptr<OfficeLink> OfficeLink::create(Program program)
 {

@@ -41,6 +41,16 @@ public:
     // was handed on; an answer counts from the next poll.
     static std::unique_ptr<OfficeLink> create(Program program);
     static std::unique_ptr<OfficeLink> create(Program program, const QString& pipe);
+
+    // How often the links of this process have looked whether a suite listens on their pipe,
+    // and how often one answered there, so that they went on to the suite's module (loading it
+    // from the program's folder if not yet loaded) and tried to attach through it. Each counts
+    // when that step is over; both only grow, and tests wait on them.
+    struct Tries {
+        int looks = 0;
+        int moduleCalls = 0;
+    };
+    static Tries tries();
 };
 
 } // namespace vdl

@@ -1,6 +1,7 @@
 // The run-time module that speaks to a running office suite over its URP pipe. It is the only
-// code that links the suite's runtime libraries; the program loads it when the pipe first
-// exists (platform/OfficeLink.cpp) and calls it only from its worker thread.
+// code that links the suite's runtime libraries; the program loads it from its own folder when
+// a suite first accepts connections on the pipe (platform/OfficeLink.cpp) and calls it only
+// from its worker thread.
 #include "platform/OfficeConnection.h"
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/awt/XWindow.hpp>
