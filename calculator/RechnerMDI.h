@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -190,7 +191,7 @@ private:
     void openAlphaPad(int system, int beside); // a new keypad in that system
     void showAlphaPad(TAlphaPadForm* pad, int beside);
     QPoint placeAlphaPad(TAlphaPadForm& pad, int beside); // its outer top left corner
-    void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks);
+    void holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, const std::shared_ptr<bool>& placed, int checks);
     void showPendingAlphaPads();
     TRechnerForm* formOf(const RechnerCore& core) const;
     struct TransferStep;

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <QSet>
 
@@ -81,16 +82,27 @@ void TMDIForm::showAlphaPad(TAlphaPadForm* pad, int beside)
 {
     const QPoint at = placeAlphaPad(*pad, beside);
     pad->show();
-    holdAlphaPadAt(pad, at, PadChecks);
+    // Once the window manager reports it at its place, the place is the user's to change: a
+    // move right after it appeared is not undone.
+    auto placed = std::make_shared<bool>(false);
+    QWindow* handle = pad->windowHandle();
+    const auto reported = [handle, at, placed] {
+        if (!handle->frameMargins().isNull() && handle->framePosition() == at)
+            *placed = true;
+    };
+    connect(handle, &QWindow::xChanged, pad, reported);
+    connect(handle, &QWindow::yChanged, pad, reported);
+    holdAlphaPadAt(pad, at, placed, PadChecks);
 }
 
 // The window manager may place a window of its own accord as it first frames it: once it has
 // framed the keypad, the keypad is asked to its place again until it stands there, for a
 // while at most.
-void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int checks)
+void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, const std::shared_ptr<bool>& placed,
+                              int checks)
 {
-    QTimer::singleShot(PadCheckMs, this, [this, pad, at, checks] {
-        if (!pad || !pad->isVisible() || !pad->windowHandle() || checks <= 0)
+    QTimer::singleShot(PadCheckMs, this, [this, pad, at, placed, checks] {
+        if (!pad || !pad->isVisible() || !pad->windowHandle() || checks <= 0 || *placed)
             return;
         QWindow* handle = pad->windowHandle();
         if (!handle->frameMargins().isNull()) {
@@ -98,7 +110,7 @@ void TMDIForm::holdAlphaPadAt(const QPointer<TAlphaPadForm>& pad, QPoint at, int
                 return;
             handle->setFramePosition(at);
         }
-        holdAlphaPadAt(pad, at, checks - 1);
+        holdAlphaPadAt(pad, at, placed, checks - 1);
     });
 }
 

@@ -19,9 +19,16 @@
 namespace vdl {
 
 namespace {
-void writeOption(const QString& name, bool on)
+// Stores the option its item was just ticked or unticked to. When the settings file cannot
+// be saved, the user is told and the tick goes back: it shows what the next start will read.
+bool writeOption(QAction* item, const QString& name)
 {
-    WriteSetting(QStringLiteral("%"), name, BoolToJaNein(on), false, true);
+    const bool on = item->isChecked();
+    if (WriteSetting(QStringLiteral("%"), name, BoolToJaNein(on), false, true))
+        return true;
+    item->setChecked(!on);
+    ShowSettingsNotSaved(false);
+    return false;
 }
 } // namespace
 
@@ -52,19 +59,15 @@ std::vector<MenuItem> TMDIForm::fensterItems()
         {.caption = QStringLiteral("&Automatisch anpassen"),
          .handler =
              [this] {
-                 const bool on = MRahmenAuto->isChecked();
-                 if (on)
+                 if (writeOption(MRahmenAuto, QStringLiteral("RahmenAnpassen")) && MRahmenAuto->isChecked())
                      MRahmenanpassenClick();
-                 writeOption(QStringLiteral("RahmenAnpassen"), on);
              },
          .checkable = true, .keep = &MRahmenAuto},
         {},
         {.caption = QStringLiteral("Einstellungen &beibehalten"),
          .handler =
              [this] {
-                 const bool on = mnubeibehalten->isChecked();
-                 writeOption(QStringLiteral("EinstellungenBeibehalten"), on);
-                 if (!on)
+                 if (writeOption(mnubeibehalten, QStringLiteral("EinstellungenBeibehalten")) && !mnubeibehalten->isChecked())
                      QFile::remove(KeptLayout());
              },
          .checkable = true, .keep = &mnubeibehalten},

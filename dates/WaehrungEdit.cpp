@@ -5,6 +5,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompter.h"
 #include "toolkit/vdlFormPos.h"
+#include "toolkit/vdlReg.h"
 #include "toolkit/vdlTools_dateedit.h"
 #include "toolkit/vdlTools_dates.h"
 #include "toolkit/vdlTools_forms.h"
@@ -160,7 +161,11 @@ void TfWaehrungEdit::BtnOKClick()
     QString datum = QStringLiteral("dd. mm. yyyy");
     if (!ParseDate(m_datum->text(), Var(0), datum, 1950))
         datum = m_datum->text();
-    CurrencyStore::write(m_bez->text(), m_kuerzel->text(), m_kurs->text(), datum);
+    // A currency that could not be stored stays in the editor, as typed.
+    if (!CurrencyStore::write(m_bez->text(), m_kuerzel->text(), m_kurs->text(), datum)) {
+        ShowSettingsNotSaved(false);
+        return;
+    }
     accept();
 }
 

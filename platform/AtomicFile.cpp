@@ -20,16 +20,21 @@ constexpr QIODevice::OpenMode kDirect = QIODevice::WriteOnly | QIODevice::Unbuff
 // tried again with the rest, which fails with the system's reason (disk full, file too large).
 bool writtenOut(QFileDevice& file, const QByteArray& bytes)
 {
+    return writeAll(file, bytes) && file.flush() && file.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+bool writeAll(QIODevice& device, const QByteArray& bytes)
+{
     for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0)
             return false;
         done += n;
     }
-    return file.flush() && file.error() == QFileDevice::NoError;
+    return true;
 }
-
-} // namespace
 
 bool replace(const QString& fileName, const QByteArray& bytes, QString* why)
 {

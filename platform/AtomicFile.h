@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 namespace vdl::AtomicFile {
 
 // Replaces fileName with bytes in one step (written aside, then renamed over it). On failure
@@ -19,5 +21,9 @@ bool create(const QString& fileName, const QByteArray& bytes, QString* why = nul
 // Appends bytes, creating a missing file. A write that ends short is cut back, so the file
 // holds its old bytes (or is removed again when this call created it).
 bool append(const QString& fileName, const QByteArray& bytes, QString* why = nullptr);
+
+// Hands the whole of bytes to an open device, write after write, each going on where the
+// last one ended; false as soon as a write takes nothing. The files above are written with it.
+bool writeAll(QIODevice& device, const QByteArray& bytes);
 
 } // namespace vdl::AtomicFile

@@ -12,6 +12,6 @@ for l in de_DE.utf8 en_US.utf8; do
 done
 bash scripts/build.sh
 bash scripts/cups-pdf.sh # the PDF printer queue one test prints through
-bash scripts/xvfb-wm.sh # the X display with a window manager the tst_*_wm tests run on
+# The X display the tst_*_wm tests run on is started and stopped by CTest (scripts/xvfb-wm.sh).
 cd build
 ctest --output-on-failure --no-tests=error --parallel "$(nproc)"

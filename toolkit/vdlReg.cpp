@@ -1,7 +1,9 @@
 #include "toolkit/vdlReg.h"
 #include "platform/Application.h"
+#include "platform/Prompter.h"
 #include "toolkit/SettingsStore.h"
 #include "toolkit/vdlTools_strings.h"
+#include <QDir>
 #include <QWidget>
 
 namespace vdl {
@@ -59,6 +61,13 @@ bool DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser)
     QString key = Key;
     ExpandKey(key, true);
     return SettingsStore::deleteValue(CurrentUser, key, Name);
+}
+
+void ShowSettingsNotSaved(bool CurrentUser)
+{
+    ShowMessage(QStringLiteral("Die Datei kann nicht gespeichert werden!\r\n")
+                    + QDir::toNativeSeparators(SettingsStore::fileName(CurrentUser)),
+                QStringLiteral("Fehler"), mb::Ok | mb::IconError);
 }
 
 void ReadKeyValues(const QString& Key, QStringList& Names, QStringList& Values, bool CurrentUser)

@@ -29,6 +29,9 @@ QStringList ReadSettings(const QString& Key, const QStringList& Names);
 bool WriteSetting(const QString& Key, const QString& Name, const QString& Value, bool CurrentUser,
                   bool AddRoot);
 bool DeleteSetting(const QString& Key, const QString& Name, bool CurrentUser); // as WriteSetting
+// Tells the user that the settings file of the root could not be saved, with the program's
+// message for a file that cannot be written.
+void ShowSettingsNotSaved(bool CurrentUser);
 
 // Names := the value names of the key in stored order; their values are appended to Values.
 // A missing key leaves both lists as they are.

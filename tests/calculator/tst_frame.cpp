@@ -5,8 +5,10 @@
 #include "platform/Prompter.h"
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
+#include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -239,6 +241,40 @@ private slots:
         }
         // Unticking "beibehalten" drops the kept layout at once; ticking writes nothing yet.
         QCOMPARE(QFile::exists(last), option == frame->MRahmenAuto);
+    }
+
+    void optionsNotSaved_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("fit on") << "RahmenAnpassen" << false;
+        QTest::newRow("fit off") << "RahmenAnpassen" << true;
+        QTest::newRow("keep on") << "EinstellungenBeibehalten" << false;
+        QTest::newRow("keep off") << "EinstellungenBeibehalten" << true;
+    }
+    // An option that cannot be stored is reported and keeps its tick, which shows what the
+    // next start reads; the kept layout stays with it.
+    void optionsNotSaved()
+    {
+        QFETCH(QString, setting);
+        QFETCH(bool, ticked);
+        const QString stored = ticked ? QStringLiteral("Ja") : QStringLiteral("Nein");
+        WriteSetting(QStringLiteral("%"), setting, stored, false, true);
+        auto frame = openFrame();
+        QVERIFY(test::putFile(TMDIForm::KeptLayout(), "vom letzten Mal"));
+        // Nobody can write the settings file: its writers' lock cannot be taken.
+        const QString lock = SettingsStore::fileName(false) + QStringLiteral(".lock");
+        QVERIFY(QFile::remove(lock) && QDir().mkdir(lock));
+        ScriptedPrompter prompter;
+        QAction* option = setting == QLatin1String("RahmenAnpassen") ? frame->MRahmenAuto : frame->mnubeibehalten;
+        option->trigger();
+        QVERIFY(QDir().rmdir(lock));
+        QCOMPARE(option->isChecked(), ticked);
+        QCOMPARE(prompter.messages(), QStringList{"Die Datei kann nicht gespeichert werden!\r\n"
+                                                  + QDir::toNativeSeparators(SettingsStore::fileName(false))});
+        QCOMPARE(prompter.calls[0].caption, QStringLiteral("Fehler"));
+        QCOMPARE(ReadSetting(QStringLiteral("%"), setting), stored);
+        QCOMPARE(test::fileBytes(TMDIForm::KeptLayout()), QByteArray("vom letzten Mal"));
     }
 
     // The kept layout goes the moment "Einstellungen &beibehalten" is unticked, and ticking it

@@ -143,6 +143,30 @@ private slots:
         QCOMPARE(f.subs[2]->geometry().bottomLeft(), QPoint(f.subs[0]->width(), bottom - 1));
     }
 
+    void cascadeSteps_data()
+    {
+        QTest::addColumn<int>("active");
+        QTest::addColumn<QList<int>>("steps"); // of the windows in the order they were opened
+        QTest::newRow("first active") << 0 << QList<int>{3, 0, 1, 2};
+        QTest::newRow("second active") << 1 << QList<int>{0, 3, 1, 2};
+        QTest::newRow("last active") << 3 << QList<int>{0, 1, 2, 3};
+    }
+    // "Überlappend" in a frame with room: a staircase from the top left, each window one title
+    // bar further than the one before, in the order they were opened, the active one last.
+    void cascadeSteps()
+    {
+        QFETCH(int, active);
+        QFETCH(QList<int>, steps);
+        Fixture f({QPoint(300, 0), QPoint(0, 200), QPoint(40, 40), QPoint(500, 300)}, false, QPoint(0, 0));
+        f.frame->resize(1200, 1000);
+        f.frame->mdiArea->setActiveSubWindow(f.subs[active]);
+        f.frame->MUeberlappend->trigger();
+        const int step = f.subs[0]->widget()->y();
+        for (int i = 0; i < f.subs.size(); ++i)
+            QCOMPARE(f.subs[i]->pos(), QPoint(steps[i] * step, steps[i] * step));
+        QCOMPARE(f.frame->mdiArea->activeSubWindow(), f.subs[active]);
+    }
+
     void arrangingKeepsWindowsInSight_data()
     {
         QTest::addColumn<QString>("command");

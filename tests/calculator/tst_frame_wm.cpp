@@ -24,6 +24,9 @@ using test::setSystem;
 namespace {
 
 const QRect Screen(0, 0, 1280, 1024); // the test display's screen
+// How long a test waits for the window manager and the X server to report a change. Nothing
+// waits for a fixed time: on a busy machine their answers may take seconds.
+constexpr int Deadline = 20000;
 
 QString xTool(const QString& program, const QStringList& arguments)
 {
@@ -70,6 +73,30 @@ QList<int> stacking()
 {
     return propertyNumbers(
         xTool(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")}));
+}
+
+// The X server shows the window where the program believes it is: the window manager has
+// framed it and the program has heard of the last move or resize.
+bool agreed(const QWidget* window)
+{
+    const QWindow* handle = window->windowHandle();
+    return handle && !handle->frameMargins().isNull() && onScreen(window) == handle->frameGeometry();
+}
+
+QString text(const QRect& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+// For a failure: where the X server shows a window and where the program believes it is.
+QByteArray where(const QWidget* window)
+{
+    const QWindow* handle = window ? window->windowHandle() : nullptr;
+    if (!handle)
+        return "no window";
+    return (QStringLiteral("X server ") + text(onScreen(window)) + QStringLiteral(", program ")
+            + text(handle->frameGeometry()))
+        .toUtf8();
 }
 
 int level(const QWidget* window)
@@ -141,11 +168,11 @@ std::unique_ptr<TMDIForm> startFrame()
 {
     auto frame = std::make_unique<TMDIForm>();
     frame->show();
-    if (!QTest::qWaitForWindowExposed(frame.get()))
+    if (!QTest::qWaitForWindowExposed(frame.get(), Deadline))
         return frame;
-    // The window manager's own placement and the frame's answer to it take a moment; the
-    // start picture goes as after its two seconds.
-    QTest::qWait(400);
+    // The window manager's own placement and the frame's answer to it: the frame stands once
+    // the screen shows it where it means to be. The start picture goes as after its two seconds.
+    (void)QTest::qWaitFor([&] { return agreed(frame.get()); }, Deadline);
     frame->Panel1->hide();
     return frame;
 }
@@ -189,7 +216,8 @@ private slots:
         const QRect expected = kept.isValid() ? kept : QRect(391, 281, 498, 462);
         for (int start = 1; start <= 4; ++start) {
             auto frame = startFrame();
-            QTRY_COMPARE_WITH_TIMEOUT(onScreen(frame.get()), expected, 5000);
+            QTRY_COMPARE_WITH_TIMEOUT(onScreen(frame.get()), expected, Deadline);
+            QTRY_VERIFY_WITH_TIMEOUT(agreed(frame.get()), Deadline);
             QCOMPARE(frame->frameGeometry(), expected);
             frame->close();
             QVERIFY2(keptHeader() == headerOf(expected), qPrintable(QStringLiteral("start %1").arg(start)));
@@ -212,13 +240,14 @@ private slots:
         keepLayout(frameBounds, 16);
         auto frame = startFrame();
         TRechnerForm* window = frame->windows().first();
-        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(AlphaPad && AlphaPad->isVisible(), Deadline);
+        QVERIFY(agreed(frame.get()));
         const QRect calculator = onScreen(*frame, window);
         // Once the window manager has framed it, it stands level with its window.
-        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).top(), calculator.top(), 5000);
-        QTest::qWait(200);
+        QTRY_VERIFY2_WITH_TIMEOUT(agreed(AlphaPad.data()) && onScreen(AlphaPad.data()).top() == calculator.top(),
+                                  where(AlphaPad.data()), Deadline);
         const QRect pad = onScreen(AlphaPad.data());
-        QVERIFY2(!pad.intersects(calculator), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(pad.x()).arg(pad.y()).arg(pad.width()).arg(pad.height())));
+        QVERIFY2(!pad.intersects(calculator), qPrintable(text(pad)));
         QVERIFY(Screen.contains(pad));
         const int gap = toTheRight ? pad.left() - calculator.right() : calculator.left() - pad.right();
         QVERIFY2(gap > 0 && gap <= 10, qPrintable(QString::number(gap)));
@@ -232,18 +261,23 @@ private slots:
         setSystem(window, 10);
         QTRY_VERIFY(!AlphaPad);
         setSystem(window, 16);
-        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()), pad, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(AlphaPad && AlphaPad->isVisible(), Deadline);
+        QTRY_VERIFY2_WITH_TIMEOUT(agreed(AlphaPad.data()), where(AlphaPad.data()), Deadline);
+        QCOMPARE(onScreen(AlphaPad.data()), pad);
 
         // Moved by the user, it comes back at the new place.
         const QPoint moved(20, 700);
         AlphaPad->windowHandle()->setFramePosition(moved); // as the window manager moves it for the user
-        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
+        // The move is done once the program has heard of it from the window manager, as after
+        // a move with the mouse; until then it knows only what it asked for.
+        QTRY_VERIFY2_WITH_TIMEOUT(agreed(AlphaPad.data()) && onScreen(AlphaPad.data()).topLeft() == moved,
+                                  where(AlphaPad.data()), Deadline);
         setSystem(window, 10);
         QTRY_VERIFY(!AlphaPad);
         setSystem(window, 16);
-        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTRY_COMPARE_WITH_TIMEOUT(onScreen(AlphaPad.data()).topLeft(), moved, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(AlphaPad && AlphaPad->isVisible(), Deadline);
+        QTRY_VERIFY2_WITH_TIMEOUT(agreed(AlphaPad.data()), where(AlphaPad.data()), Deadline);
+        QCOMPARE(onScreen(AlphaPad.data()).topLeft(), moved);
     }
 
     // A dialog of the program and another program's window both come above the keypad.
@@ -251,16 +285,19 @@ private slots:
     {
         keepLayout(QRect(100, 100, 560, 480), 16);
         auto frame = startFrame();
-        QTRY_VERIFY(AlphaPad && AlphaPad->isVisible());
-        QTRY_VERIFY(level(AlphaPad.data()) > level(frame.get()));
+        QTRY_VERIFY_WITH_TIMEOUT(AlphaPad && AlphaPad->isVisible(), Deadline);
+        QTRY_VERIFY_WITH_TIMEOUT(agreed(AlphaPad.data()) && level(AlphaPad.data()) > level(frame.get()), Deadline);
 
         ScriptedPrompter prompter;
         int dialogLevel = -1, padLevel = -1;
         prompter.dialogScripts << [&](QDialog& dialog) {
-            if (QTest::qWaitForWindowExposed(&dialog)) {
-                QTest::qWait(200);
-                dialogLevel = level(&dialog);
-                padLevel = level(AlphaPad.data());
+            // The dialog is above once the window manager has stacked it so.
+            if (QTest::qWaitForWindowExposed(&dialog, Deadline)) {
+                (void)QTest::qWaitFor([&] {
+                    dialogLevel = level(&dialog);
+                    padLevel = level(AlphaPad.data());
+                    return dialogLevel > padLevel && padLevel >= 0;
+                }, Deadline);
             }
             return int(QDialog::Rejected);
         };
@@ -275,14 +312,16 @@ private slots:
         other.start(QStringLiteral("xlogo"), {QStringLiteral("-geometry"),
                                               QStringLiteral("300x300+%1+%2").arg(pad.x() - 50).arg(pad.y() - 50)});
         QVERIFY(other.waitForStarted());
-        QTRY_VERIFY(stacking().size() > before.size());
-        QTest::qWait(300);
-        QList<int> now = stacking();
-        int otherLevel = -1;
-        for (int i = 0; i < now.size(); ++i)
-            if (!before.contains(now[i]))
-                otherLevel = i;
-        const int padNow = now.indexOf(int(AlphaPad->winId()));
+        // Another program's window comes up in front once the window manager has stacked it.
+        int otherLevel = -1, padNow = -1;
+        (void)QTest::qWaitFor([&] {
+            const QList<int> now = stacking();
+            for (int i = 0; i < now.size(); ++i)
+                if (!before.contains(now[i]))
+                    otherLevel = i;
+            padNow = now.indexOf(int(AlphaPad->winId()));
+            return otherLevel > padNow;
+        }, Deadline);
         other.kill();
         other.waitForFinished();
         QVERIFY2(otherLevel > padNow, qPrintable(QStringLiteral("%1 %2").arg(otherLevel).arg(padNow)));
@@ -323,24 +362,31 @@ private slots:
                         : command == QLatin1String("Untereinander") ? frame->MUntereinander
                                                                     : frame->MNebeneinander;
         item->trigger();
-        QTest::qWait(400);
         if (automatic) {
             int right = 0, bottom = 0;
             for (const QMdiSubWindow* sub : std::as_const(subs)) {
                 right = std::max(right, sub->geometry().right() + 1);
                 bottom = std::max(bottom, sub->geometry().bottom() + 1);
             }
-            QTRY_COMPARE(frame->mdiArea->size(), QSize(right + 4, bottom + 4));
+            QTRY_COMPARE_WITH_TIMEOUT(frame->mdiArea->size(), QSize(right + 4, bottom + 4), Deadline);
         }
+        QTRY_VERIFY_WITH_TIMEOUT(agreed(frame.get()), Deadline);
 
-        const QRect visible(frame->mdiArea->viewport()->mapToGlobal(QPoint(0, 0)), frame->mdiArea->viewport()->size());
-        for (QMdiSubWindow* sub : std::as_const(subs)) {
-            const QRect shown(sub->mapToGlobal(QPoint(0, 0)), sub->size());
-            QVERIFY2(visible.contains(shown), qPrintable(sub->windowTitle()));
-        }
+        // The windows outside the frame's visible area, once the frame has taken its new size.
+        const auto outside = [&] {
+            const QWidget* viewport = frame->mdiArea->viewport();
+            const QRect visible(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+            QStringList titles;
+            for (QMdiSubWindow* sub : std::as_const(subs)) {
+                if (!visible.contains(QRect(sub->mapToGlobal(QPoint(0, 0)), sub->size())))
+                    titles << sub->windowTitle();
+            }
+            return titles.join(QLatin1Char(' '));
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(outside(), QString(), Deadline);
         QVERIFY(Screen.contains(onScreen(frame.get())));
         // Each title bar on the screen is the title bar the window draws: none is hidden.
-        QTRY_COMPARE(hiddenTitleBars(subs), QString());
+        QTRY_COMPARE_WITH_TIMEOUT(hiddenTitleBars(subs), QString(), Deadline);
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -224,6 +225,8 @@ private slots:
         QTest::newRow("0 Wochen") << play("10.02.2026", "0 Wochen") << "22.12.2025";
         QTest::newRow("49 Jahre") << play("10.02.2026", "49 Jahre") << "10.02.2049";
         QTest::newRow("50 Jahre") << play("10.02.2026", "50 Jahre") << "10.02.1950";
+        QTest::newRow("99 Jahre") << play("10.02.2026", "99 Jahre") << "10.02.1999";
+        QTest::newRow("100 Jahre") << play("10.02.2026", "100 Jahre") << "10.02.0100";
         QTest::newRow("3000 Jahre") << play("10.02.2026", "3000 Jahre") << "10.02.2026\n" + bad.arg(3000);
         QTest::newRow("29 Feb to 2025") << play("29.02.2024", "2025 Jahre") << "29.02.2024\n" + bad.arg(2025);
         QTest::newRow("F2 expanded counts days") << play("05.12.2026", "[Tab] 24 [F2]") << "24.12.2026";
@@ -367,25 +370,34 @@ private slots:
     {
         QTest::addColumn<QPoint>("release");
         QTest::addColumn<int>("cell"); // picked, -1 for none
-        QTest::newRow("a day") << QPoint(3 * 30 + 15, 2 * 21 + 10) << 17;
-        QTest::newRow("last column") << QPoint(6 * 30 + 28, 1 * 21 + 10) << 13;
-        QTest::newRow("first column") << QPoint(1, 1 * 21 + 10) << 7;
-        QTest::newRow("right of the last column") << QPoint(7 * 30 + 4, 1 * 21 + 10) << -1;
-        QTest::newRow("far right of the last column") << QPoint(7 * 30 + 40, 5 * 21 + 10) << -1;
-        QTest::newRow("below the last row") << QPoint(2 * 30 + 15, 6 * 21 + 4) << -1;
-        QTest::newRow("left of the grid") << QPoint(-4, 1 * 21 + 10) << -1;
+        QTest::addColumn<bool>("right"); // the right button, which opens the menu on a day
+        QTest::newRow("a day") << QPoint(3 * 30 + 15, 2 * 21 + 10) << 17 << false;
+        QTest::newRow("last column") << QPoint(6 * 30 + 28, 1 * 21 + 10) << 13 << false;
+        QTest::newRow("first column") << QPoint(1, 1 * 21 + 10) << 7 << false;
+        QTest::newRow("right of the last column") << QPoint(7 * 30 + 4, 1 * 21 + 10) << -1 << false;
+        QTest::newRow("far right of the last column") << QPoint(7 * 30 + 40, 5 * 21 + 10) << -1 << false;
+        QTest::newRow("below the last row") << QPoint(2 * 30 + 15, 6 * 21 + 4) << -1 << false;
+        QTest::newRow("left of the grid") << QPoint(-4, 1 * 21 + 10) << -1 << false;
+        QTest::newRow("a day, right button") << QPoint(3 * 30 + 15, 2 * 21 + 10) << 17 << true;
+        QTest::newRow("below the last row, right button") << QPoint(2 * 30 + 15, 6 * 21 + 4) << -1 << true;
     }
     void gridClicks()
     {
         QFETCH(QPoint, release);
         QFETCH(int, cell);
+        QFETCH(bool, right);
         ScriptedPrompter prompter;
         QString picked;
+        bool menu = false;
         prompter.dialogScripts << [&](QDialog& d) {
             QWidget* grid = d.findChild<QWidget*>(QStringLiteral("Tage"));
-            QTest::mousePress(grid, Qt::LeftButton, {}, QPoint(6 * 30 + 15, 1 * 21 + 10));
-            QTest::mouseRelease(grid, Qt::LeftButton, {}, release);
+            const Qt::MouseButton button = right ? Qt::RightButton : Qt::LeftButton;
+            QTest::mousePress(grid, button, {}, QPoint(6 * 30 + 15, 1 * 21 + 10));
+            QTest::mouseRelease(grid, button, {}, release);
             picked = d.findChild<QLineEdit*>(QStringLiteral("Datum"))->text();
+            QMenu* pop = d.findChild<QMenu*>(QStringLiteral("Pop"));
+            menu = pop->isVisible();
+            pop->hide();
             return int(QDialog::Rejected);
         };
         double datum = StrToDate(QStringLiteral("05.12.2026"));
@@ -393,6 +405,7 @@ private slots:
         DateDialogModel shown;
         shown.setDate(StrToDate(QStringLiteral("05.12.2026")));
         QCOMPARE(picked, cell < 0 ? QStringLiteral("05.12.2026") : text(shown.cellDate(cell)));
+        QCOMPARE(menu, right && cell >= 0);
     }
 
     void zeroDateCancelled()

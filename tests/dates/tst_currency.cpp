@@ -5,10 +5,12 @@
 #include "dates/vdlKalender.h"
 #include "platform/DateTimeText.h"
 #include "platform/Prompter.h"
+#include "tests/support/FileLimit.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/SettingsStore.h"
 #include "toolkit/vdlReg.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -180,6 +182,48 @@ private slots:
         QCOMPARE(ReadSetting(CurrencyStore::Key, fields[0]), stored);
         for (const auto& call : prompter.calls.mid(1))
             QCOMPARE(call.caption, call.text == QStringLiteral("Ungültiger Wert!") ? "Fehler" : "Warnung");
+    }
+
+    // A currency that cannot be stored (the settings folder is full) is reported; the editor
+    // stays open with what was typed, and nothing is stored.
+    void editorOnFullDisk()
+    {
+        const QString file = SettingsStore::fileName(false);
+        QByteArray content = "[\\software\\vdl\\vdlRechner\\Test]\n";
+        for (int i = 0; i < 600; ++i)
+            content += "Wert" + QByteArray::number(i) + "=Inhalt des Werts, " + QByteArray::number(i) + "\n";
+        QVERIFY(QDir().mkpath(SettingsStore::dir()) && test::putFile(file, content));
+        // The file (about 17,000 bytes) stands; a new one stops at 4,096 bytes.
+        const QStringList told = test::runWithFileLimit(QStringLiteral("childAddsCurrency"), 4096,
+                                                        {QStringLiteral("VDL_SETTINGS_DIR"), SettingsStore::dir()});
+        const QString message = "Die Datei kann nicht gespeichert werden!\r\n" + QDir::toNativeSeparators(file)
+                                + "|Fehler|" + QString::number(mb::Ok | mb::IconError);
+        QCOMPARE(told, (QStringList{message, "offen|Dollar|$|1,50000|01. 02. 2026", "false"}));
+        QCOMPARE(test::fileBytes(file), content);
+    }
+    // Runs only in the child of editorOnFullDisk.
+    void childAddsCurrency()
+    {
+        if (!test::inLimitedChild())
+            QSKIP("runs only as a child");
+        SettingsStore::setDir(QString());
+        ScriptedPrompter prompter;
+        prompter.dialogScripts << [&](QDialog& d) {
+            const QStringList typed{"Dollar", "$", "1,5", "01. 02. 2026"};
+            const char* names[] = {"eBez", "eKuerzel", "eKurs", "Datum"};
+            for (int i = 0; i < 4; ++i)
+                edit(d, names[i])->setText(typed[i]);
+            click(d, "BtnOK");
+            for (const auto& call : prompter.calls)
+                if (call.kind == QLatin1String("message"))
+                    test::report(call.text + '|' + call.caption + '|' + QString::number(call.flags));
+            QStringList seen{d.isVisible() ? "offen" : "geschlossen"};
+            for (const char* name : names)
+                seen << edit(d, name)->text();
+            test::report(seen.join(QLatin1Char('|')));
+            return int(QDialog::Rejected);
+        };
+        test::report(AddCurrency() ? QStringLiteral("true") : QStringLiteral("false"));
     }
 
     void editorKeys()

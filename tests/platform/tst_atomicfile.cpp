@@ -4,6 +4,8 @@
 #include "tests/support/FileLimit.h"
 #include "tests/support/TestEnv.h"
 #include <QDir>
+#include <QIODevice>
+#include <algorithm>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +22,25 @@ QByteArray lines(int count, char c)
         text += QByteArray(30, c) + "\r\n";
     return text;
 }
+
+// A device that takes only a few bytes per write, as a pipe or a network file may.
+class Trickle : public QIODevice {
+public:
+    explicit Trickle(qint64 perWrite) : m_perWrite(perWrite) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    QByteArray taken;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        const qint64 n = std::min(size, m_perWrite);
+        taken.append(data, n);
+        return n;
+    }
+
+private:
+    qint64 m_perWrite;
+};
 
 } // namespace
 
@@ -63,6 +84,23 @@ private slots:
         QCOMPARE(told[0].section(QLatin1Char('|'), 1).isEmpty(), told[0].startsWith(QLatin1String("true")));
         QTEST(fileBytes(name), "content");
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QFile::exists(name) ? QStringList{"datei.txt"} : QStringList());
+    }
+
+    void writesGoOnWhereTheyEnded_data()
+    {
+        QTest::addColumn<int>("perWrite");
+        QTest::newRow("1 byte") << 1;
+        QTest::newRow("3 bytes") << 3;
+        QTest::newRow("all at once") << 1000;
+    }
+    // Every byte reaches the device once, in order, however few each write takes.
+    void writesGoOnWhereTheyEnded()
+    {
+        QFETCH(int, perWrite);
+        const QByteArray bytes = "Zeile 1\r\nZeile 2\r\n";
+        Trickle device(perWrite);
+        QVERIFY(AtomicFile::writeAll(device, bytes));
+        QCOMPARE(device.taken, bytes);
     }
 
     // Runs only in the child of writes().
