@@ -126,7 +126,9 @@ void TMDIForm::LoadSettings(const QString& FileName)
                     QStringLiteral("Fehler"), mb::Ok | mb::IconError);
         return;
     }
-    // Every window goes before the file's are made, so none of them is offered to those.
+    // Every window goes before the file's are made, so none of them is offered to those. The
+    // windows see the whole layout as one change.
+    WindowModel::Batch batch(m_model);
     closeWindow(0);
 
     const LayoutHeader& header = read.Header;
@@ -167,8 +169,10 @@ void TMDIForm::LoadSettings(const QString& FileName)
         if (record.NurHauptSysteme)
             core.mNurHauptSystemeClick();
     }
-    if (read.FailedStep)
+    if (read.FailedStep) {
+        batch.end(); // the windows made so far are shown with the warning
         ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
+    }
 
     // Links by name once every window exists, so a line may name a later window. Of several
     // windows of that name the last one is taken. A restored link is a link as the user makes

@@ -41,7 +41,9 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     m_windows.insert(nummer, window);
     m_byCore.insert(&window->core(), window);
-    window->renderModel(m_model); // its caption and the other windows in its list
+    // Its caption and the other windows in its list; in a batch, at its end with the others'.
+    if (!m_model.batching())
+        window->renderModel(m_model);
     EnableTimer1();
     return window;
 }
@@ -82,11 +84,17 @@ void TMDIForm::showModel()
 {
     if (m_destroying)
         return;
-    WindowNames.clear();
+    // Only the windows the change touched, in the model's order.
+    const WindowModel::Change change = m_model.lastChange();
+    if (change.windows)
+        WindowNames.clear();
     for (const WindowEntry& entry : m_model.entries()) {
-        WindowNames.add(entry.name, entry.number);
+        if (change.windows)
+            WindowNames.add(entry.name, entry.number);
+        if (!change.touched.contains(entry.number))
+            continue;
         if (TRechnerForm* window = m_windows.value(entry.number))
-            window->renderModel(m_model);
+            window->renderModel(m_model, change.renamed);
     }
 }
 
@@ -157,7 +165,9 @@ void TMDIForm::closeWindow(int Nummer)
             sub->close();
         return;
     }
-    // From a snapshot: each close changes the list of windows.
+    // From a snapshot: each close changes the list of windows. The windows left see one
+    // change at the end.
+    WindowModel::Batch batch(m_model);
     QList<QPointer<QMdiSubWindow>> open;
     for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
         open << sub;
