@@ -10,6 +10,7 @@
 #include "calculator/Rechner.h"
 #include "calculator/RechnerMDI.h"
 #include "platform/AtomicFile.h"
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -51,11 +52,16 @@ QByteArray layoutOf(int count)
     return bytes;
 }
 
-// Deleted windows go, and the event loop lays out what is left, as before the user's next step.
+// Deleted windows go, and the event loop lays out and paints what is left, as before the
+// user's next step (a paint waits for the screen's next frame).
 void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    QElapsedTimer waited;
+    waited.start();
+    do
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    while (waited.elapsed() < 30);
 }
 
 // A frame on the screen and a layout file of count windows beside it.

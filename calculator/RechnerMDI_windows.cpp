@@ -31,6 +31,9 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         size.setWidth(182);
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer](QObject* gone) { windowClosed(nummer, gone); });
+    // Its controls take their style while it is hidden: once it shows, each key would ask the
+    // window for a layout pass, and Qt searches all that is pending for every such request.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     sub->show();
     // Typing goes to the new window's tape, never into its system list.
     window->setFocus();
@@ -166,15 +169,20 @@ void TMDIForm::closeWindow(int Nummer)
         return;
     }
     // From a snapshot: each close changes the list of windows. The windows left see one
-    // change at the end.
+    // change at the end. The window active last goes last: closing it activates the next
+    // one, which would take the keyboard, and so on along every window.
     WindowModel::Batch batch(m_model);
     QList<QPointer<QMdiSubWindow>> open;
-    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder))
         open << sub;
+    // They leave the screen together: hiding one by one would search Qt's list of what is to
+    // be painted again for every control of every window.
+    mdiArea->viewport()->hide();
     for (const QPointer<QMdiSubWindow>& sub : open) {
         if (sub)
             sub->close();
     }
+    mdiArea->viewport()->show();
 }
 
 bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
