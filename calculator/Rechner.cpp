@@ -50,6 +50,24 @@ public:
 
 constexpr int ListRows = 20;
 
+// A list whose drop-down part is made when it is first needed, not when the list gets its
+// style: a window has four lists, and most are never opened. Made later, it takes the style
+// the list has then.
+class DropDownList : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::StyleChange && !findChild<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
+            QWidget::changeEvent(event);
+            return;
+        }
+        QComboBox::changeEvent(event);
+    }
+};
+
 QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
 {
     // One style for every list of every window, made from the program's own.
@@ -58,7 +76,7 @@ QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
         dropDown = new DropDownStyle(QStyleFactory::create(QApplication::style()->name()));
         dropDown->setParent(qApp);
     }
-    auto* list = new QComboBox(parent);
+    auto* list = new DropDownList(parent);
     list->setObjectName(QLatin1String(name));
     list->setStyle(dropDown);
     list->setMaxVisibleItems(ListRows);

@@ -3,6 +3,7 @@
 // to it. All state lives in the core; after each change the window renders it again.
 #include "calculator/RechnerCore.h"
 #include <QList>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -36,7 +37,9 @@ public:
     // The frame the window lives in; the window asks it for everything beyond itself.
     void setHost(WindowHost* host);
     // Shows the window's entry of the model: caption, link box, memory keys, automatic transfer.
+    // With renamed, only those windows may have changed their names since the last time.
     void renderModel(const WindowModel& model);
+    void renderModel(const WindowModel& model, const QSet<int>& renamed);
 
     // The one entry for input; an error (vdl::FloatError, vdl::Error) ends the text and is
     // shown in the application's error box.
@@ -143,6 +146,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void renderModel(const WindowModel& model, const QSet<int>* renamed);
     void buildPanels();
     void buildKeys();
     void buildMenus();
@@ -192,6 +196,7 @@ private:
     std::array<bool, RechnerCore::KeyCount> m_shownKeys{}; // as last shown
     std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown
     int m_renderedLayer = -1;
+    QList<int> m_listed; // the windows Kombi offers after item 0, as last shown
     bool m_tapeScrollPending = false; // the tape scrolls to the core's top line when idle
     QPoint m_tapePressedAt{-1, -1}; // where the left button went down on the tape, if it did
 };

@@ -131,7 +131,9 @@ void TMDIForm::LoadSettings(const QString& FileName)
         ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
         return;
     }
-    // Every window goes before the file's are made, so none of them is offered to those.
+    // Every window goes before the file's are made, so none of them is offered to those. The
+    // windows see the whole layout as one change.
+    WindowModel::Batch batch(m_model);
     closeWindow(0);
 
     const LayoutHeader& header = read.Header;
@@ -173,8 +175,10 @@ void TMDIForm::LoadSettings(const QString& FileName)
         if (read.windowReached(i, 31) && record.NurHauptSysteme)
             core.mNurHauptSystemeClick();
     }
-    if (read.FailedStep)
+    if (read.FailedStep) {
+        batch.end(); // the windows made so far are shown with the warning
         ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
+    }
 
     // Links by name once every window exists, so a line may name a later window. Of several
     // windows of that name the last one is taken. A restored link is a link as the user makes

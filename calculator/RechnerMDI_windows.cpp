@@ -31,6 +31,9 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         size.setWidth(182);
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer](QObject* gone) { windowClosed(nummer, gone); });
+    // Its controls take their style while it is hidden: once it shows, each key would ask the
+    // window for a layout pass, and Qt searches all that is pending for every such request.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     sub->show();
     // Typing goes to the new window's tape, never into its system list.
     window->setFocus();
@@ -41,7 +44,9 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     m_windows.insert(nummer, window);
     m_byCore.insert(&window->core(), window);
-    window->renderModel(m_model); // its caption and the other windows in its list
+    // Its caption and the other windows in its list; in a batch, at its end with the others'.
+    if (!m_model.batching())
+        window->renderModel(m_model);
     EnableTimer1();
     return window;
 }
@@ -82,11 +87,17 @@ void TMDIForm::showModel()
 {
     if (m_destroying)
         return;
-    WindowNames.clear();
+    // Only the windows the change touched, in the model's order.
+    const WindowModel::Change change = m_model.lastChange();
+    if (change.windows)
+        WindowNames.clear();
     for (const WindowEntry& entry : m_model.entries()) {
-        WindowNames.add(entry.name, entry.number);
+        if (change.windows)
+            WindowNames.add(entry.name, entry.number);
+        if (!change.touched.contains(entry.number))
+            continue;
         if (TRechnerForm* window = m_windows.value(entry.number))
-            window->renderModel(m_model);
+            window->renderModel(m_model, change.renamed);
     }
 }
 
@@ -157,14 +168,21 @@ void TMDIForm::closeWindow(int Nummer)
             sub->close();
         return;
     }
-    // From a snapshot: each close changes the list of windows.
+    // From a snapshot: each close changes the list of windows. The windows left see one
+    // change at the end. The window active last goes last: closing it activates the next
+    // one, which would take the keyboard, and so on along every window.
+    WindowModel::Batch batch(m_model);
     QList<QPointer<QMdiSubWindow>> open;
-    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::CreationOrder))
+    for (QMdiSubWindow* sub : mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder))
         open << sub;
+    // They leave the screen together: hiding one by one would search Qt's list of what is to
+    // be painted again for every control of every window.
+    mdiArea->viewport()->hide();
     for (const QPointer<QMdiSubWindow>& sub : open) {
         if (sub)
             sub->close();
     }
+    mdiArea->viewport()->show();
 }
 
 bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)

@@ -1,5 +1,6 @@
 #include "calculator/WindowModel.h"
 #include "calculator/Codes.h"
+#include <algorithm>
 
 namespace vdl {
 
@@ -26,13 +27,18 @@ int WindowModel::add(const QString& Type, const QString& Name)
     for (int k = number; name.isEmpty() || (Name.isEmpty() && numberOf(name) != 0); ++k)
         name = Type + QString::number(k);
     WindowEntry added{number, name, Type};
+    added.choices.reserve(m_entries.size());
     for (WindowEntry& other : m_entries) {
         other.choices << number;
         added.choices << other.number;
+        m_change.touched.insert(other.number);
     }
     m_index.insert(number, int(m_entries.size()));
     m_entries << added;
-    emit changed();
+    m_change.touched.insert(number);
+    m_change.windows = true;
+    m_pending = true;
+    announce();
     return number;
 }
 
@@ -41,18 +47,27 @@ bool WindowModel::remove(int number)
     const auto it = m_index.constFind(number);
     if (it == m_index.cend())
         return false;
-    m_entries.removeAt(*it);
-    m_index.clear();
+    const int at = *it;
+    m_entries.removeAt(at);
+    m_index.erase(it);
     for (int i = 0; i < m_entries.size(); ++i) {
         WindowEntry& other = m_entries[i];
-        m_index.insert(other.number, i);
+        if (i >= at)
+            m_index[other.number] = i;
+        bool touched = other.choices.removeOne(number);
         if (other.memory == number) {
             other.memory = 0;
             other.autoTransfer = false;
+            touched = true;
         }
-        other.choices.removeOne(number);
+        if (touched)
+            m_change.touched.insert(other.number);
     }
-    emit changed();
+    m_change.touched.remove(number);
+    m_change.renamed.remove(number);
+    m_change.windows = true;
+    m_pending = true;
+    announce();
     return true;
 }
 
@@ -62,16 +77,20 @@ bool WindowModel::link(int number, int memory)
     if (!window || (memory != 0 && !window->choices.contains(memory)))
         return false;
     // Only one's own list is shown; the memory's list must keep what the memory has chosen.
-    if (WindowEntry* former = entry(window->memory); former && !former->choices.contains(number))
+    if (WindowEntry* former = entry(window->memory); former && !former->choices.contains(number)) {
         former->choices << number;
-    if (WindowEntry* chosen = entry(memory); chosen && chosen->memory != number)
-        chosen->choices.removeOne(number);
+        m_change.touched.insert(former->number);
+    }
+    if (WindowEntry* chosen = entry(memory); chosen && chosen->memory != number && chosen->choices.removeOne(number))
+        m_change.touched.insert(chosen->number);
     window->memory = memory;
     if (memory == 0)
         window->autoTransfer = false;
     else if (isMemoryType(number))
         window->autoTransfer = true; // a memory that links onward passes everything on
-    emit changed();
+    m_change.touched.insert(number);
+    m_pending = true;
+    announce();
     return true;
 }
 
@@ -88,7 +107,9 @@ bool WindowModel::setAutoTransfer(int number, bool on)
     if (!window || window->autoTransfer == on || (on && window->memory == 0))
         return false;
     window->autoTransfer = on;
-    emit changed();
+    m_change.touched.insert(number);
+    m_pending = true;
+    announce();
     return true;
 }
 
@@ -121,12 +142,33 @@ bool WindowModel::rename(int number, const QString& Name)
     if (window->name == name)
         return true;
     const QString old = window->name;
+    QSet<int> renamed;
     for (WindowEntry& other : m_entries) {
-        if (other.name == old)
+        if (other.name == old) {
             other.name = name;
+            renamed.insert(other.number);
+        }
     }
-    emit changed();
+    // Their captions, and every list that offers one of them.
+    for (const WindowEntry& other : std::as_const(m_entries)) {
+        if (renamed.contains(other.number)
+            || std::any_of(other.choices.cbegin(), other.choices.cend(), [&](int n) { return renamed.contains(n); }))
+            m_change.touched.insert(other.number);
+    }
+    m_change.renamed.unite(renamed);
+    m_change.windows = true;
+    m_pending = true;
+    announce();
     return true;
+}
+
+void WindowModel::announce()
+{
+    if (m_batches > 0 || !m_pending)
+        return;
+    m_pending = false;
+    m_announced = std::exchange(m_change, {});
+    emit changed();
 }
 
 int WindowModel::numberOf(const QString& name) const

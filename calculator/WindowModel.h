@@ -2,7 +2,10 @@
 // The frame's windows without their widgets: for each open window its running number, name,
 // type, the memory it sends to and whether it passes every step on (automatic transfer), in
 // the order the windows were made. The link boxes, the frame's window list and the names are
-// views of this model; every change comes here and is announced by one signal, `changed`.
+// views of this model; every change comes here and is announced by one signal, `changed`,
+// with what it touched (lastChange), so that a view brings up to date only what changed.
+// Changes made inside a batch (a layout loaded, all windows closed) are announced once, at
+// its end.
 //
 // Link boxes: each window offers "(kein Speicher)" and then `choices`, the other windows in
 // the order they joined its list. A new window joins the end of every list; while window A
@@ -16,6 +19,7 @@
 #include <QSet>
 #include <QString>
 #include <functional>
+#include <utility>
 
 namespace vdl {
 
@@ -72,6 +76,36 @@ public:
     int memoryOf(int number) const;          // 0 without a link or window
     bool isMemoryType(int number) const;     // of type "Speicher", case ignored
 
+    // Changes made while a batch is open are announced together, as one, when the outermost
+    // batch ends.
+    class Batch {
+    public:
+        explicit Batch(WindowModel& model) : m_model(&model) { ++model.m_batches; }
+        ~Batch() { end(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+        // Ends the batch early, announcing what it changed so far.
+        void end()
+        {
+            if (WindowModel* model = std::exchange(m_model, nullptr); model && --model->m_batches == 0)
+                model->announce();
+        }
+
+    private:
+        WindowModel* m_model;
+    };
+    bool batching() const { return m_batches > 0; }
+
+    // What the change announced last touched: the windows whose own entry changed (name, link,
+    // transfer or list), those among them whose name changed, and whether windows came, went
+    // or were renamed. Read it while `changed` is emitted.
+    struct Change {
+        QSet<int> touched;
+        QSet<int> renamed;
+        bool windows = false;
+    };
+    const Change& lastChange() const { return m_announced; }
+
     // Walks the links from start, calling visit(number) for each memory down the chain once
     // at most, so a cycle of any length ends the walk; visit returns false to stop. Numbers in
     // passed count as visited already. Links are read as the walk goes.
@@ -82,6 +116,12 @@ signals:
 
 private:
     WindowEntry* entry(int number);
+    void announce();
+
+    int m_batches = 0;
+    bool m_pending = false; // something changed since the last announcement
+    Change m_change;        // ... and what
+    Change m_announced;
 
     QList<WindowEntry> m_entries;
     QHash<int, int> m_index; // number -> position in m_entries

@@ -11,8 +11,10 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 using namespace vdl;
 using test::choose;
@@ -323,6 +325,65 @@ private slots:
             QCOMPARE(prompter.calls[0].text, QStringLiteral("Der Wert ist nicht umsetzbar!"));
             QCOMPARE(prompter.calls[0].caption, QStringLiteral("Warnung"));
             QCOMPARE(prompter.calls[0].flags, 16);
+        }
+    }
+
+    // The same changes, each announced on its own or all as one (as a layout load and "Alles
+    // schließen" make them), leave every caption and link box alike. Steps as in act, except:
+    // "1>2" links in the model, "A1" automatic transfer, "L" saves the layout and loads it back.
+    void batchedLists_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("windows");
+        QTest::newRow("unlinked at the end, renamed in every list") << "+S +R 1>2 r2=Kasse 1>0 +R"
+            << "Rechner1 (Kasse,Rechner3,Rechner4) | Kasse (Rechner3,Rechner1,Rechner4) | "
+               "Rechner3 (Rechner1,Kasse,Rechner4) | Rechner4 (Rechner1,Kasse,Rechner3)";
+        QTest::newRow("closed in the middle of the lists") << "+S +R +S 1>2 3>4 x2 r4=Bank 3>1"
+            << "Rechner1 (Bank) | Rechner3>Rechner1 M (Rechner1,Bank) | Bank (Rechner1,Rechner3)";
+        QTest::newRow("renamed back and forth") << "+S 1>2 r1=Kasse r2=Bank r1=Rechner1 +R"
+            << "Rechner1>Bank M (Bank,Rechner3) | Bank (Rechner3) | Rechner3 (Rechner1,Bank)";
+        QTest::newRow("loaded back") << "+S +R 1>2 2>3 A1 r3=Kasse L"
+            << "Rechner1>Speicher2 M A (Speicher2,Kasse) | Speicher2>Kasse M A (Kasse) | Kasse (Rechner1)";
+        QTest::newRow("loaded, then more") << "+S 1>2 L +R 5>3 x4"
+            << "Rechner1 () | Rechner5>Rechner1 M (Rechner1)";
+    }
+    void batchedLists()
+    {
+        QFETCH(QString, script);
+        for (const bool batched : {false, true}) {
+            auto frame = openFrame();
+            WindowModel& model = frame->windowModel();
+            const QString file = m_dir.filePath(QStringLiteral("Zurueck.zqe"));
+            QSignalSpy changes(&model, &WindowModel::changed);
+            {
+                std::optional<WindowModel::Batch> batch;
+                if (batched)
+                    batch.emplace(model);
+                for (const QString& step : script.split(QLatin1Char(' '))) {
+                    const int number = step.mid(1).section(QLatin1Char('='), 0, 0).toInt();
+                    if (step.startsWith(QLatin1Char('+')))
+                        act(*frame, step);
+                    else if (step.startsWith(QLatin1Char('x')))
+                        frame->closeWindow(number);
+                    else if (step.startsWith(QLatin1Char('r')))
+                        model.rename(number, step.section(QLatin1Char('='), 1));
+                    else if (step.startsWith(QLatin1Char('A')))
+                        model.setAutoTransfer(number, true);
+                    else if (step == QLatin1String("L") && frame->SaveSettings(file))
+                        frame->LoadSettings(file);
+                    else
+                        model.link(step.section(QLatin1Char('>'), 0, 0).toInt(), step.section(QLatin1Char('>'), 1).toInt());
+                }
+            }
+            if (batched)
+                QCOMPARE(changes.count(), 1);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QTEST(describe(*frame), "windows");
+            // Loading and closing all are one change each, the window list too.
+            changes.clear();
+            frame->closeWindow(0);
+            QCOMPARE(changes.count(), 1);
+            QVERIFY(frame->WindowNames.isEmpty());
         }
     }
 };

@@ -114,6 +114,23 @@ private slots:
         QSignalSpy changed(&model, &WindowModel::changed);
         act(model, QStringLiteral("+R +S 1>2 2>1 A1 A1 r2=Kasse r2=Kasse x5 x2"));
         QCOMPARE(changed.count(), 6);
+        // In batches, nested or not: one signal at the end of the outermost, none without a
+        // change; the windows are then as after the same steps one by one.
+        changed.clear();
+        {
+            WindowModel::Batch outer(model);
+            act(model, QStringLiteral("+S +R"));
+            {
+                WindowModel::Batch inner(model);
+                act(model, QStringLiteral("3>4 A3 r4=Kasse x1"));
+            }
+            QCOMPARE(changed.count(), 0);
+        }
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(describe(model), QStringLiteral("Speicher3>Kasse A (Kasse) | Kasse ()"));
+        WindowModel::Batch(model).end();
+        act(model, QStringLiteral("x9"));
+        QCOMPARE(changed.count(), 1);
     }
 
     // Whether window number choosing memory closes a circle.
