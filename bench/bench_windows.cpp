@@ -104,7 +104,7 @@ void LoadLayout(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(LoadLayout)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadLayout)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->MinTime(2)->Unit(benchmark::kMillisecond);
 
 void CloseAll(benchmark::State& state)
 {
@@ -121,7 +121,7 @@ void CloseAll(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(CloseAll)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(CloseAll)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->MinTime(2)->Unit(benchmark::kMillisecond);
 
 void NewWindowAmong(benchmark::State& state)
 {
@@ -138,7 +138,7 @@ void NewWindowAmong(benchmark::State& state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(NewWindowAmong)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(NewWindowAmong)->Arg(10)->Arg(50)->Arg(100)->Arg(200)->Complexity()->UseManualTime()->MinTime(2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

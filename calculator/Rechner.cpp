@@ -2,6 +2,7 @@
 // in the left 170 pixels; the keys start at 178, outside a memory window.
 #include "calculator/Rechner.h"
 #include "calculator/KeyTable.h"
+#include "calculator/LinkChoices.h"
 #include "calculator/TapeDelegate.h"
 #include "platform/Application.h"
 #include <QApplication>
@@ -163,7 +164,8 @@ void TRechnerForm::buildPanels()
     Label3 = makeLabel(QStringLiteral("Speicher:"), this, 4, 98);
     Label3->setObjectName(QStringLiteral("Label3"));
     Kombi = makeList("Kombi", this, QRect(52, 94, 118, 20));
-    Kombi->addItem(QStringLiteral("(kein Speicher)"), 0);
+    m_choices = new LinkChoices(Kombi);
+    Kombi->setModel(m_choices);
 
     Label5 = new QLabel(QStringLiteral(" Winkelmaß:"), this);
     Label5->setObjectName(QStringLiteral("Label5"));

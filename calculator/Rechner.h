@@ -22,6 +22,8 @@ class QPushButton;
 
 namespace vdl {
 
+class LinkChoices;
+
 class WindowHost;
 class WindowModel;
 struct MenuItem;
@@ -196,7 +198,7 @@ private:
     std::array<bool, RechnerCore::KeyCount> m_shownKeys{}; // as last shown
     std::array<RechnerCore::KeyState, RechnerCore::KeyCount> m_renderedKeys; // as last shown
     int m_renderedLayer = -1;
-    QList<int> m_listed; // the windows Kombi offers after item 0, as last shown
+    LinkChoices* m_choices = nullptr; // what Kombi offers
     bool m_tapeScrollPending = false; // the tape scrolls to the core's top line when idle
     QPoint m_tapePressedAt{-1, -1}; // where the left button went down on the tape, if it did
 };

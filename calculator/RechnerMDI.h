@@ -181,6 +181,10 @@ private:
     void fillWindowList();
     void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
+    // While a layout's windows are made, they wait hidden in a disabled area; then they show
+    // together, the last one made active, as if each had been activated in turn.
+    void holdNewWindows();
+    void showHeldWindows();
     QList<QMdiSubWindow*> arrangedWindows() const; // the open windows that are neither hidden nor minimised
     QSize arrangingArea() const;
     static QPoint keptInside(QPoint at, QSize size, QSize area);
@@ -221,6 +225,7 @@ private:
     TransferStep* m_transfer = nullptr;          // the step on its way down the links, if any
     QSet<int> m_sending;                         // windows whose memory key is at work
     bool m_destroying = false;
+    bool m_holdingWindows = false; // new windows stay hidden until showHeldWindows
 };
 
 // The one frame of the program.

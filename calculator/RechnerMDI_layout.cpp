@@ -16,6 +16,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScopeGuard>
 
 namespace vdl {
 
@@ -113,6 +114,27 @@ bool TMDIForm::SaveSettings(const QString& FileName)
     return true;
 }
 
+void TMDIForm::holdNewWindows()
+{
+    m_holdingWindows = true;
+    mdiArea->setEnabled(false);
+}
+
+void TMDIForm::showHeldWindows()
+{
+    if (!m_holdingWindows)
+        return;
+    m_holdingWindows = false;
+    const QList<QMdiSubWindow*> made = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow* sub : made)
+        sub->show();
+    mdiArea->setEnabled(true);
+    if (!made.isEmpty()) {
+        mdiArea->setActiveSubWindow(made.last());
+        made.last()->widget()->setFocus(); // typing goes to its tape, as in any new window
+    }
+}
+
 void TMDIForm::LoadSettings(const QString& FileName)
 {
     if (FileName.isEmpty())
@@ -149,6 +171,8 @@ void TMDIForm::LoadSettings(const QString& FileName)
     setBounds(bounds);
 
     QList<PendingLink> links;
+    holdNewWindows();
+    const auto showHeld = qScopeGuard([this] { showHeldWindows(); });
     for (qsizetype i = 0; i < read.Windows.size(); ++i) {
         const LayoutWindow& record = read.Windows[i];
         TRechnerForm* window = NewWindow(record.Typ, record.Name);
@@ -175,6 +199,7 @@ void TMDIForm::LoadSettings(const QString& FileName)
         if (read.windowReached(i, 31) && record.NurHauptSysteme)
             core.mNurHauptSystemeClick();
     }
+    showHeldWindows();
     if (read.FailedStep) {
         batch.end(); // the windows made so far are shown with the warning
         ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);

@@ -34,9 +34,13 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     // Its controls take their style while it is hidden: once it shows, each key would ask the
     // window for a layout pass, and Qt searches all that is pending for every such request.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
-    sub->show();
-    // Typing goes to the new window's tape, never into its system list.
-    window->setFocus();
+    // A layout's windows wait hidden until all are made: each one shown on its own would be
+    // placed clear of, and activated against, every window shown before it.
+    if (!m_holdingWindows) {
+        sub->show();
+        // Typing goes to the new window's tape, never into its system list.
+        window->setFocus();
+    }
     // Qt measures the title anew in every layout pass of an inner window, and a new one has
     // several pending; they run now, while it has no title yet, and it is named after them.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);

@@ -3,6 +3,7 @@
 // pop-ups, and closing. Links live in the model; the window changes them there and shows
 // what the model says. Windows are told apart by their running number, never by caption.
 #include "calculator/AlphaPad.h"
+#include "calculator/LinkChoices.h"
 #include "calculator/MemoryLink.h"
 #include "calculator/MenuItems.h"
 #include "calculator/Pictures.h"
@@ -15,7 +16,6 @@
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QStandardItemModel>
 
 namespace vdl {
 
@@ -30,71 +30,6 @@ void takeOverSettings(WindowHost& host, TRechnerForm& self, TRechnerForm& window
     window.core().ChangeSystem(mine.FSystem, qMax(mine.PnlWaehrung.Tag, 0));
     window.core().SetNK(mine.FNK);
     host.showWindow(self.FNummer);
-}
-
-QString nameOf(const WindowModel& model, int number)
-{
-    const WindowEntry* window = model.find(number);
-    return window ? window->name : QString();
-}
-
-// The link box after "(kein Speicher)" shows wanted, its items changed where they differ from
-// listed (what it shows now), so that an open list is left alone when nothing changed. Items
-// that left keep the others in their order and new ones join at the end, as the model's
-// lists change; names are compared only of the windows in renamed (all without it).
-void showChoices(QComboBox* box, QList<int>& listed, const WindowModel& model, const QList<int>& wanted,
-                 const QSet<int>* renamed)
-{
-    if (box->count() != listed.size() + 1) {
-        while (box->count() > 1)
-            box->removeItem(box->count() - 1);
-        listed.clear();
-    }
-    const auto rename = [&](qsizetype i) {
-        if (const QString name = nameOf(model, listed[i]); box->itemText(int(i) + 1) != name)
-            box->setItemText(int(i) + 1, name);
-    };
-    if (!renamed) {
-        for (qsizetype i = 0; i < listed.size(); ++i)
-            rename(i);
-    } else {
-        for (const int number : *renamed) {
-            if (const qsizetype i = listed.indexOf(number); i >= 0)
-                rename(i);
-        }
-    }
-    if (listed == wanted)
-        return;
-    qsizetype i = 0, j = 0;
-    while (i < listed.size()) {
-        if (j < wanted.size() && listed[i] == wanted[j]) {
-            ++i;
-            ++j;
-        } else if (!wanted.contains(listed[i])) {
-            box->removeItem(int(i) + 1);
-            listed.removeAt(i);
-        } else {
-            // Another order: from here on the list is made anew.
-            while (box->count() > i + 1)
-                box->removeItem(box->count() - 1);
-            listed.resize(i);
-            break;
-        }
-    }
-    // The rest at once: one insertion for the box, not one for each window.
-    auto* store = qobject_cast<QStandardItemModel*>(box->model());
-    QList<QStandardItem*> items;
-    for (; j < wanted.size(); ++j) {
-        if (store) {
-            items << new QStandardItem(nameOf(model, wanted[j]));
-            items.last()->setData(wanted[j], Qt::UserRole);
-        } else {
-            box->addItem(nameOf(model, wanted[j]), wanted[j]);
-        }
-        listed << wanted[j];
-    }
-    if (!items.isEmpty())
-        store->invisibleRootItem()->appendRows(items);
 }
 
 } // namespace
@@ -249,8 +184,8 @@ void TRechnerForm::renderModel(const WindowModel& model, const QSet<int>* rename
         if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
             sub->setWindowTitle(own->name);
     }
-    showChoices(Kombi, m_listed, model, own->choices, renamed);
-    const int chosen = own->memory ? int(m_listed.indexOf(own->memory)) + 1 : 0;
+    m_choices->show(model, own->choices, renamed);
+    const int chosen = m_choices->rowOf(own->memory);
     if (Kombi->currentIndex() != chosen)
         Kombi->setCurrentIndex(chosen);
     FSpeicher = own->memory;

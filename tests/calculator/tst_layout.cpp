@@ -108,11 +108,13 @@ private slots:
         QStringList seen;
         for (const TRechnerForm* w : frame->windows()) {
             seen << shown(w);
+            QVERIFY(w->isVisible() && w->isEnabled()); // every window shows and takes input
             QCOMPARE(w->core().key(RechnerCore::BMPlus).enabled, w->Kombi->currentIndex() > 0);
             if (TRechnerForm* memory = w->memoryWindow())
                 QCOMPARE(memory->Kombi->findText(w->windowTitle()), -1);
         }
         QCOMPARE(seen, shownPerWindow);
+        QVERIFY(frame->activeWindow());
         QStringList boxes;
         for (const ScriptedPrompter::Call& c : prompter.calls)
             boxes << QStringLiteral("%1 %2: %3").arg(c.caption).arg(c.flags).arg(c.text);

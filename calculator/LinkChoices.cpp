@@ -1,0 +1,91 @@
+#include "calculator/LinkChoices.h"
+#include "calculator/WindowModel.h"
+
+namespace vdl {
+
+namespace {
+
+QString nameOf(const WindowModel& model, int number)
+{
+    const WindowEntry* window = model.find(number);
+    return window ? window->name : QString();
+}
+
+} // namespace
+
+int LinkChoices::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_numbers.size()) + 1;
+}
+
+QVariant LinkChoices::data(const QModelIndex& index, int role) const
+{
+    const int row = index.row();
+    if (!index.isValid() || row > m_numbers.size())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole: return row == 0 ? QStringLiteral("(kein Speicher)") : m_names[row - 1];
+    case Qt::UserRole: return row == 0 ? 0 : m_numbers[row - 1];
+    default: return {};
+    }
+}
+
+int LinkChoices::rowOf(int number) const
+{
+    return number == 0 ? 0 : int(m_numbers.indexOf(number)) + 1;
+}
+
+void LinkChoices::setName(qsizetype i, const QString& name)
+{
+    if (m_names[i] == name)
+        return;
+    m_names[i] = name;
+    const QModelIndex row = index(int(i) + 1);
+    emit dataChanged(row, row);
+}
+
+void LinkChoices::show(const WindowModel& model, const QList<int>& wanted, const QSet<int>* renamed)
+{
+    if (!renamed) {
+        for (qsizetype i = 0; i < m_numbers.size(); ++i)
+            setName(i, nameOf(model, m_numbers[i]));
+    } else {
+        for (const int number : *renamed) {
+            if (const qsizetype i = m_numbers.indexOf(number); i >= 0)
+                setName(i, nameOf(model, number));
+        }
+    }
+    if (m_numbers == wanted)
+        return;
+    qsizetype i = 0, j = 0;
+    while (i < m_numbers.size()) {
+        if (j < wanted.size() && m_numbers[i] == wanted[j]) {
+            ++i;
+            ++j;
+        } else if (!wanted.contains(m_numbers[i])) {
+            beginRemoveRows(QModelIndex(), int(i) + 1, int(i) + 1);
+            m_numbers.removeAt(i);
+            m_names.removeAt(i);
+            endRemoveRows();
+        } else {
+            // Another order: from here on the list is made anew.
+            beginRemoveRows(QModelIndex(), int(i) + 1, int(m_numbers.size()));
+            m_numbers.resize(i);
+            m_names.resize(i);
+            endRemoveRows();
+            break;
+        }
+    }
+    if (j == wanted.size())
+        return;
+    // The rest at once: one insertion for the box, not one for each window.
+    beginInsertRows(QModelIndex(), int(m_numbers.size()) + 1, int(m_numbers.size() + wanted.size() - j));
+    for (; j < wanted.size(); ++j) {
+        m_numbers << wanted[j];
+        m_names << nameOf(model, wanted[j]);
+    }
+    endInsertRows();
+}
+
+} // namespace vdl
