@@ -80,7 +80,9 @@ QList<int> stacking()
 bool agreed(const QWidget* window)
 {
     const QWindow* handle = window->windowHandle();
-    return handle && !handle->frameMargins().isNull() && onScreen(window) == handle->frameGeometry();
+    // The widget hears of it last, through an event of its own.
+    return handle && !handle->frameMargins().isNull() && onScreen(window) == handle->frameGeometry()
+        && window->frameGeometry() == handle->frameGeometry();
 }
 
 QString text(const QRect& r)
