@@ -1,5 +1,6 @@
 #include "calculator/LinkChoices.h"
 #include "calculator/WindowModel.h"
+#include <algorithm>
 
 namespace vdl {
 
@@ -56,7 +57,8 @@ void LinkChoices::show(const WindowModel& model, const QList<int>& wanted, const
                 setName(i, nameOf(model, number));
         }
     }
-    if (m_numbers == wanted)
+    // Compared by hand: Qt's list comparison hands an empty list's null data to memcmp.
+    if (std::equal(m_numbers.cbegin(), m_numbers.cend(), wanted.cbegin(), wanted.cend()))
         return;
     qsizetype i = 0, j = 0;
     while (i < m_numbers.size()) {
