@@ -7,6 +7,7 @@
 #include "platform/Prompter.h"
 #include "tests/calculator/CoreScript.h"
 #include "tests/calculator/LinkScript.h"
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -355,6 +356,14 @@ private slots:
             WindowModel& model = frame->windowModel();
             const QString file = m_dir.filePath(QStringLiteral("Zurueck.zqe"));
             QSignalSpy changes(&model, &WindowModel::changed);
+            // Each link box's list tells the box exactly which rows came and went.
+            const auto watchLists = [&] {
+                for (const TRechnerForm* w : frame->windows()) {
+                    QAbstractItemModel* list = w->Kombi->model();
+                    if (!list->findChild<QAbstractItemModelTester*>())
+                        new QAbstractItemModelTester(list, QAbstractItemModelTester::FailureReportingMode::QtTest, list);
+                }
+            };
             {
                 std::optional<WindowModel::Batch> batch;
                 if (batched)
@@ -373,6 +382,7 @@ private slots:
                         frame->LoadSettings(file);
                     else
                         model.link(step.section(QLatin1Char('>'), 0, 0).toInt(), step.section(QLatin1Char('>'), 1).toInt());
+                    watchLists();
                 }
             }
             if (batched)
