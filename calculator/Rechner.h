@@ -23,7 +23,6 @@ class QPushButton;
 namespace vdl {
 
 class LinkChoices;
-
 class WindowHost;
 class WindowModel;
 struct MenuItem;
@@ -40,8 +39,7 @@ public:
     void setHost(WindowHost* host);
     // Shows the window's entry of the model: caption, link box, memory keys, automatic transfer.
     // With renamed, only those windows may have changed their names since the last time.
-    void renderModel(const WindowModel& model);
-    void renderModel(const WindowModel& model, const QSet<int>& renamed);
+    void renderModel(const WindowModel& model, const QSet<int>* renamed = nullptr);
 
     // The one entry for input; an error (vdl::FloatError, vdl::Error) ends the text and is
     // shown in the application's error box.
@@ -148,7 +146,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void renderModel(const WindowModel& model, const QSet<int>* renamed);
     void buildPanels();
     void buildKeys();
     void buildMenus();

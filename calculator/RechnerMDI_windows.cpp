@@ -101,7 +101,7 @@ void TMDIForm::showModel()
         if (!change.touched.contains(entry.number))
             continue;
         if (TRechnerForm* window = m_windows.value(entry.number))
-            window->renderModel(m_model, change.renamed);
+            window->renderModel(m_model, &change.renamed);
     }
 }
 

@@ -163,16 +163,6 @@ void TRechnerForm::addCurrencyItems(QMenu* menu, const std::function<void(int)>&
 
 // ---- Linking ----------------------------------------------------------------------------
 
-void TRechnerForm::renderModel(const WindowModel& model)
-{
-    renderModel(model, nullptr);
-}
-
-void TRechnerForm::renderModel(const WindowModel& model, const QSet<int>& renamed)
-{
-    renderModel(model, &renamed);
-}
-
 void TRechnerForm::renderModel(const WindowModel& model, const QSet<int>* renamed)
 {
     const WindowEntry* own = model.find(FNummer);
