@@ -203,8 +203,8 @@ private slots:
         f.frame->Timer1->stop();
         f.frame->MRahmenAuto->setChecked(automatic);
         f.frame->mdiArea->setActiveSubWindow(f.subs[active]);
-        QAction* item = command == QLatin1String("Überlappend")    ? f.frame->MUeberlappend
-                        : command == QLatin1String("Untereinander") ? f.frame->MUntereinander
+        QAction* item = command == QStringLiteral("Überlappend")    ? f.frame->MUeberlappend
+                        : command == QStringLiteral("Untereinander") ? f.frame->MUntereinander
                                                                     : f.frame->MNebeneinander;
         item->trigger();
         QVERIFY(prompter.calls.isEmpty());
@@ -223,7 +223,7 @@ private slots:
         // Cascaded, every title bar shows whole and the active window is in front; tiled, at
         // least a quarter of each.
         const QList<QMdiSubWindow*> stacked = f.frame->mdiArea->subWindowList(QMdiArea::StackingOrder);
-        const bool cascaded = command == QLatin1String("Überlappend");
+        const bool cascaded = command == QStringLiteral("Überlappend");
         if (cascaded)
             QCOMPARE(stacked.last(), f.subs[active]);
         for (int i = 0; i < stacked.size(); ++i) {
