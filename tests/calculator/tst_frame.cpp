@@ -89,7 +89,7 @@ private slots:
                  QStringLiteral("\"€\",\"1,95583\",\"24. 09. 2001\""));
         QCOMPARE(frame->Label1->text(), QStringLiteral("3.1"));
         QVERIFY(frame->Panel1->isVisible());
-        QTRY_VERIFY_WITH_TIMEOUT(!frame->Panel1->isVisible(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!frame->Panel1->isVisible(), 10000);
 
         closeWindow(*frame, frame->windows()[0]);
         QCOMPARE(texts(frame->menuBar()->actions()), QStringList({"&Datei", "&Fenster", "?"}));

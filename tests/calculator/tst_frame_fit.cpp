@@ -122,7 +122,7 @@ private slots:
         Fixture f({QPoint(30, 0)}, true);
         f.frame->MNeuenRechnerClick();
         QVERIFY(f.frame->Timer1->isActive());
-        QTRY_VERIFY_WITH_TIMEOUT(!f.frame->Timer1->isActive(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!f.frame->Timer1->isActive(), 10000);
         QCOMPARE(f.subs[0]->pos(), QPoint(0, 0));
     }
 

@@ -305,7 +305,7 @@ private slots:
         choose(QStringLiteral("W"), held);
         // The document's lines, "|" between them; then the line the cursor is on.
         const auto documentLines = [&] { return qs(text->getString()).replace(QLatin1Char('\n'), QLatin1Char('|')); };
-        QTRY_COMPARE_WITH_TIMEOUT(documentLines(), lines, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(documentLines(), lines, 20000);
         const auto cursorLine = [&] {
             const Reference<star::text::XParagraphCursor> at(text->createTextCursorByRange(cursor->getStart()),
                                                              UNO_QUERY_THROW);
@@ -314,8 +314,8 @@ private slots:
                 ++line;
             return line;
         };
-        QTRY_COMPARE_WITH_TIMEOUT(cursorLine(), 2, 5000);
-        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(writer), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(cursorLine(), 2, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(writer), 20000);
     }
 
     // "E": into the spreadsheet's selection at B2 as if typed there; a German Calc reads the
@@ -353,13 +353,13 @@ private slots:
 
         showDisplay(system, keys);
         choose(QStringLiteral("E"), held);
-        QTRY_VERIFY_WITH_TIMEOUT(cell->getType() != star::table::CellContentType_EMPTY, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(cell->getType() != star::table::CellContentType_EMPTY, 20000);
         QCOMPARE(cell->getType() == star::table::CellContentType_VALUE, number);
         if (number)
             QCOMPARE(cell->getValue(), value);
         else
             QCOMPARE(qs(cell->getFormula()), cellText);
-        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(calc), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(calc), 20000);
     }
 
     // A suite that stops answering hides both items at the second poll; the polls return at
