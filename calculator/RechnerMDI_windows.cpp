@@ -43,7 +43,6 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     }
     // Qt measures the title anew in every layout pass of an inner window, and a new one has
     // several pending; they run now, while it has no title yet, and it is named after them.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     m_windows.insert(nummer, window);
