@@ -41,6 +41,8 @@ public:
     virtual int message(const QString& text, const QString& caption, int flags) = 0;
 
     // File dialogs; an empty result means cancelled. filter like "Rechner-Layouts (*.zqe)".
+    // dir is a folder, or a file whose name the dialog opens with. The real dialogs show a
+    // file's type by its name and never open a file to show it.
     virtual QString openFileName(const QString& caption, const QString& dir, const QString& filter) = 0;
     virtual QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
                                  bool confirmOverwrite) = 0;

@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
 
 namespace vdl {
@@ -32,6 +34,65 @@ QMessageBox::Icon iconOf(int flags)
     case mb::IconInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
+}
+
+// The file dialogs take a file's type and icon from its name alone. Qt's own provider reads
+// the first bytes of every file whose name leaves the type open, in the window's thread, as
+// the folder lists: a file that never answers (/proc/kmsg) would freeze the program, and a
+// folder of many files would read them all. Folders and drives get the style's icons, which
+// look at nothing on disk either.
+class NameOnlyIcons : public QFileIconProvider {
+public:
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isRoot())
+            return QFileIconProvider::icon(Drive);
+        if (info.isDir())
+            return QFileIconProvider::icon(Folder);
+        const QMimeType mime = byName(info);
+        return QIcon::fromTheme(mime.iconName(),
+                                QIcon::fromTheme(mime.genericIconName(), QFileIconProvider::icon(File)));
+    }
+
+    QString type(const QFileInfo& info) const override
+    {
+        if (!info.isFile())
+            return QFileIconProvider::type(info); // "Folder", "Drive", ...: from the file's kind
+        const QMimeType mime = byName(info);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+
+private:
+    QMimeType byName(const QFileInfo& info) const
+    {
+        return m_mimes.mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);
+    }
+
+    QMimeDatabase m_mimes;
+};
+
+// Qt's own file dialog (a native one would bring its own way of showing files), with the
+// provider above set before the dialog looks at any file. dir is a folder, or a file whose
+// folder opens with its name filled in.
+QString runFileDialog(QFileDialog::AcceptMode mode, const QString& caption, const QString& dir,
+                      const QString& filter, QFileDialog::Options options)
+{
+    NameOnlyIcons icons; // outlives the dialog, which keeps a pointer to it
+    QFileDialog dialog(QApplication::activeWindow(), caption, QString(), filter);
+    dialog.setOptions(options | QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QFileInfo start(dir);
+    if (dir.isEmpty() || start.isDir()) {
+        dialog.setDirectory(dir);
+    } else {
+        dialog.setDirectory(start.absolutePath());
+        dialog.selectFile(start.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 // Real dialogs (QMessageBox with German buttons, QFileDialog, QInputDialog).
@@ -60,15 +121,14 @@ public:
 
     QString openFileName(const QString& caption, const QString& dir, const QString& filter) override
     {
-        return QFileDialog::getOpenFileName(QApplication::activeWindow(), caption, dir, filter);
+        return runFileDialog(QFileDialog::AcceptOpen, caption, dir, filter, {});
     }
 
     QString saveFileName(const QString& caption, const QString& dir, const QString& filter,
                          bool confirmOverwrite) override
     {
-        return QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, dir, filter, nullptr,
-                                            confirmOverwrite ? QFileDialog::Options()
-                                                             : QFileDialog::DontConfirmOverwrite);
+        return runFileDialog(QFileDialog::AcceptSave, caption, dir, filter,
+                             confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
     }
 
     bool inputText(const QString& caption, const QString& prompt, QString& value) override

@@ -1,4 +1,4 @@
-// Message boxes and the scripted prompter; the system's printers; texts in lists, comma texts and values.
+// Message boxes, file dialogs and the scripted prompter; the system's printers; texts in lists, comma texts and values.
 #include "platform/CommaText.h"
 #include "platform/Error.h"
 #include "platform/NumText.h"
@@ -8,10 +8,18 @@
 #include "platform/Var.h"
 #include "tests/support/TestEnv.h"
 #include <QApplication>
+#include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace vdl;
 
@@ -24,6 +32,18 @@ QMessageBox* openBox()
             return box;
     }
     return nullptr;
+}
+
+// The names of the files opened in a folder since the watch on it began.
+QStringList filesOpened(int watch)
+{
+    QStringList names;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = read(watch, events, sizeof events)) > 0;)
+        for (auto* e = events; e < events + n; e += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(e)->len)
+            if (const auto* event = reinterpret_cast<inotify_event*>(e); event->len) // none for the folder itself
+                names << QString::fromUtf8(event->name);
+    return names;
 }
 } // namespace
 
@@ -108,6 +128,48 @@ private slots:
         QCOMPARE(value, QStringLiteral("alt"));
         QVERIFY(Prompter::current().openFileName("Öffnen", "/tmp", "Rechner-Layouts (*.zqe)").isEmpty());
         QCOMPARE(outer.calls.last().extra, QStringLiteral("Rechner-Layouts (*.zqe)"));
+    }
+
+    // The file dialogs show a file's type by its name and never open a file to show it:
+    // a file that never answers to reading (/proc/kmsg) would hang the program.
+    void fileDialogTypeByName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("mime");
+        QTest::addColumn<bool>("openAtFile"); // else saving, in the file's folder
+        const QByteArray png("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        QTest::newRow("PNG bytes, text name") << "notiz.txt" << png << "text/plain" << true;
+        QTest::newRow("text bytes, PNG name") << "bild.png" << QByteArray("Hallo\n") << "image/png" << false;
+        QTest::newRow("PNG bytes, layout name") << "layout.zqe" << png << "application/octet-stream" << true;
+        QTest::newRow("PNG bytes, no extension") << "kmsg" << png << "application/octet-stream" << false;
+    }
+    void fileDialogTypeByName()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mime);
+        QFETCH(bool, openAtFile);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QVERIFY(test::putFile(path, bytes));
+        const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(inotify_add_watch(watch, QFile::encodeName(folder.path()).constData(), IN_OPEN) >= 0);
+        QString shownType, shownName;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            const auto closing = qScopeGuard([modal] { if (modal) modal->close(); });
+            auto* files = modal->findChild<QFileSystemModel*>();
+            QVERIFY(QTest::qWaitFor([&] { return files->rowCount(files->index(folder.path())) == 1; }, 10000));
+            shownType = files->index(path, 2).data().toString(); // the "Type" column
+            shownName = modal->findChild<QLineEdit*>("fileNameEdit")->text();
+        });
+        QVERIFY((openAtFile ? Prompter::current().openFileName("Öffnen", path, "Alle Dateien (*)")
+                            : Prompter::current().saveFileName("Speichern", folder.path(), "Alle Dateien (*)", false)).isEmpty());
+        QCOMPARE(shownType, QMimeDatabase().mimeTypeForName(mime).comment());
+        QCOMPARE(shownName, openAtFile ? name : QString());
+        QCOMPARE(filesOpened(watch), QStringList());
+        close(watch);
     }
 
     // Comma texts read into items (shown as [item][item]) and items written as a comma text,
