@@ -5,9 +5,10 @@
 
 namespace vdl {
 
-// The digits of the integer part of Value (taken as not below 0) in System, a base 2..32 or
-// roman numerals (-1). In a base a value below 1 is "0". Roman numerals have no zero: they
-// write the nearest integer, and '' where that is 0.
+// The digits of Value (taken as not below 0) in System, a base 2..32 or roman numerals (-1).
+// A base writes the integer part, and "0" for a value below 1. Roman numerals write the
+// nearest integer, a half going to the even one (2,5 is II, 3,5 is IV); they have no zero
+// and write '' where that is 0.
 QString BaseDigits(long double Value, int System);
 
 // As the display shows a result: "-" before a negative value, but never before "0".

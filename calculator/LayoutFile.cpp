@@ -87,7 +87,7 @@ bool LayoutRead::headerReached(int step) const
 
 bool LayoutRead::windowReached(qsizetype index, int step) const
 {
-    return FailedStep == 0 || index < Windows.size() - 1 || step < FailedStep;
+    return FailedStep == 0 || TypeCut || index < Windows.size() - 1 || step < FailedStep;
 }
 
 QString LayoutRead::errorMessage() const
@@ -133,29 +133,40 @@ LayoutRead readLayout(const QByteArray& bytes)
             SplitStr(lines[n], Separator, fields);
             // Every field but the last ends at a separator, and the last one is never empty:
             // the field a line ends in before that may be cut short, so the step that reads
-            // it fails instead of taking a part of it, or nothing, as the field.
+            // it fails instead of taking a part of it, or nothing, as the field. The type and
+            // the currency are read ahead of their place and fail only when the line ends in
+            // them; the other fields are read in the order of the line, and also fail after
+            // a cut field that no step read (the currency of a window in another system).
             const qsizetype whole = fields.size() > 13 || (fields.size() == 13 && !fields[12].isEmpty())
                                         ? 13
                                         : std::max<qsizetype>(fields.size() - 1, 0);
-            const auto wholeField = [&](qsizetype field, int atStep) {
+            const auto wholeField = [&](qsizetype field, int atStep, bool ahead = false) {
                 step = atStep;
-                if (field >= whole)
+                if (field == whole || (field > whole && !ahead))
                     throw Error(QStringLiteral("Zeile %1 endet vorzeitig").arg(IntToStr(int(n + 1))));
+            };
+            const auto wholeNumber = [&](qsizetype field, int atStep) {
+                wholeField(field, atStep);
+                return number(fields[field], atStep);
             };
             while (fields.size() < 13)
                 fields.append(QString());
-            LayoutWindow& w = read.Windows.emplace_back();
-            step = 15;
+            // A line that ends before its type is whole makes no window; it fails all the same.
+            LayoutWindow cutShort;
+            read.TypeCut = whole <= 5;
+            LayoutWindow& w = read.TypeCut ? cutShort : read.Windows.emplace_back();
+            wholeField(0, 15);
+            wholeField(5, 15, true);
             w.Typ = fields[5];
             // Blanks around a name are no part of it: " Kasse" is the window "Kasse".
             w.Name = fields[0].trimmed();
-            w.Left = number(fields[1], 20);
-            w.Top = number(fields[2], 21);
-            w.System = number(fields[3], 22);
+            w.Left = wholeNumber(1, 20);
+            w.Top = wholeNumber(2, 21);
+            w.System = wholeNumber(3, 22);
             if (w.System == -4)
-                wholeField(11, 24);
+                wholeField(11, 24, true);
             w.Currency = StrToIntDef(fields[11], -1);
-            w.NK = number(fields[4], 25);
+            w.NK = wholeNumber(4, 25);
             wholeField(7, 26);
             if (Cp1252::upper(fields[7].trimmed()) != Cp1252::upper(KeinSpeicherText())) {
                 // The flag is the last character after the name: a missing flag takes the

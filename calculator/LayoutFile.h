@@ -46,14 +46,15 @@ bool layoutFileBytes(const LayoutHeader& Header, const QList<LayoutWindow>& Wind
 // window line; a window line that ends before its last field fails the step that reads the
 // field it ends in. A failure ends the reading there, and whatever came before it stands: the
 // header fields read so far, the windows read so far, and of the last window the fields of
-// the steps before the failure.
+// the steps before the failure. A line that ends before its type is whole gives no window.
 struct LayoutRead {
     LayoutHeader Header;
     QList<LayoutWindow> Windows;
-    int FailedStep = 0; // 0: the whole file was read
-    QString Error;      // the failure's text
+    int FailedStep = 0;   // 0: the whole file was read
+    QString Error;        // the failure's text
+    bool TypeCut = false; // the failed line ended before its type and gave no window
 
-    // Whether the reading failed before the first window line: the file is no layout.
+    // Whether the reading failed before it had a window: the file is no layout.
     bool beforeWindows() const;
     // Whether a step of the header, or of window `index`, was done before the failure.
     bool headerReached(int step) const;

@@ -97,8 +97,9 @@ QString convert(QString text, int from, int to, bool factor, const RateReader& f
     case NumberSystem::Time:
         return factor ? plainText(v) : DurationText(v);
     default:
-        // Into a base or roman numerals every value goes as its integer part, a duration too.
-        return BaseDigits(truncl(v), to);
+        // A base takes the integer part, roman numerals the nearest integer (an amount of
+        // 2,60 is III); a duration goes into either cut to its full hours (1:30 is I).
+        return BaseDigits(from == NumberSystem::Time ? truncl(v) : v, to);
     }
 }
 

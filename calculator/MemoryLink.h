@@ -15,10 +15,11 @@ using RateReader = std::function<long double()>;
 
 // Converts Text from the system From into the system To (codes as RechnerCore::FSystem).
 // Factor: the value is a factor or divisor (× or ÷ pending), which passes between currencies
-// as it is. A failure shows "Der Wert ist nicht umsetzbar!" and returns false. A base or roman
-// numerals take the integer part (cut, never rounded); a base writes "0" for what has no digit
-// there (0, a negative or a fraction), roman numerals an empty Result. Decimal results never
-// carry an exponent: "0,000001", not "1E-6".
+// as it is. A failure shows "Der Wert ist nicht umsetzbar!" and returns false. A base takes
+// the integer part, roman numerals the nearest integer (BaseDigits); a decimal text and a
+// duration are cut first (2,6 and 2:36 are II). A base writes "0" for what has no digit there
+// (0, a negative or a fraction), roman numerals an empty Result. Decimal results never carry
+// an exponent: "0,000001", not "1E-6".
 bool ConvertValue(const QString& Text, int From, int To, bool Factor, const RateReader& FromRate,
                   const RateReader& ToRate, QString& Result);
 

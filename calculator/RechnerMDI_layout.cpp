@@ -148,7 +148,7 @@ void TMDIForm::LoadSettings(const QString& FileName)
                     QStringLiteral("Fehler"), mb::Ok | mb::IconError);
         return;
     }
-    // A file that fails before its first window line is no layout: it replaces nothing either.
+    // A file that fails before it gives a window is no layout: it replaces nothing either.
     if (read.beforeWindows()) {
         ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
         return;

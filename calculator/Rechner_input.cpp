@@ -25,9 +25,12 @@ bool TRechnerForm::eventFilter(QObject* watched, QEvent* event)
                 m_core.FormKeyUp(code);
             return false;
         }
-        // A combo box keeps its keys (arrows and letters choose its entries).
-        if (event->type() == QEvent::KeyRelease || qobject_cast<QComboBox*>(watched))
+        if (event->type() == QEvent::KeyRelease)
             return false;
+        // A list with the keyboard keeps its keys (arrows and letters choose its entries);
+        // one it does not take (Enter, Escape) passes to its parents and ends here.
+        if (qobject_cast<QComboBox*>(focusWidget()))
+            return watched != focusWidget();
         return FormKeyPress(watched, key);
     }
     case QEvent::FocusIn:

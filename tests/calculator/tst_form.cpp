@@ -31,8 +31,8 @@ void click(TRechnerForm& form, const QString& names)
         QTest::mouseClick(key(form, name), Qt::LeftButton);
 }
 
-// Types into the widget with the focus; {Enter}, {Esc}, {Ctrl+A} and {Shift+%} stand
-// for those keys, every other character is typed as it is.
+// Types into the widget with the focus; {Enter}, {Esc}, {Back}, {Ctrl+A} and {Shift+%}
+// stand for those keys, every other character is typed as it is.
 void type(QWidget* target, const QString& keys)
 {
     static const QRegularExpression token(QStringLiteral("\\{([^}]+)\\}|(.)"));
@@ -42,6 +42,8 @@ void type(QWidget* target, const QString& keys)
             QTest::keyClick(target, Qt::Key_Return);
         else if (special == QLatin1String("Esc"))
             QTest::keyClick(target, Qt::Key_Escape);
+        else if (special == QLatin1String("Back"))
+            QTest::keyClick(target, Qt::Key_Backspace);
         else if (special == QLatin1String("Ctrl+A"))
             QTest::sendKeyEvent(QTest::Click, target, Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
         else if (special == QLatin1String("Shift+%"))
@@ -366,6 +368,28 @@ private slots:
             if (key(*form, name)->isEnabled())
                 enabled << label;
         QTEST(enabled.join(QLatin1Char(' ')), "enabled");
+    }
+
+    // While a list has the keyboard, its keys reach no calculation, also those it does not take.
+    void keysOnAList_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("keys");
+        for (const char* list : {"DezSt", "Winkel", "Syst", "Kombi"})
+            for (const char* keys : {"{Enter}", "{Back}", "{Esc}", "*"})
+                QTest::addRow("%s %s", list, keys) << list << keys;
+    }
+    void keysOnAList()
+    {
+        QFETCH(QString, list);
+        QFETCH(QString, keys);
+        type(form->History, QStringLiteral("7+8"));
+        auto* box = form->findChild<QComboBox*>(list);
+        box->setFocus();
+        QCOMPARE(QApplication::focusWidget(), box);
+        type(box, keys);
+        QCOMPARE(tape(*form) + "|" + form->EingabeOp->text() + form->Eingabe->text() + "|" + form->EAnzeige->text(),
+                 QStringLiteral("7+|+8|7"));
     }
 
     void keysReachTheirControl()

@@ -90,10 +90,14 @@ private slots:
         QTest::newRow("currency gone") << Head + line("K", "-4", "(kein Speicher)", "0|0|0|7|0") + line("L", "16", "K")
                                        << QStringList{"7/2/DM  (1,00000)/(kein Speicher)/", "7/2//K/auto"} << "" << false;
         QTest::newRow("second line broken")
-            << Head + line("A", "10", "B") + "B|40|50|Hex|2|Rechner\r\n" + line("C", "2", "A")
+            << Head + line("A", "10", "B") + "B|40|50|Hex|2|Rechner|\r\n" + line("C", "2", "A")
             << QStringList{"7/2//B/auto", "7/2//(kein Speicher)/"}
             << "Warnung 48: Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: 22\r\n'Hex' ist kein gültiger Integerwert"
             << false;
+        QTest::newRow("third line cut in its system, no window")
+            << Head + line("A", "10", "B") + line("B", "2", "(kein Speicher)") + "C|40|50|1"
+            << QStringList{"7/2//B/auto", "7/-//(kein Speicher)/"}
+            << "Warnung 48: Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: 22\r\nZeile 4 endet vorzeitig" << false;
     }
     void load()
     {
@@ -257,6 +261,8 @@ private slots:
                                     << "000";
         QTest::newRow("cut in the link name") << Head + "A|10|20|10|-1|Rechner|1|Spei" << QStringList{"A"}
                                               << bad + "26\r\nZeile 2 endet vorzeitig" << "000";
+        QTest::newRow("cut in the type, no window") << Head + "A|10|20|10|-1|Rech" << kept
+                                                    << bad + "15\r\nZeile 2 endet vorzeitig" << "000";
         QTest::newRow("cut after red") << Head + "A|10|20|10|-1|Rechner|0|(kein Speicher)|1|0|1|" << QStringList{"A"}
                                        << bad + "31\r\nZeile 2 endet vorzeitig" << "110";
     }

@@ -29,11 +29,11 @@ private slots:
         QTest::newRow("left") << "a|2|3|4" << 7 << "'a' ist kein gültiger Integerwert" << QStringList();
         QTest::newRow("width") << "1|2|3,5|4" << 9 << "'3,5' ist kein gültiger Integerwert" << QStringList();
         QTest::newRow("three header fields") << "1|2|3" << 10 << "Listenindex überschreitet das Maximum (3)" << QStringList();
-        QTest::newRow("empty line") << head + "\n" << 20 << "'' ist kein gültiger Integerwert" << QStringList{""};
-        QTest::newRow("top") << head + "R|0|x" << 21 << "'x' ist kein gültiger Integerwert" << QStringList{"R"};
-        QTest::newRow("system of the second") << head + good + "R2|0|0|Hex|-1|Rechner" << 22
+        QTest::newRow("empty line") << head + "\n" << 15 << "Zeile 2 endet vorzeitig" << QStringList();
+        QTest::newRow("top") << head + "R|0|x|10|-1|Rechner|" << 21 << "'x' ist kein gültiger Integerwert" << QStringList{"R"};
+        QTest::newRow("system of the second") << head + good + "R2|0|0|Hex|-1|Rechner|" << 22
                                               << "'Hex' ist kein gültiger Integerwert" << QStringList{"R1", "R2"};
-        QTest::newRow("places") << head + "R|0|0|10||Rechner" << 25 << "'' ist kein gültiger Integerwert" << QStringList{"R"};
+        QTest::newRow("places") << head + "R|0|0|10||Rechner|" << 25 << "'' ist kein gültiger Integerwert" << QStringList{"R"};
         QTest::newRow("lines ended by LF alone") << head + good + good << 0 << "" << QStringList{"R1", "R1"};
         QTest::newRow("angle and currency no numbers") << head + "R|0|0|-4|2|Rechner|0|(kein Speicher)|0|x|0|y|0" << 0 << ""
                                                        << QStringList{"R"};
@@ -57,15 +57,23 @@ private slots:
     }
 
     // A line that ends before its last field fails the step that reads the field it ends
-    // in, and gives that field and the ones after it their defaults; empty fields inside a
-    // whole line stay as they read. Blanks around names are no part of them.
+    // in, and gives that field and the ones after it their defaults, or no window when it
+    // ends before its type is whole ("first" empty); empty fields inside a whole line stay as
+    // they read. Blanks around names are no part of them.
     void cutLines_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("step");
-        QTest::addColumn<QString>("read"); // name, link, then transfer, items, angle, red, main systems
+        QTest::addColumn<QString>("first"); // name, link, then transfer, items, angle, red, main systems
         QTest::newRow("inside the link name") << "R|0|0|10|-1|Rechner|1|Speic" << 26 << "R//0 0 0 0 0";
-        QTest::newRow("after the type") << "R|1|2|16|0|Speicher" << 26 << "R//0 0 0 0 0";
+        QTest::newRow("inside the name") << "Rech" << 15 << "";
+        QTest::newRow("inside Left") << "R|4" << 20 << "";
+        QTest::newRow("inside Top") << "R|40|4" << 21 << "";
+        QTest::newRow("inside the system") << "Q|40|40|1" << 22 << "";
+        QTest::newRow("inside the places") << "R|1|2|-4|-" << 25 << "";
+        QTest::newRow("inside the type") << "Q|40|40|10|-1|Spei" << 15 << "";
+        QTest::newRow("after the type") << "R|1|2|16|0|Speicher" << 15 << "";
+        QTest::newRow("currency, after the type") << "R|0|0|-4|-1|Rechner|" << 26 << "R//0 0 0 0 0";
         QTest::newRow("after the link") << "R|0|0|10|-1|Rechner|1|S2|" << 27 << "R/S2/1 0 0 0 0";
         QTest::newRow("inside the angle") << "R|0|0|10|-1|Rechner|1|S2|1|1" << 28 << "R/S2/1 1 0 0 0";
         QTest::newRow("after red") << "R|0|0|10|-1|Rechner|1|S2|1|1|1|" << 31 << "R/S2/1 1 1 1 0";
@@ -80,19 +88,22 @@ private slots:
         QFETCH(int, step);
         const LayoutRead read = readLayout(file("1|2|3|4\r\n" + text + "\r\n" + text));
         QCOMPARE(read.FailedStep, step);
-        QCOMPARE(read.Windows.size(), step ? 1 : 2);
+        QFETCH(QString, first);
+        QCOMPARE(read.Windows.size(), first.isEmpty() ? 0 : step ? 1 : 2);
         if (step)
             QCOMPARE(read.errorMessage(), QStringLiteral("Die Einstellungsdatei ist fehlerhaft!\r\nFehlerCode: %1\r\n"
                                                          "Zeile 2 endet vorzeitig").arg(step));
+        if (first.isEmpty())
+            return;
         const LayoutWindow& w = read.Windows[0];
-        QTEST(QStringLiteral("%1/%2/%3 %4 %5 %6 %7")
+        QCOMPARE(QStringLiteral("%1/%2/%3 %4 %5 %6 %7")
                   .arg(w.Name, w.Link)
                   .arg(int(w.Auto))
                   .arg(int(w.Posten))
                   .arg(w.Winkel)
                   .arg(int(w.Minuswerte))
                   .arg(int(w.NurHauptSysteme)),
-              "read");
+                 first);
     }
 
     void names_data()

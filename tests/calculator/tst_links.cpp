@@ -285,6 +285,12 @@ private slots:
         QTest::newRow("large without exponent") << "1,5E20" << 10 << 10 << false << "" << "150000000000000000000" << false;
         QTest::newRow("zero is binary 0") << "0" << 10 << 2 << false << "" << "0" << false;
         QTest::newRow("time to roman cut") << "3:30" << -3 << -1 << false << "" << "III" << false;
+        QTest::newRow("short time to roman cut") << "1:30" << -3 << -1 << false << "" << "I" << false;
+        QTest::newRow("decimal to roman cut") << "2,6" << 10 << -1 << false << "" << "II" << false;
+        QTest::newRow("currency to roman rounded") << "2,6" << -4 << -1 << false << "1;" << "III" << false;
+        QTest::newRow("currency half to roman even up") << "3,5" << -4 << -1 << false << "1;" << "IV" << false;
+        QTest::newRow("currency half to roman even down") << "2,5" << -4 << -1 << false << "1;" << "II" << false;
+        QTest::newRow("currency to binary cut") << "3,5" << -4 << 2 << false << "1;" << "11" << false;
         QTest::newRow("into a currency") << "100" << -4 << -4 << false << "1,00000;1,95583" << "51,1291881196218" << false;
         QTest::newRow("factor stays") << "100" << -4 << -4 << true << "1,95583;1,00000" << "100" << false;
         QTest::newRow("out of a currency") << "100" << -4 << 10 << false << "1,95583;" << "195,583" << false;
