@@ -29,6 +29,32 @@ quint64 digitsAt(const QByteArray& text, qsizetype& pos)
     return ec == std::errc() ? value : 0;
 }
 
+} // namespace
+
+MemoryFacts memoryFromMemInfo(const QByteArray& text)
+{
+    MemoryFacts facts;
+    for (const QByteArray& line : text.split('\n')) {
+        const qsizetype colon = line.indexOf(':');
+        if (colon < 0)
+            continue;
+        qsizetype pos = colon + 1;
+        const quint64 bytes = digitsAt(line, pos) * 1024; // the kernel counts in kB
+        const QByteArray key = line.left(colon);
+        if (key == "MemTotal")
+            facts.TotalPhys = bytes;
+        else if (key == "MemAvailable")
+            facts.AvailPhys = bytes;
+        else if (key == "SwapTotal")
+            facts.TotalPageFile = bytes;
+        else if (key == "SwapFree")
+            facts.AvailPageFile = bytes;
+    }
+    return facts;
+}
+
+namespace {
+
 class LinuxSystemFacts : public SystemFacts {
 public:
     MemoryFacts memory() const override
@@ -37,24 +63,10 @@ public:
         if (!file.open(QIODevice::ReadOnly))
             return {};
         // "/proc/meminfo" is not seekable, so read it line by line rather than by size.
-        MemoryFacts facts;
-        for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine()) {
-            const qsizetype colon = line.indexOf(':');
-            if (colon < 0)
-                continue;
-            qsizetype pos = colon + 1;
-            const quint64 bytes = digitsAt(line, pos) * 1024; // the kernel counts in kB
-            const QByteArray key = line.left(colon);
-            if (key == "MemTotal")
-                facts.TotalPhys = bytes;
-            else if (key == "MemAvailable")
-                facts.AvailPhys = bytes;
-            else if (key == "SwapTotal")
-                facts.TotalPageFile = bytes;
-            else if (key == "SwapFree")
-                facts.AvailPageFile = bytes;
-        }
-        return facts;
+        QByteArray text;
+        for (QByteArray line = file.readLine(); !line.isEmpty(); line = file.readLine())
+            text += line;
+        return memoryFromMemInfo(text);
     }
 
     // There is no Windows folder: the root stands in for it, Qt's libraries for the system folder.

@@ -2,6 +2,7 @@
 // Facts about the computer the program runs on: memory, processors, uptime, screen, user,
 // host and operating system. The system information reads them through the current
 // SystemFacts; tests install FixedSystemFacts with values of their own.
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 
@@ -10,6 +11,9 @@ namespace vdl {
 struct MemoryFacts {
     quint64 TotalPhys = 0, AvailPhys = 0, TotalPageFile = 0, AvailPageFile = 0; // bytes
 };
+
+// The figures of the text of "/proc/meminfo" ("MemTotal:  16318412 kB" and so on).
+MemoryFacts memoryFromMemInfo(const QByteArray& text);
 
 // Platform ids 0 to 2 name the older desktop systems; this program reports PlatformLinux.
 constexpr int PlatformLinux = 3;

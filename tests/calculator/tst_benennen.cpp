@@ -7,10 +7,12 @@
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
 #include "toolkit/vdlInput.h"
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace vdl;
 
@@ -65,7 +67,8 @@ private slots:
     }
     void cleanup() { m_frame.reset(); }
 
-    // Every command opens the dialog with the windows listed; only "&Löschen" greys "&Umbenennen".
+    // Every command opens the dialog in the middle of the screen with the windows listed; only
+    // "&Löschen" greys "&Umbenennen".
     void openers_data()
     {
         QTest::addColumn<QString>("opener");
@@ -81,11 +84,13 @@ private slots:
         QFETCH(bool, renaming);
         ScriptedPrompter prompter;
         QStringList seen;
+        QPoint offCentre;
         prompter.dialogScripts << [&](QDialog& dialog) {
             auto& form = static_cast<TBenennenForm&>(dialog);
             for (int i = 0; i < form.Liste->count(); ++i)
                 seen << form.Liste->item(i)->text();
             seen << QString::number(form.Umbenennen->isEnabled()) + form.Schliessen->text();
+            offCentre = form.geometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
             return int(QDialog::Accepted);
         };
         TRechnerForm* window = m_frame->windows()[2];
@@ -99,6 +104,7 @@ private slots:
         QCOMPARE(prompter.calls[0].caption, QStringLiteral("Rechner/Speicher benennen"));
         QCOMPARE(seen, QStringList({"Rechner1", "Speicher2", "Rechner3",
                                     QString::number(renaming) + QStringLiteral("Schli&eßen")}));
+        QVERIFY2(offCentre.manhattanLength() <= 2, "the dialog opens in the middle of the screen");
     }
 
     void script_data()

@@ -77,6 +77,21 @@ QString shownAtPlaces(TRechnerForm& form)
     return names.join(QLatin1Char(' '));
 }
 
+// Every place of the keypad (7 rows of 5) shows one key, whichever layer is in front.
+QString keypadFilled(TRechnerForm& form)
+{
+    int shown = 0;
+    QList<QPoint> places;
+    for (QPushButton* k : form.keys) {
+        if (!k->isVisible())
+            continue;
+        ++shown;
+        if (!places.contains(k->pos()))
+            places << k->pos();
+    }
+    return QStringLiteral("%1 keys at %2 places").arg(shown).arg(places.size());
+}
+
 // What a key's caption looks like: the box around its ink and how much ink there is (the sum
 // of how much darker than a key without caption each pixel is).
 struct Ink {
@@ -275,9 +290,11 @@ private slots:
         for (int k : held)
             QTest::keyPress(form->History, Qt::Key(k));
         QTEST(shownAtPlaces(*form), "shown");
+        QCOMPARE(keypadFilled(*form), QStringLiteral("35 keys at 35 places"));
         for (int k : held)
             QTest::keyRelease(form->History, Qt::Key(k));
         QCOMPARE(shownAtPlaces(*form), QStringLiteral("BProz BDiv BMult BMin BKom BHist"));
+        QCOMPARE(keypadFilled(*form), QStringLiteral("35 keys at 35 places"));
     }
 
     void typing_data()

@@ -362,6 +362,43 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(calc), 20000);
     }
 
+    // "E" into a range fills each of its cells; a selection of more than the most cells filled
+    // (1,000) takes the text in its first cell only. The text document is in front meanwhile,
+    // so that the spreadsheet coming to the front tells that the cells are written.
+    void toSelectedCells_data()
+    {
+        QTest::addColumn<QString>("selection");
+        QTest::addColumn<QString>("filled"); // which of B2, C2, B3, C3 hold the text
+        QTest::newRow("four cells") << "B2:C3" << "B2 C2 B3 C3";
+        QTest::newRow("more than the most cells") << "B2:C600" << "B2";
+    }
+    void toSelectedCells()
+    {
+        QFETCH(QString, selection);
+        const Reference<star::sheet::XSpreadsheet> first(
+            Reference<star::container::XIndexAccess>(
+                Reference<star::sheet::XSpreadsheetDocument>(calc, UNO_QUERY_THROW)->getSheets(), UNO_QUERY_THROW)
+                ->getByIndex(0),
+            UNO_QUERY_THROW);
+        const QStringList corner{"B2", "C2", "B3", "C3"};
+        for (const QString& name : corner)
+            first->getCellRangeByName(ou(name))->getCellByPosition(0, 0)->setFormula(OUString());
+        Reference<star::view::XSelectionSupplier>(Reference<star::frame::XModel>(calc, UNO_QUERY_THROW)->getCurrentController(),
+                                                  UNO_QUERY_THROW)
+            ->select(Any(first->getCellRangeByName(ou(selection))));
+        Reference<star::frame::XModel>(writer, UNO_QUERY_THROW)->getCurrentController()->getFrame()->activate();
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(writer), 20000);
+
+        showDisplay(NumberSystem::Decimal, "4 2 =");
+        choose(QStringLiteral("E"), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(suite->isCurrent(calc), 20000);
+        QStringList filled;
+        for (const QString& name : corner)
+            if (first->getCellRangeByName(ou(name))->getCellByPosition(0, 0)->getValue() == 42)
+                filled << name;
+        QTEST(filled.join(QLatin1Char(' ')), "filled");
+    }
+
     // A suite that stops answering hides both items at the second poll; the polls return at
     // once meanwhile, and the items come back once it answers again.
     void hangingSuiteHides()

@@ -5,11 +5,14 @@
 #include "platform/DateTimeText.h"
 #include "platform/Prompter.h"
 #include "tests/support/TestEnv.h"
+#include <QApplication>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -466,6 +469,60 @@ private slots:
         QCOMPARE(prompter.messages(), QStringList{"\"+4x\" ist ein ungültiger Wert!"});
         QCOMPARE(prompter.calls.last().caption, QStringLiteral("Fehler"));
         QCOMPARE(prompter.calls.last().flags, mb::IconError);
+    }
+
+    // The pop-up opens below the edit; near the screen's right edge it moves left, near its
+    // bottom up and beside the edit. Negative places count from the right or bottom edge.
+    void popupPlace_data()
+    {
+        QTest::addColumn<QPoint>("edit");
+        QTest::addColumn<QPoint>("popup");
+        QTest::newRow("below the edit") << QPoint(10, 10) << QPoint(10, 32);
+        QTest::newRow("at the right edge") << QPoint(-200, 10) << QPoint(-625, 32);
+        QTest::newRow("near the bottom") << QPoint(10, -40) << QPoint(112, -232);
+    }
+    void popupPlace()
+    {
+        QFETCH(QPoint, edit);
+        QFETCH(QPoint, popup);
+        const QRect s = QGuiApplication::primaryScreen()->geometry();
+        const auto onScreen = [&](QPoint p) {
+            return QPoint(p.x() < 0 ? s.right() + 1 + p.x() : p.x(), p.y() < 0 ? s.bottom() + 1 + p.y() : p.y());
+        };
+        QWidget host(nullptr, Qt::FramelessWindowHint);
+        host.setGeometry(QRect(onScreen(edit), QSize(102, 22)));
+        auto* anchor = new QLineEdit(&host);
+        anchor->setGeometry(0, 0, 102, 22);
+        host.show();
+        QVERIFY(JahrKalenderDatum(anchor, StrToDate(QStringLiteral("24.12.2003"))));
+        QCOMPARE(TfvdlKalJahr::current()->pos(), onScreen(popup));
+        TfvdlKalJahr::current()->close();
+    }
+
+    // Once it has been active, it closes when another window becomes active, and only then.
+    void popupCloses_data()
+    {
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("event");
+        QTest::addColumn<bool>("closed");
+        QTest::newRow("another window active") << true << int(QEvent::WindowDeactivate) << true;
+        QTest::newRow("deactivated before it was active") << false << int(QEvent::WindowDeactivate) << false;
+        QTest::newRow("another event") << true << int(QEvent::Enter) << false;
+    }
+    void popupCloses()
+    {
+        QFETCH(bool, active);
+        QFETCH(int, event);
+        QLineEdit edit; // the pop-up's parent: it goes with the edit
+        QVERIFY(JahrKalenderDatum(&edit, StrToDate(QStringLiteral("24.12.2003"))));
+        QPointer<TfvdlKalJahr> kal = TfvdlKalJahr::current();
+        if (active) {
+            QEvent activated(QEvent::WindowActivate);
+            QApplication::sendEvent(kal, &activated);
+        }
+        QEvent e{QEvent::Type(event)};
+        QApplication::sendEvent(kal, &e);
+        QTEST(!kal->isVisible(), "closed");
     }
 
     // The pop-up beside an edit: panels, keys while the day count has the focus, the pick.

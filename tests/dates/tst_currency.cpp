@@ -90,6 +90,8 @@ private slots:
         };
         QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Deutsche Mark")), kept("Deutsche Mark", DmData));
         QCOMPARE(ReadSetting(CurrencyStore::Key, QStringLiteral("Euro")), kept("Euro", EuroData));
+        // A currency already there is not written a second time.
+        QCOMPARE(test::fileBytes(SettingsStore::fileName(false)).count('='), 2);
     }
 
     void deletedDefaultReturnsAtNextStart()

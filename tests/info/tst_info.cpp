@@ -137,6 +137,32 @@ private slots:
         QTEST(model.Hardware[7].Value, "shown");
     }
 
+    // The memory figures as the kernel writes them: name, blanks or tabs, kilobytes.
+    void memInfo_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QList<quint64>>("kilobytes"); // total, free, swap, swap free
+        QTest::newRow("blanks") << QByteArray("MemTotal:       16318412 kB\nMemFree:          123456 kB\n"
+                                              "MemAvailable:    8159206 kB\nSwapTotal:       2097148 kB\n"
+                                              "SwapFree:        2097000 kB\n")
+                                << QList<quint64>{16318412, 8159206, 2097148, 2097000};
+        QTest::newRow("tab, no swap") << QByteArray("MemTotal:\t1024 kB\nMemAvailable:\t512 kB")
+                                      << QList<quint64>{1024, 512, 0, 0};
+    }
+    void memInfo()
+    {
+        QFETCH(QByteArray, text);
+        const MemoryFacts m = memoryFromMemInfo(text);
+        QList<quint64> kilobytes{m.TotalPhys, m.AvailPhys, m.TotalPageFile, m.AvailPageFile};
+        for (quint64& k : kilobytes)
+            k /= 1024;
+        QTEST(kilobytes, "kilobytes");
+        SystemFacts::set(nullptr); // this computer's own "/proc/meminfo"
+        const MemoryFacts here = SystemFacts::current().memory();
+        SystemFacts::set(&m_facts);
+        QVERIFY(here.TotalPhys >= here.AvailPhys && here.AvailPhys > 0);
+    }
+
     void values_data()
     {
         QTest::addColumn<QString>("text");

@@ -205,6 +205,7 @@ private slots:
         QTest::newRow("plus") << "+3" << true << 3.0L;
         QTest::newRow("minus") << "-0,25" << true << -0.25L;
         QTest::newRow("signed exponent") << "1,5e-7" << true << 1.5e-7L;
+        QTest::newRow("exponent with plus") << "1,5E+3" << true << 1500.0L;
         QTest::newRow("long double digits") << "0,1" << true << 0.1L;
         QTest::newRow("empty") << "" << false << 0.0L;
         QTest::newRow("point") << "1.5" << false << 0.0L;
