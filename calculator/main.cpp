@@ -1,11 +1,16 @@
 #include "calculator/RechnerMDI.h"
 #include "calculator/Startup.h"
 #include "platform/Application.h"
+#include "platform/OfficeLink.h"
 #include <QLibraryInfo>
 #include <QTranslator>
 
 int main(int argc, char** argv)
 {
+    // The office suite's runtime writes to the suite's pipe without guarding against a suite
+    // that has hung up (it quit or was killed between two polls): SIGPIPE would end the
+    // program. Ignored, such a write only fails, and the next poll lets the suite go.
+    vdl::OfficeLink::ignoreBrokenPipes();
     vdl::Application app(argc, argv);
     const QString program = QCoreApplication::applicationFilePath();
     const QStringList arguments = app.arguments().mid(1);

@@ -38,7 +38,10 @@ public:
 };
 
 // The module's one exported function: attaches to the suite listening on the named pipe; a
-// null result when nothing answers there.
+// null result when nothing answers there. Once the module is loaded, every attempt to attach
+// calls it, also where a suite that ended left only the pipe's file; and the runtime's writes
+// to a suite that has hung up fail, since the program ignores SIGPIPE from its start
+// (OfficeLink::ignoreBrokenPipes).
 using ConnectFunction = Connection* (*)(const char16_t* pipeName);
 inline constexpr const char* ConnectSymbol = "vdlOfficeConnect";
 

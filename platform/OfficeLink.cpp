@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QLibrary>
 #include <atomic>
-#include <cerrno>
 #include <csignal>
 #include <chrono>
 #include <cstring>
@@ -27,6 +26,8 @@ using SteadyClock = std::chrono::steady_clock;
 constexpr auto AnswerTime = std::chrono::milliseconds(1500);
 
 std::atomic<int> looks{0}, moduleCalls{0};
+// The module's entry, once it is loaded; it stays loaded.
+std::atomic<office::ConnectFunction> loadedModule{nullptr};
 
 // Something accepts connections on the socket at that path. A file left behind by a suite
 // that ended refuses them; the socket does not block, so the look never waits.
@@ -40,20 +41,18 @@ bool listening(const std::string& path)
     const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (probe < 0)
         return false;
-    int result;
-    do
-        result = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    while (result != 0 && errno == EINTR);
+    const bool accepted = ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
     ::close(probe);
-    return result == 0;
+    return accepted;
 }
 
 // The office suite listening on one pipe, shared by the word-processor and the spreadsheet
 // link (one process of the suite serves both). The user-interface thread only looks at the
 // pipe's file and at the last answer and hands work to a thread of its own, so a suite that is
-// busy or hangs never holds up the window. That thread first checks that something accepts
-// connections on the pipe, and only then loads the suite's module and its libraries, from the
-// program's own folder.
+// busy or hangs never holds up the window. Until the suite's module is loaded, that thread
+// first checks that something accepts connections on the pipe, and only then loads the module
+// and its libraries, from the program's own folder; once loaded, it attaches through the
+// module directly.
 class OfficeSession {
     using ConnectionPtr = std::shared_ptr<office::Connection>;
     struct Shared;
@@ -138,7 +137,7 @@ public:
         m_shared->jobs.push_back([socket = m_socket, folder = ProgramDir()](Shared& s, ConnectionPtr& c,
                                                                        const std::u16string& pipe) {
             if (!c) {
-                if (listening(socket))
+                if (loadedModule || listening(socket))
                     c = connect(pipe, folder);
                 ++looks;
             }
@@ -212,30 +211,17 @@ private:
     static office::ConnectFunction module(const QString& folder)
     {
         static std::mutex guard;
-        static QLibrary* library = nullptr;
-        static office::ConnectFunction function = nullptr;
+        static QLibrary* library = new QLibrary; // never destroyed: the module stays
         const std::lock_guard lock(guard);
-        if (function)
-            return function;
-        if (!library) {
-            library = new QLibrary;
-            // The suite's runtime writes to the pipe without guarding against a suite that
-            // has hung up (it quit or was killed between two polls): that would end the
-            // program with SIGPIPE. A write to a closed pipe then only fails, and the next
-            // look lets the suite go.
-            struct sigaction pipeSignal {};
-            if (sigaction(SIGPIPE, nullptr, &pipeSignal) == 0 && pipeSignal.sa_handler == SIG_DFL) {
-                pipeSignal.sa_handler = SIG_IGN;
-                sigaction(SIGPIPE, &pipeSignal, nullptr);
-            }
-        }
+        if (loadedModule)
+            return loadedModule;
         library->setFileName(folder + QStringLiteral("vdlRechner_office.so"));
         if (library->load()) {
-            function = reinterpret_cast<office::ConnectFunction>(library->resolve(office::ConnectSymbol));
-            if (!function)
+            loadedModule = reinterpret_cast<office::ConnectFunction>(library->resolve(office::ConnectSymbol));
+            if (!loadedModule)
                 library->unload();
         }
-        return function;
+        return loadedModule;
     }
 
     void start()
@@ -331,6 +317,11 @@ private:
 };
 
 } // namespace
+
+void OfficeLink::ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}
 
 OfficeLink::Tries OfficeLink::tries()
 {

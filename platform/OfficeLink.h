@@ -42,10 +42,15 @@ public:
     static std::unique_ptr<OfficeLink> create(Program program);
     static std::unique_ptr<OfficeLink> create(Program program, const QString& pipe);
 
-    // How often the links of this process have looked whether a suite listens on their pipe,
-    // and how often one answered there, so that they went on to the suite's module (loading it
-    // from the program's folder if not yet loaded) and tried to attach through it. Each counts
-    // when that step is over; both only grow, and tests wait on them.
+    // Called once at program start, before any link: a write to a pipe whose other end has
+    // hung up fails instead of ending the process (see main.cpp).
+    static void ignoreBrokenPipes();
+
+    // How often the links of this process have tried their pipe, and how often they went on
+    // to the suite's module there and tried to attach through it. Until the module is loaded,
+    // a try only looks whether a suite listens on the pipe, and goes on to load the module
+    // from the program's folder when one does; once the module is loaded, every try attaches
+    // through it. Each counts when that step is over; both only grow, and tests wait on them.
     struct Tries {
         int looks = 0;
         int moduleCalls = 0;

@@ -1,7 +1,9 @@
 // The run-time module that speaks to a running office suite over its URP pipe. It is the only
 // code that links the suite's runtime libraries; the program loads it from its own folder when
-// a suite first accepts connections on the pipe (platform/OfficeLink.cpp) and calls it only
-// from its worker thread.
+// a suite first accepts connections on the pipe (platform/OfficeLink.cpp), then attaches
+// through it directly, and calls it only from its worker thread. The runtime writes to the pipe
+// with plain send(): the program ignores SIGPIPE from its start, so a write to a suite that has
+// hung up fails here instead of ending the program.
 #include "platform/OfficeConnection.h"
 #include <com/sun/star/awt/XTopWindow.hpp>
 #include <com/sun/star/awt/XWindow.hpp>

@@ -65,17 +65,21 @@ QString qs(const OUString& text)
 }
 
 // A headless LibreOffice with its own profile (German locale, so Calc reads "1.234,56" as a
-// number) on its own pipe, and this test's own connection to it.
+// number) on its own pipe, and this test's own connection to it. One folder holds its profile,
+// its temporary files and the test's own files. Run through scripts/office-suite.sh, the test
+// names the suite's process group and that folder in the file VDL_OFFICE_STATE, so that the
+// script ends the suite and removes the folder however the test ends.
 class Suite {
 public:
     QString pipe = QStringLiteral("vdlRechnerTest%1").arg(QString::number(getpid()));
+    QTemporaryDir folder{QStringLiteral("/tmp/vdlRechnerOffice-XXXXXX")};
 
     // Starts it and connects; the reason when that fails.
     QString start()
     {
-        if (!m_profile.isValid())
+        if (!folder.isValid() || !record(QString()))
             return QStringLiteral("no folder for the profile");
-        const QString user = m_profile.filePath(QStringLiteral("user"));
+        const QString user = folder.filePath(QStringLiteral("profile/user"));
         QDir().mkpath(user);
         QFile settings(user + QStringLiteral("/registrymodifications.xcu"));
         if (!settings.open(QIODevice::WriteOnly))
@@ -97,13 +101,19 @@ public:
         // the test holds up nothing that reads the test's output.
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        const QString temporary = folder.filePath(QStringLiteral("tmp"));
+        QDir().mkpath(temporary);
+        environment.insert(QStringLiteral("TMPDIR"), temporary);
+        m_process.setProcessEnvironment(environment);
         m_process.start(program, {QStringLiteral("--headless"), QStringLiteral("--invisible"),
                                   QStringLiteral("--norestore"), QStringLiteral("--nologo"),
                                   QStringLiteral("--nodefault"), QStringLiteral("--nolockcheck"),
-                                  QStringLiteral("-env:UserInstallation=file://") + m_profile.path(),
+                                  QStringLiteral("-env:UserInstallation=file://") + folder.filePath(QStringLiteral("profile")),
                                   QStringLiteral("--accept=pipe,name=%1;urp;").arg(pipe)});
         if (!m_process.waitForStarted(10000))
             return QStringLiteral("LibreOffice does not start: ") + m_process.errorString();
+        record(QStringLiteral("group=%1\n").arg(QString::number(m_process.processId())));
         QElapsedTimer waited;
         waited.start();
         while (!connect()) {
@@ -122,6 +132,10 @@ public:
                 Reference<star::lang::XComponent>(m_context, UNO_QUERY_THROW)->dispose();
         } catch (...) {
         }
+        // The folder first: the state file names it until it is gone.
+        folder.remove();
+        if (qEnvironmentVariableIsSet("VDL_OFFICE_STATE"))
+            QFile::remove(qEnvironmentVariable("VDL_OFFICE_STATE"));
     }
 
     Reference<star::lang::XComponent> load(const char* factory)
@@ -171,6 +185,17 @@ public:
     }
 
 private:
+    // Names the folder (and what else there is) in the state file, if the test keeps one.
+    bool record(const QString& more)
+    {
+        if (!qEnvironmentVariableIsSet("VDL_OFFICE_STATE"))
+            return true;
+        QFile state(qEnvironmentVariable("VDL_OFFICE_STATE"));
+        return state.open(QIODevice::WriteOnly | QIODevice::Truncate)
+               && state.write((QStringLiteral("folder=") + folder.path() + QLatin1Char('\n') + more).toLocal8Bit()) > 0
+               && state.flush();
+    }
+
     bool connect()
     {
         try {
@@ -191,7 +216,6 @@ private:
         }
     }
 
-    QTemporaryDir m_profile{QStringLiteral("/tmp/vdlRechnerOffice-XXXXXX")};
     QProcess m_process;
     Reference<star::uno::XComponentContext> m_context;
     Reference<star::lang::XComponent> m_bridge;
@@ -209,7 +233,6 @@ public:
 
 class TestOfficeSuite : public QObject {
     Q_OBJECT
-    QTemporaryDir m_dir;
     std::unique_ptr<Suite> suite;
     std::unique_ptr<TMDIForm> frame;
     Reference<star::lang::XComponent> writer, calc;
@@ -242,9 +265,10 @@ class TestOfficeSuite : public QObject {
 private slots:
     void initTestCase()
     {
+        OfficeLink::ignoreBrokenPipes(); // as the program starts
         test::pinGerman();
-        test::useOwnFolders(m_dir);
         suite = std::make_unique<Suite>();
+        test::useOwnFolders(suite->folder);
         // No LibreOffice here is a failure: the hand-off would go untested.
         const QString why = suite->start();
         QVERIFY2(why.isEmpty(), qPrintable(why));
