@@ -82,6 +82,9 @@ QComboBox* makeList(const char* name, QWidget* parent, const QRect& geometry)
     list->setStyle(dropDown);
     list->setMaxVisibleItems(ListRows);
     list->setGeometry(geometry);
+    // Its size is its own: shown for the first time, it would otherwise ask the window for a
+    // layout pass.
+    list->setFixedSize(geometry.size());
     return list;
 }
 

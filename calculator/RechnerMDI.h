@@ -184,6 +184,7 @@ private:
     // While a layout's windows are made, they wait hidden in a disabled area; then they show
     // together, the last one made active, as if each had been activated in turn.
     void holdNewWindows();
+    void readyHeldWindows(); // before they are named: what their controls asked for meanwhile
     void showHeldWindows();
     QList<QMdiSubWindow*> arrangedWindows() const; // the open windows that are neither hidden nor minimised
     QSize arrangingArea() const;

@@ -12,11 +12,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace vdl {
 
@@ -120,14 +122,26 @@ void TMDIForm::holdNewWindows()
     mdiArea->setEnabled(false);
 }
 
+void TMDIForm::readyHeldWindows()
+{
+    // What the windows' controls and frames asked for while they were made runs now, once for
+    // all of them, while they are hidden and before they are named.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
 void TMDIForm::showHeldWindows()
 {
     if (!m_holdingWindows)
         return;
     m_holdingWindows = false;
     const QList<QMdiSubWindow*> made = mdiArea->subWindowList(QMdiArea::CreationOrder);
+    // They come onto the screen together: each one shown on its own would ask the area for a
+    // layout pass, and Qt searches all that is pending for every such request.
+    mdiArea->viewport()->hide();
     for (QMdiSubWindow* sub : made)
         sub->show();
+    mdiArea->viewport()->show();
     mdiArea->setEnabled(true);
     if (!made.isEmpty()) {
         mdiArea->setActiveSubWindow(made.last());
@@ -170,9 +184,15 @@ void TMDIForm::LoadSettings(const QString& FileName)
         bounds.setHeight(header.Height);
     setBounds(bounds);
 
+    // One order: the windows are made hidden from the records, then linked, then drawn as the
+    // model has them, and only then shown, so that none shows before its caption and link
+    // list are filled.
     QList<PendingLink> links;
     holdNewWindows();
-    const auto showHeld = qScopeGuard([this] { showHeldWindows(); });
+    const auto showHeld = qScopeGuard([this, &batch] {
+        batch.end();
+        showHeldWindows();
+    });
     for (qsizetype i = 0; i < read.Windows.size(); ++i) {
         const LayoutWindow& record = read.Windows[i];
         TRechnerForm* window = NewWindow(record.Typ, record.Name);
@@ -199,32 +219,34 @@ void TMDIForm::LoadSettings(const QString& FileName)
         if (read.windowReached(i, 31) && record.NurHauptSysteme)
             core.mNurHauptSystemeClick();
     }
-    showHeldWindows();
-    if (read.FailedStep) {
-        batch.end(); // the windows made so far are shown with the warning
-        ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
-    }
 
     // Links by name once every window exists, so a line may name a later window. Of several
     // windows of that name the last one is taken. A restored link is a link as the user makes
     // it, except that a link closing a circle of windows is left out.
+    QHash<QString, QList<int>> named;
+    for (const WindowEntry& entry : m_model.entries())
+        named[entry.name] << entry.number;
     for (const PendingLink& link : std::as_const(links)) {
         const WindowEntry* own = link.window ? m_model.find(link.window->FNummer) : nullptr;
         if (!own)
             continue;
         const int number = own->number;
-        int chosen = 0;
-        for (const int choice : own->choices) {
-            if (const WindowEntry* other = m_model.find(choice); other && other->name == link.name)
-                chosen = choice;
-        }
+        const QList<int> candidates = named.value(link.name);
+        const auto last = std::find_if(own->choices.crbegin(), own->choices.crend(),
+                                       [&](int choice) { return candidates.contains(choice); });
+        const int chosen = last == own->choices.crend() ? 0 : *last;
         if (!chosen || m_model.closesCircle(number, chosen))
             continue;
         m_model.link(number, chosen);
         m_model.setAutoTransfer(number, link.automatic);
     }
+    readyHeldWindows();
+    batch.end();
+    showHeldWindows();
     if (!links.isEmpty() && links.first().window)
         links.first().window->History->setFocus();
+    if (read.FailedStep)
+        ShowMessage(read.errorMessage(), QStringLiteral("Warnung"), mb::Ok | mb::IconWarning);
 }
 
 void TMDIForm::MEinstellungenLadenClick()

@@ -31,20 +31,21 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         size.setWidth(182);
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer](QObject* gone) { windowClosed(nummer, gone); });
-    // Its controls take their style while it is hidden: once it shows, each key would ask the
-    // window for a layout pass, and Qt searches all that is pending for every such request.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    // Its controls take their style while it is hidden, from the window alone: asking Qt to
+    // send what is pending would search all that is pending, for every window of a layout.
+    sub->ensurePolished();
     // A layout's windows wait hidden until all are made: each one shown on its own would be
     // placed clear of, and activated against, every window shown before it.
     if (!m_holdingWindows) {
         sub->show();
         // Typing goes to the new window's tape, never into its system list.
         window->setFocus();
+        // Qt measures the title anew in every layout pass of an inner window, and a new one
+        // has several pending; they run now, while it has no title yet, and it is named after
+        // them. A layout's windows have theirs all at once (readyHeldWindows).
+        QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
+        QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     }
-    // Qt measures the title anew in every layout pass of an inner window, and a new one has
-    // several pending; they run now, while it has no title yet, and it is named after them.
-    QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
-    QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     m_windows.insert(nummer, window);
     m_byCore.insert(&window->core(), window);
     // Its caption and the other windows in its list; in a batch, at its end with the others'.
@@ -129,8 +130,14 @@ TRechnerForm* TMDIForm::activeWindow() const
         sub = qobject_cast<QMdiSubWindow*>(m_lastActive);
     if (sub)
         return qobject_cast<TRechnerForm*>(sub->widget());
-    const QList<TRechnerForm*> list = windows();
-    return list.isEmpty() ? nullptr : list.last();
+    // Otherwise the window made last: asked at every change of any window's core, this looks
+    // at the last windows only.
+    const QList<WindowEntry>& entries = m_model.entries();
+    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
+        if (TRechnerForm* window = m_windows.value(entry->number))
+            return window;
+    }
+    return nullptr;
 }
 
 TRechnerForm* TMDIForm::findWindow(int Nummer) const

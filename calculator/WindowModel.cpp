@@ -6,16 +6,27 @@ namespace vdl {
 
 WindowModel::WindowModel(QObject* parent) : QObject(parent) {}
 
+namespace {
+
+// The windows stand in the order they were made, and so by number.
+template <typename Entries>
+auto findIn(Entries& entries, int number) -> decltype(&*entries.begin())
+{
+    const auto it = std::lower_bound(entries.begin(), entries.end(), number,
+                                     [](const WindowEntry& window, int n) { return window.number < n; });
+    return it == entries.end() || it->number != number ? nullptr : &*it;
+}
+
+} // namespace
+
 WindowEntry* WindowModel::entry(int number)
 {
-    const auto it = m_index.constFind(number);
-    return it == m_index.cend() ? nullptr : &m_entries[*it];
+    return findIn(m_entries, number);
 }
 
 const WindowEntry* WindowModel::find(int number) const
 {
-    const auto it = m_index.constFind(number);
-    return it == m_index.cend() ? nullptr : &m_entries[*it];
+    return findIn(m_entries, number);
 }
 
 int WindowModel::add(const QString& Type, const QString& Name)
@@ -33,7 +44,6 @@ int WindowModel::add(const QString& Type, const QString& Name)
         added.choices << other.number;
         m_change.touched.insert(other.number);
     }
-    m_index.insert(number, int(m_entries.size()));
     m_entries << added;
     m_change.touched.insert(number);
     m_change.windows = true;
@@ -44,25 +54,20 @@ int WindowModel::add(const QString& Type, const QString& Name)
 
 bool WindowModel::remove(int number)
 {
-    const auto it = m_index.constFind(number);
-    if (it == m_index.cend())
+    const WindowEntry* gone = find(number);
+    if (!gone)
         return false;
-    const int at = *it;
-    m_entries.removeAt(at);
-    m_index.erase(it);
-    for (int i = 0; i < m_entries.size(); ++i) {
-        WindowEntry& other = m_entries[i];
-        if (i >= at)
-            m_index[other.number] = i;
-        bool touched = other.choices.removeOne(number);
+    m_entries.removeAt(gone - m_entries.constData());
+    for (WindowEntry& other : m_entries) {
         if (other.memory == number) {
             other.memory = 0;
             other.autoTransfer = false;
-            touched = true;
-        }
-        if (touched)
             m_change.touched.insert(other.number);
+        }
     }
+    // It leaves the lists when the change is announced: all windows that close in one batch
+    // leave them in one pass, and when all close, no list is left to search.
+    m_closed.insert(number);
     m_change.touched.remove(number);
     m_change.renamed.remove(number);
     m_change.windows = true;
@@ -71,10 +76,22 @@ bool WindowModel::remove(int number)
     return true;
 }
 
+void WindowModel::dropClosed()
+{
+    if (m_closed.isEmpty())
+        return;
+    const int one = m_closed.size() == 1 ? *m_closed.cbegin() : 0; // most often: compared, not looked up
+    for (WindowEntry& other : m_entries) {
+        if (one ? other.choices.removeOne(one) : other.choices.removeIf([this](int n) { return m_closed.contains(n); }) > 0)
+            m_change.touched.insert(other.number);
+    }
+    m_closed.clear();
+}
+
 bool WindowModel::link(int number, int memory)
 {
     WindowEntry* window = entry(number);
-    if (!window || (memory != 0 && !window->choices.contains(memory)))
+    if (!window || (memory != 0 && (!find(memory) || !window->choices.contains(memory))))
         return false;
     // Only one's own list is shown; the memory's list must keep what the memory has chosen.
     if (WindowEntry* former = entry(window->memory); former && !former->choices.contains(number)) {
@@ -166,6 +183,7 @@ void WindowModel::announce()
 {
     if (m_batches > 0 || !m_pending)
         return;
+    dropClosed();
     m_pending = false;
     m_announced = std::exchange(m_change, {});
     emit changed();

@@ -13,7 +13,6 @@
 // of M's list when it unlinks. Windows are told apart by number, never by name. Names are
 // unique and never empty where the user gives them (rename refuses the rest); a layout file
 // may still bring two windows of one name, and they then share every rename.
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -77,7 +76,8 @@ public:
     bool isMemoryType(int number) const;     // of type "Speicher", case ignored
 
     // Changes made while a batch is open are announced together, as one, when the outermost
-    // batch ends.
+    // batch ends. Until then a window closed in it may still stand in the other windows'
+    // choices, though find no longer knows it.
     class Batch {
     public:
         explicit Batch(WindowModel& model) : m_model(&model) { ++model.m_batches; }
@@ -116,6 +116,7 @@ signals:
 
 private:
     WindowEntry* entry(int number);
+    void dropClosed(); // the windows closed since the last announcement leave every list
     void announce();
 
     int m_batches = 0;
@@ -124,7 +125,7 @@ private:
     Change m_announced;
 
     QList<WindowEntry> m_entries;
-    QHash<int, int> m_index; // number -> position in m_entries
+    QSet<int> m_closed; // closed, but still in other windows' lists until announced
     int m_counter = 0;
 };
 

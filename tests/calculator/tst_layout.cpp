@@ -42,6 +42,20 @@ QString shown(const TRechnerForm* w)
                        c.FSpeicherautomatik ? "auto" : ""}
         .join(QLatin1Char('/'));
 }
+// A window's caption, the rows of its link box and its link, as they are when it first shows.
+QString firstView(const TRechnerForm* w)
+{
+    return QStringLiteral("%1 %2 %3").arg(w->windowTitle()).arg(w->Kombi->count()).arg(w->Kombi->currentText());
+}
+struct FirstViews : QObject {
+    QHash<const QObject*, QString> seen;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (auto* w = qobject_cast<TRechnerForm*>(watched); w && event->type() == QEvent::Show && !seen.contains(w))
+            seen.insert(w, firstView(w));
+        return false;
+    }
+};
 const QString Head = QStringLiteral("300|200|700|500\r\n");
 QString line(const QString& name, const QString& system, const QString& link, const QString& rest = "0|0|0|-1|0")
 {
@@ -108,10 +122,15 @@ private slots:
         writeFile(ExeDir() + "Layout.zqe", text);
         auto frame = test::openFrame();
         ScriptedPrompter prompter;
+        FirstViews firstViews;
+        qApp->installEventFilter(&firstViews);
         frame->LoadSettings(ExeDir() + "Layout");
+        qApp->removeEventFilter(&firstViews);
         QStringList seen;
         for (const TRechnerForm* w : frame->windows()) {
             seen << shown(w);
+            // No window shows before its caption and link box are filled.
+            QCOMPARE(firstViews.seen.value(w), firstView(w));
             QVERIFY(w->isVisible() && w->isEnabled()); // every window shows and takes input
             QCOMPARE(w->core().key(RechnerCore::BMPlus).enabled, w->Kombi->currentIndex() > 0);
             if (TRechnerForm* memory = w->memoryWindow())
