@@ -124,8 +124,8 @@ void TMDIForm::holdNewWindows()
 
 void TMDIForm::readyHeldWindows()
 {
-    // What the windows' controls and frames asked for while they were made runs now, once for
-    // all of them, while they are hidden and before they are named.
+    // What the windows' controls and frames asked for since they were made (their settings
+    // from the file) runs now, while they are hidden and before they are named.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }

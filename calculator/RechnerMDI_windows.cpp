@@ -22,8 +22,15 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
     connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
 
-    auto* sub = mdiArea->addSubWindow(window, Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // Joining the area, a window is raised past the shown windows that stay on top (a window's
+    // system menu can make it one), and Qt finds them by looking up each window of the area in
+    // its list of windows: a search that grows with the square of the count, for every window.
+    // One that stays on top itself is just raised, so the window does for that moment; shown,
+    // it is activated and takes its place under those windows then.
+    const Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    auto* sub = mdiArea->addSubWindow(window, flags | Qt::WindowStaysOnTopHint);
+    sub->setWindowFlags(flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
     QSize size = sub->sizeHint();
@@ -31,18 +38,24 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         size.setWidth(182);
     sub->setFixedSize(size);
     connect(sub, &QObject::destroyed, this, [this, nummer](QObject* gone) { windowClosed(nummer, gone); });
-    // Its controls take their style while it is hidden, from the window alone: asking Qt to
-    // send what is pending would search all that is pending, for every window of a layout.
-    sub->ensurePolished();
-    // A layout's windows wait hidden until all are made: each one shown on its own would be
-    // placed clear of, and activated against, every window shown before it.
-    if (!m_holdingWindows) {
+    if (m_holdingWindows) {
+        // A layout's windows wait hidden until all are made: each one shown on its own would be
+        // placed clear of, and activated against, every window shown before it. No event loop
+        // runs between them, so what Qt posted for this one (a style request for each control,
+        // layout passes) runs now, as the loop would run it: left waiting, the queue would grow
+        // with every window, and Qt searches all of it for each event posted to a control that
+        // has one waiting.
+        QCoreApplication::sendPostedEvents();
+    } else {
+        // Its controls take their style while it is hidden, from the window alone: asking Qt
+        // to send what is pending would search all that is pending.
+        sub->ensurePolished();
         sub->show();
         // Typing goes to the new window's tape, never into its system list.
         window->setFocus();
         // Qt measures the title anew in every layout pass of an inner window, and a new one
         // has several pending; they run now, while it has no title yet, and it is named after
-        // them. A layout's windows have theirs all at once (readyHeldWindows).
+        // them.
         QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
         QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
     }

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -413,6 +414,29 @@ private slots:
         QCOMPARE(linked->Eingabe->text(), QStringLiteral("7"));
         QCOMPARE(other->Eingabe->text(), QString());
         QCOMPARE(frame->activeWindow(), linked);
+    }
+
+    // A new window goes on top of the others, but under one the user keeps on top (its system
+    // menu); it never keeps on top itself.
+    void newWindowStacking_data()
+    {
+        QTest::addColumn<bool>("keptOnTop");
+        QTest::newRow("none kept on top") << false;
+        QTest::newRow("first kept on top") << true;
+    }
+
+    void newWindowStacking()
+    {
+        QFETCH(bool, keptOnTop);
+        auto frame = openFrame();
+        QMdiSubWindow* first = frame->subWindowOf(frame->windows()[0]);
+        first->setWindowFlag(Qt::WindowStaysOnTopHint, keptOnTop);
+        first->show();
+        frame->NewWindow(QStringLiteral("Rechner"), QString());
+        QMdiSubWindow* added = frame->subWindowOf(frame->windows()[1]);
+        QVERIFY(!added->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        const QObjectList stack = frame->mdiArea->viewport()->children(); // bottom to top
+        QCOMPARE(stack.indexOf(added) > stack.indexOf(first), !keptOnTop);
     }
 };
 
