@@ -80,9 +80,8 @@ void WindowModel::dropClosed()
 {
     if (m_closed.isEmpty())
         return;
-    const int one = m_closed.size() == 1 ? *m_closed.cbegin() : 0; // most often: compared, not looked up
     for (WindowEntry& other : m_entries) {
-        if (one ? other.choices.removeOne(one) : other.choices.removeIf([this](int n) { return m_closed.contains(n); }) > 0)
+        if (other.choices.removeIf([this](int n) { return m_closed.contains(n); }) > 0)
             m_change.touched.insert(other.number);
     }
     m_closed.clear();
