@@ -1,6 +1,7 @@
 #include "calculator/LinkChoices.h"
 #include "calculator/WindowModel.h"
 #include <algorithm>
+#include <cstring>
 
 namespace vdl {
 
@@ -57,15 +58,23 @@ void LinkChoices::show(const WindowModel& model, const QList<int>& wanted, const
                 setName(i, nameOf(model, number));
         }
     }
-    // Compared by hand: Qt's list comparison hands an empty list's null data to memcmp.
-    if (std::equal(m_numbers.cbegin(), m_numbers.cend(), wanted.cbegin(), wanted.cend()))
+    // Mostly the list stands as it was, or a new window joins its end: the start they share is
+    // passed over at once. (Compared by hand: Qt's list comparison hands an empty list's null
+    // data to memcmp.)
+    qsizetype i = 0;
+    if (!m_numbers.isEmpty() && m_numbers.size() <= wanted.size()
+        && std::memcmp(m_numbers.constData(), wanted.constData(), m_numbers.size() * sizeof(int)) == 0)
+        i = m_numbers.size();
+    else
+        i = std::mismatch(m_numbers.cbegin(), m_numbers.cend(), wanted.cbegin(), wanted.cend()).first - m_numbers.cbegin();
+    if (i == m_numbers.size() && i == wanted.size())
         return;
-    qsizetype i = 0, j = 0;
+    qsizetype j = i;
     while (i < m_numbers.size()) {
-        if (j < wanted.size() && m_numbers[i] == wanted[j]) {
+        if (j < wanted.size() && m_numbers.at(i) == wanted.at(j)) {
             ++i;
             ++j;
-        } else if (!wanted.contains(m_numbers[i])) {
+        } else if (!wanted.contains(m_numbers.at(i))) {
             beginRemoveRows(QModelIndex(), int(i) + 1, int(i) + 1);
             m_numbers.removeAt(i);
             m_names.removeAt(i);

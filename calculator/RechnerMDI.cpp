@@ -8,6 +8,7 @@
 #include "platform/Application.h"
 #include "toolkit/vdlReg.h"
 #include "toolkit/vdlTools_misc.h"
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -40,6 +41,14 @@ TMDIForm::TMDIForm(const QStringList& arguments, QWidget* parent) : QMainWindow(
     // From a pixmap: an icon made from the file name would read the file twice, and ask
     // every image plugin what it is.
     setWindowIcon(QIcon(ReadPicture(QStringLiteral(":/icon.png"), "png")));
+
+    // Qt measures every window's title anew each time any window is activated. A title in a
+    // script that needs no shaping (Latin, as the windows' names mostly are) is measured by
+    // its glyphs' widths alone, not by the font's full layout rules: with hundreds of windows
+    // that is most of what an activation costs.
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setStyleStrategy(QFont::PreferNoShaping);
+    QApplication::setFont(titleFont, "QMdiSubWindowTitleBar");
 
     mdiArea = new QMdiArea(this);
     mdiArea->setActivationOrder(QMdiArea::CreationOrder);

@@ -181,6 +181,7 @@ private:
     void fillWindowList();
     void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
+    void stackUnderKeptOnTop(QMdiSubWindow* sub); // under the shown windows that stay on top
     // While a layout's windows are made, they wait hidden in a disabled area; then they show
     // together, the last one made active, as if each had been activated in turn.
     void holdNewWindows();
@@ -189,6 +190,8 @@ private:
     QList<QMdiSubWindow*> arrangedWindows() const; // the open windows that are neither hidden nor minimised
     QSize arrangingArea() const;
     static QPoint keptInside(QPoint at, QSize size, QSize area);
+    static QPoint cascadeStep(const QMdiSubWindow* sub); // one title bar down and right
+    QPoint newWindowPlace(QSize size, const QMdiSubWindow* active) const;
     void tile(bool rows);
     void arranged();
     // The letter keypad: shown beside the window numbered beside once the frame stands where

@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+#include <algorithm>
 #include <utility>
 
 namespace vdl {
@@ -94,8 +95,7 @@ void TMDIForm::MUeberlappendClick()
         sub->move(keptInside(at, sub->size(), area));
         sub->raise();
         // Each window starts right below the title bar of the one before.
-        const int step = sub->widget() ? sub->widget()->mapTo(sub, QPoint(0, 0)).y() : 0;
-        at += QPoint(step, step);
+        at += cascadeStep(sub);
     }
     if (active)
         mdiArea->setActiveSubWindow(active);
@@ -131,6 +131,33 @@ QSize TMDIForm::arrangingArea() const
         return screenSize() - border - QSize(4, 4);
     }
     return mdiArea->contentsRect().size();
+}
+
+QPoint TMDIForm::cascadeStep(const QMdiSubWindow* sub)
+{
+    const int title = sub->widget() ? sub->widget()->mapTo(sub, QPoint(0, 0)).y() : 0;
+    return {title, title};
+}
+
+// A new window goes beside the active one on its right, else at the start of the row below
+// it, else right below it: the first of these places that lies inside the area and covers no
+// shown window. Without one it goes a title bar below and right of the active window, as
+// cascaded; the first window goes to the top left corner.
+QPoint TMDIForm::newWindowPlace(QSize size, const QMdiSubWindow* active) const
+{
+    if (!active)
+        return {0, 0};
+    const QRect beside = active->geometry();
+    const QRect area(QPoint(0, 0), arrangingArea());
+    const QList<QMdiSubWindow*> shown = arrangedWindows();
+    for (const QPoint at : {QPoint(beside.right() + 1, beside.top()), QPoint(0, beside.bottom() + 1),
+                            QPoint(beside.left(), beside.bottom() + 1)}) {
+        const QRect place(at, size);
+        if (area.contains(place)
+            && std::none_of(shown.cbegin(), shown.cend(), [&](const QMdiSubWindow* sub) { return sub->geometry().intersects(place); }))
+            return at;
+    }
+    return keptInside(beside.topLeft() + cascadeStep(active), size, area.size());
 }
 
 // A window at `at`, moved back as far as needed to lie inside the area (a window larger than

@@ -22,15 +22,30 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
     connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
 
-    // Joining the area, a window is raised past the shown windows that stay on top (a window's
-    // system menu can make it one), and Qt finds them by looking up each window of the area in
-    // its list of windows: a search that grows with the square of the count, for every window.
-    // One that stays on top itself is just raised, so the window does for that moment; shown,
-    // it is activated and takes its place under those windows then.
+    // Joining the area and again when it is activated, a window is raised past the shown
+    // windows that stay on top (a window's system menu can make it one), and Qt finds them by
+    // looking up each window of the area in its list of windows: a search that grows with the
+    // square of the count. One that stays on top itself is just raised, so the window does
+    // until it is shown, and then takes its place under those windows.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    // Qt would look for the spot the window covers least by trying every window's corners
+    // against every window, which at hundreds of windows outweighs all else a new window
+    // costs; the frame places it itself (newWindowPlace), and meanwhile Qt takes no shown
+    // window for placed.
+    QMdiSubWindow* active = mdiArea->activeSubWindow();
+    QList<QMdiSubWindow*> placed;
+    if (!m_holdingWindows) {
+        for (QMdiSubWindow* other : mdiArea->subWindowList()) {
+            if (other->testAttribute(Qt::WA_Moved)) {
+                other->setAttribute(Qt::WA_Moved, false);
+                placed << other;
+            }
+        }
+    }
     auto* sub = mdiArea->addSubWindow(window, flags | Qt::WindowStaysOnTopHint);
-    sub->setWindowFlags(flags);
+    for (QMdiSubWindow* other : std::as_const(placed))
+        other->setAttribute(Qt::WA_Moved);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
     QSize size = sub->sizeHint();
@@ -45,12 +60,25 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         // layout passes) runs now, as the loop would run it: left waiting, the queue would grow
         // with every window, and Qt searches all of it for each event posted to a control that
         // has one waiting.
+        sub->setWindowFlags(flags); // shown with the others, it is activated in its place
         QCoreApplication::sendPostedEvents();
     } else {
         // Its controls take their style while it is hidden, from the window alone: asking Qt
         // to send what is pending would search all that is pending.
         sub->ensurePolished();
+        sub->move(newWindowPlace(size, active));
+        // Qt raises the window that gives way to it as well, by the same search: it stays on
+        // top for that moment too.
+        const bool holdActive = active && !active->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        if (holdActive)
+            active->setWindowFlag(Qt::WindowStaysOnTopHint);
         sub->show();
+        if (holdActive) {
+            active->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+            stackUnderKeptOnTop(active);
+        }
+        sub->setWindowFlags(flags);
+        stackUnderKeptOnTop(sub);
         // Typing goes to the new window's tape, never into its system list.
         window->setFocus();
         // Qt measures the title anew in every layout pass of an inner window, and a new one
@@ -66,6 +94,18 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         window->renderModel(m_model);
     EnableTimer1();
     return window;
+}
+
+void TMDIForm::stackUnderKeptOnTop(QMdiSubWindow* sub)
+{
+    // The lowest of them comes first, from the bottom up.
+    for (QObject* child : mdiArea->viewport()->children()) {
+        auto* other = qobject_cast<QMdiSubWindow*>(child);
+        if (other && other != sub && !other->isHidden() && other->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+            sub->stackUnder(other);
+            return;
+        }
+    }
 }
 
 void TMDIForm::MNeuenRechnerClick()

@@ -175,9 +175,13 @@ void TRechnerForm::renderModel(const WindowModel& model, const QSet<int>* rename
             sub->setWindowTitle(own->name);
     }
     m_choices->show(model, own->choices, renamed);
-    const int chosen = m_choices->rowOf(own->memory);
-    if (Kombi->currentIndex() != chosen)
-        Kombi->setCurrentIndex(chosen);
+    // The box's item keeps its window when rows come or go before it; only another link, or
+    // one the box does not offer ("(kein Speicher)" then), needs its row looked up.
+    if (Kombi->currentIndex() < 0 || Kombi->currentData().toInt() != own->memory) {
+        const int chosen = m_choices->rowOf(own->memory);
+        if (Kombi->currentIndex() != chosen)
+            Kombi->setCurrentIndex(chosen);
+    }
     FSpeicher = own->memory;
     const bool linked = own->memory != 0;
     if (m_core.key(RechnerCore::BMPlus).enabled != linked)

@@ -416,27 +416,78 @@ private slots:
         QCOMPARE(frame->activeWindow(), linked);
     }
 
+    // A new window goes beside the active one, else at the start of the row below it, else
+    // right below it, where it lies in the window area and covers no window; without such a
+    // place it goes one title bar below and right of the active window.
+    void newWindowPlace_data()
+    {
+        QTest::addColumn<QSize>("area");    // in window sizes, and 50 pixels more
+        QTest::addColumn<bool>("blocked");  // a window at the start of the row below
+        QTest::addColumn<QString>("place"); // of the new window
+        QTest::newRow("beside") << QSize(3, 2) << false << "beside";
+        QTest::newRow("row below") << QSize(2, 2) << false << "row below";
+        QTest::newRow("right below") << QSize(2, 2) << true << "right below";
+        QTest::newRow("cascaded") << QSize(2, 1) << false << "cascaded";
+    }
+
+    void newWindowPlace()
+    {
+        QFETCH(QSize, area);
+        QFETCH(bool, blocked);
+        QFETCH(QString, place);
+        auto frame = openFrame();
+        QMdiSubWindow* active = frame->subWindowOf(frame->windows()[0]);
+        const QSize size = active->size();
+        const QSize pixels(area.width() * size.width() + 50, area.height() * size.height() + 50);
+        frame->resize(frame->size() - frame->mdiArea->contentsRect().size() + pixels);
+        QTRY_COMPARE(frame->mdiArea->contentsRect().size(), pixels);
+        if (blocked) {
+            frame->subWindowOf(frame->NewWindow(QStringLiteral("Rechner")))->move(0, size.height());
+            frame->mdiArea->setActiveSubWindow(active);
+        }
+        active->move(size.width(), 0);
+        const QPoint step(active->widget()->y(), active->widget()->y());
+        const QMap<QString, QPoint> places{{"beside", QPoint(2 * size.width(), 0)},
+                                           {"row below", QPoint(0, size.height())},
+                                           {"right below", QPoint(size.width(), size.height())},
+                                           {"cascaded", QPoint(size.width(), 0) + step}};
+        QMdiSubWindow* added = frame->subWindowOf(frame->NewWindow(QStringLiteral("Rechner")));
+        QCOMPARE(added->pos(), places[place]);
+    }
+
     // A new window goes on top of the others, but under one the user keeps on top (its system
-    // menu); it never keeps on top itself.
+    // menu); it never keeps on top itself, nor does the window that was active before it.
     void newWindowStacking_data()
     {
-        QTest::addColumn<bool>("keptOnTop");
-        QTest::newRow("none kept on top") << false;
-        QTest::newRow("first kept on top") << true;
+        QTest::addColumn<int>("keptOnTop"); // 0: the first window, 1: the active one, -1: none
+        QTest::addColumn<QList<int>>("stack"); // first, active and new window, bottom to top
+        QTest::newRow("none kept on top") << -1 << QList<int>{0, 1, 2};
+        QTest::newRow("active kept on top") << 1 << QList<int>{0, 2, 1};
+        QTest::newRow("another kept on top") << 0 << QList<int>{1, 2, 0};
     }
 
     void newWindowStacking()
     {
-        QFETCH(bool, keptOnTop);
+        QFETCH(int, keptOnTop);
+        QFETCH(QList<int>, stack);
         auto frame = openFrame();
-        QMdiSubWindow* first = frame->subWindowOf(frame->windows()[0]);
-        first->setWindowFlag(Qt::WindowStaysOnTopHint, keptOnTop);
-        first->show();
         frame->NewWindow(QStringLiteral("Rechner"), QString());
-        QMdiSubWindow* added = frame->subWindowOf(frame->windows()[1]);
-        QVERIFY(!added->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        const QObjectList stack = frame->mdiArea->viewport()->children(); // bottom to top
-        QCOMPARE(stack.indexOf(added) > stack.indexOf(first), !keptOnTop);
+        if (keptOnTop >= 0) {
+            QMdiSubWindow* kept = frame->subWindowOf(frame->windows()[keptOnTop]);
+            kept->setWindowFlag(Qt::WindowStaysOnTopHint);
+            kept->show();
+        }
+        frame->NewWindow(QStringLiteral("Rechner"), QString());
+        QList<QObject*> subs;
+        for (TRechnerForm* window : frame->windows())
+            subs << frame->subWindowOf(window);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(static_cast<QWidget*>(subs[i])->windowFlags().testFlag(Qt::WindowStaysOnTopHint), i == keptOnTop);
+        QList<int> shown;
+        for (QObject* child : frame->mdiArea->viewport()->children()) // bottom to top
+            if (const int i = int(subs.indexOf(child)); i >= 0)
+                shown << i;
+        QCOMPARE(shown, stack);
     }
 };
 
