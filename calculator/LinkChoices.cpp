@@ -91,10 +91,17 @@ void LinkChoices::show(const WindowModel& model, const QList<int>& wanted, const
     if (j == wanted.size())
         return;
     // The rest at once: one insertion for the box, not one for each window.
+    // Lists mostly offer the windows in the model's order: each name is looked for right after
+    // the one before, and searched for only when it is not there.
     beginInsertRows(QModelIndex(), int(m_numbers.size()) + 1, int(m_numbers.size() + wanted.size() - j));
+    const WindowEntry* const end = model.entries().constData() + model.entries().size();
+    const WindowEntry* next = end;
     for (; j < wanted.size(); ++j) {
+        if (next == end || next->number != wanted[j])
+            next = model.find(wanted[j]);
         m_numbers << wanted[j];
-        m_names << nameOf(model, wanted[j]);
+        m_names << (next ? next->name : QString());
+        next = next ? next + 1 : end;
     }
     endInsertRows();
 }

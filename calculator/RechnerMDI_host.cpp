@@ -170,7 +170,7 @@ void TMDIForm::releaseAlphaPad(RechnerCore&)
 {
     if (!AlphaPad)
         return;
-    for (const TRechnerForm* window : windows()) {
+    for (const TRechnerForm* window : std::as_const(m_windows)) {
         if (NumberSystem::hasLetterDigits(window->core().FSystem))
             return;
     }
@@ -188,7 +188,7 @@ void TMDIForm::refreshCurrencies(RechnerCore&)
     Currencies.Fill(!m_currenciesStored);
     // A window keeps the currency it shows, wherever the lists read anew now put its name
     // (nowhere when it was deleted, so that its rate is not taken from another currency).
-    for (TRechnerForm* window : windows()) {
+    for (TRechnerForm* window : std::as_const(m_windows)) {
         RechnerCore::CurrencyPanel& panel = window->core().PnlWaehrung;
         if (panel.visible)
             panel.Tag = Currencies.CurrencyNames.indexOf(panel.hint);

@@ -6,6 +6,8 @@
 #include "tests/calculator/LinkScript.h"
 #include "tests/support/TestEnv.h"
 #include <QListWidget>
+#include <QMdiArea>
+#include <QScrollBar>
 
 using namespace vdl;
 
@@ -94,6 +96,9 @@ private slots:
         QTest::newRow("second currency, a code the list lacks")
             << Head + line("Kasse", "-4", "(kein Speicher)", "0|0|0|1|0") + line("Vierzig", "40", "(kein Speicher)")
             << QStringList{"7/2/€  (1,95583)/(kein Speicher)/", "7/2//(kein Speicher)/"} << "" << true;
+        QTest::newRow("a window beyond the area")
+            << Head + "Weit|900|20|10|-1|Rechner|0|(kein Speicher)|0|0|0|-1|0\r\n"
+            << QStringList{"7/2//(kein Speicher)/"} << "" << true;
         QTest::newRow("circle") << Head + line("A", "10", "B") + line("B", "10", "C") + line("C", "10", "A")
                                 << QStringList{"7/2//B/auto", "7/2//C/auto", "7/2//(kein Speicher)/"} << "" << false;
         // Two windows of one name, as older files may hold: both load; a link goes to the last.
@@ -138,6 +143,10 @@ private slots:
         }
         QCOMPARE(seen, shownPerWindow);
         QVERIFY(frame->activeWindow());
+        // The area scrolls to every window, also to one beyond its right edge.
+        const QWidget* viewport = frame->mdiArea->viewport();
+        const QScrollBar* across = frame->mdiArea->horizontalScrollBar();
+        QCOMPARE(across->isVisible() && across->maximum() > 0, viewport->childrenRect().right() >= viewport->width());
         QStringList boxes;
         for (const ScriptedPrompter::Call& c : prompter.calls)
             boxes << QStringLiteral("%1 %2: %3").arg(c.caption).arg(c.flags).arg(c.text);
