@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -182,6 +183,9 @@ private:
     void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
     void stackUnderKeptOnTop(QMdiSubWindow* sub); // under the shown windows that stay on top
+    // Windows shown or closed together, in a hidden area: Qt neither repaints nor measures the
+    // area for each of them.
+    void changeWindowsTogether(const std::function<void()>& change);
     // While a layout's windows are made, they wait hidden in a disabled area; then they show
     // together, the last one made active, as if each had been activated in turn.
     void holdNewWindows();

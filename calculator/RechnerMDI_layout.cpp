@@ -137,19 +137,11 @@ void TMDIForm::showHeldWindows()
     m_holdingWindows = false;
     const QList<QMdiSubWindow*> made = mdiArea->subWindowList(QMdiArea::CreationOrder);
     // They come onto the screen together: each one shown on its own would ask the area for a
-    // layout pass, and Qt searches all that is pending for every such request. The area's
-    // scroll bars follow once all are there, not after each window (which would measure all
-    // windows shown so far, every time).
-    mdiArea->viewport()->hide();
-    const Qt::ScrollBarPolicy across = mdiArea->horizontalScrollBarPolicy();
-    const Qt::ScrollBarPolicy down = mdiArea->verticalScrollBarPolicy();
-    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    for (QMdiSubWindow* sub : made)
-        sub->show();
-    mdiArea->viewport()->show();
-    mdiArea->setHorizontalScrollBarPolicy(across);
-    mdiArea->setVerticalScrollBarPolicy(down);
+    // layout pass, and Qt searches all that is pending for every such request.
+    changeWindowsTogether([&] {
+        for (QMdiSubWindow* sub : made)
+            sub->show();
+    });
     mdiArea->setEnabled(true);
     if (!made.isEmpty()) {
         mdiArea->setActiveSubWindow(made.last());

@@ -240,12 +240,27 @@ void TMDIForm::closeWindow(int Nummer)
         open << sub;
     // They leave the screen together: hiding one by one would search Qt's list of what is to
     // be painted again for every control of every window.
+    changeWindowsTogether([&] {
+        for (const QPointer<QMdiSubWindow>& sub : open) {
+            if (sub)
+                sub->close();
+        }
+    });
+}
+
+void TMDIForm::changeWindowsTogether(const std::function<void()>& change)
+{
+    // The area's scroll bars follow once all is done: each window shown or hidden meanwhile
+    // would measure all windows left, every time.
+    const Qt::ScrollBarPolicy across = mdiArea->horizontalScrollBarPolicy();
+    const Qt::ScrollBarPolicy down = mdiArea->verticalScrollBarPolicy();
     mdiArea->viewport()->hide();
-    for (const QPointer<QMdiSubWindow>& sub : open) {
-        if (sub)
-            sub->close();
-    }
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    change();
     mdiArea->viewport()->show();
+    mdiArea->setHorizontalScrollBarPolicy(across);
+    mdiArea->setVerticalScrollBarPolicy(down);
 }
 
 bool TMDIForm::sendToActiveWindow(const QString& Text, bool FromButton)
