@@ -59,8 +59,8 @@ void LinkChoices::show(const WindowModel& model, const QList<int>& wanted, const
         }
     }
     // Mostly the list stands as it was, or a new window joins its end: the start they share is
-    // passed over at once. (Compared by hand: Qt's list comparison hands an empty list's null
-    // data to memcmp.)
+    // passed over in one comparison. (An empty list is never handed to memcmp: its data may be
+    // null, which Qt's own list comparison does not check.)
     qsizetype i = 0;
     if (!m_numbers.isEmpty() && m_numbers.size() <= wanted.size()
         && std::memcmp(m_numbers.constData(), wanted.constData(), m_numbers.size() * sizeof(int)) == 0)

@@ -182,6 +182,8 @@ private:
     void fillWindowList();
     void windowClosed(int Nummer, const QObject* gone);
     void showModel(); // every window's view of the model, and WindowNames
+    QMdiSubWindow* joinArea(TRechnerForm* window, Qt::WindowFlags flags); // raised and placed without Qt's searches
+    void showNewWindow(QMdiSubWindow* sub, QMdiSubWindow* active, Qt::WindowFlags flags);
     void stackUnderKeptOnTop(QMdiSubWindow* sub); // under the shown windows that stay on top
     // Windows shown or closed together, in a hidden area: Qt neither repaints nor measures the
     // area for each of them.

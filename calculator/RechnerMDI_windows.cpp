@@ -22,30 +22,10 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
     connect(window, &TRechnerForm::fitFrameRequested, this, &TMDIForm::MRahmenanpassenClick);
     connect(&window->core(), &RechnerCore::changed, this, &TMDIForm::HMFensterClick);
 
-    // Joining the area and again when it is activated, a window is raised past the shown
-    // windows that stay on top (a window's system menu can make it one), and Qt finds them by
-    // looking up each window of the area in its list of windows: a search that grows with the
-    // square of the count. One that stays on top itself is just raised, so the window does
-    // until it is shown, and then takes its place under those windows.
     const Qt::WindowFlags flags = Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-    // Qt would look for the spot the window covers least by trying every window's corners
-    // against every window, which at hundreds of windows outweighs all else a new window
-    // costs; the frame places it itself (newWindowPlace), and meanwhile Qt takes no shown
-    // window for placed.
     QMdiSubWindow* active = mdiArea->activeSubWindow();
-    QList<QMdiSubWindow*> placed;
-    if (!m_holdingWindows) {
-        for (QMdiSubWindow* other : mdiArea->subWindowList()) {
-            if (other->testAttribute(Qt::WA_Moved)) {
-                other->setAttribute(Qt::WA_Moved, false);
-                placed << other;
-            }
-        }
-    }
-    auto* sub = mdiArea->addSubWindow(window, flags | Qt::WindowStaysOnTopHint);
-    for (QMdiSubWindow* other : std::as_const(placed))
-        other->setAttribute(Qt::WA_Moved);
+    QMdiSubWindow* sub = joinArea(window, flags);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(windowIcon());
     QSize size = sub->sizeHint();
@@ -63,29 +43,7 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         sub->setWindowFlags(flags); // shown with the others, it is activated in its place
         QCoreApplication::sendPostedEvents();
     } else {
-        // Its controls take their style while it is hidden, from the window alone: asking Qt
-        // to send what is pending would search all that is pending.
-        sub->ensurePolished();
-        sub->move(newWindowPlace(size, active));
-        // Qt raises the window that gives way to it as well, by the same search: it stays on
-        // top for that moment too.
-        const bool holdActive = active && !active->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        if (holdActive)
-            active->setWindowFlag(Qt::WindowStaysOnTopHint);
-        sub->show();
-        if (holdActive) {
-            active->setWindowFlag(Qt::WindowStaysOnTopHint, false);
-            stackUnderKeptOnTop(active);
-        }
-        sub->setWindowFlags(flags);
-        stackUnderKeptOnTop(sub);
-        // Typing goes to the new window's tape, never into its system list.
-        window->setFocus();
-        // Qt measures the title anew in every layout pass of an inner window, and a new one
-        // has several pending; they run now, while it has no title yet, and it is named after
-        // them.
-        QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
-        QCoreApplication::sendPostedEvents(window, QEvent::LayoutRequest);
+        showNewWindow(sub, active, flags);
     }
     m_windows.insert(nummer, window);
     m_byCore.insert(&window->core(), window);
@@ -94,6 +52,56 @@ TRechnerForm* TMDIForm::NewWindow(const QString& Typ, const QString& Name)
         window->renderModel(m_model);
     EnableTimer1();
     return window;
+}
+
+// Joining the area and again when it is activated, a window is raised past the shown windows
+// that stay on top (a window's system menu can make it one), and Qt finds them by looking up
+// each window of the area in its list of windows: a search that grows with the square of the
+// count. One that stays on top itself is just raised, so the window does until it is shown.
+// Qt would also look for the spot it covers least by trying every window's corners against
+// every window; the frame places it itself (newWindowPlace), and meanwhile Qt takes no shown
+// window for placed.
+QMdiSubWindow* TMDIForm::joinArea(TRechnerForm* window, Qt::WindowFlags flags)
+{
+    QList<QMdiSubWindow*> placed;
+    if (!m_holdingWindows) {
+        for (QMdiSubWindow* other : mdiArea->subWindowList()) {
+            if (other->testAttribute(Qt::WA_Moved)) {
+                other->setAttribute(Qt::WA_Moved, false);
+                placed << other;
+            }
+        }
+    }
+    QMdiSubWindow* sub = mdiArea->addSubWindow(window, flags | Qt::WindowStaysOnTopHint);
+    for (QMdiSubWindow* other : std::as_const(placed))
+        other->setAttribute(Qt::WA_Moved);
+    return sub;
+}
+
+void TMDIForm::showNewWindow(QMdiSubWindow* sub, QMdiSubWindow* active, Qt::WindowFlags flags)
+{
+    // Its controls take their style while it is hidden, from the window alone: asking Qt to
+    // send what is pending would search all that is pending.
+    sub->ensurePolished();
+    sub->move(newWindowPlace(sub->size(), active));
+    // Qt raises the window that gives way to it as well, by the same search: it stays on top
+    // for that moment too. Then both take their places under the windows kept on top.
+    const bool holdActive = active && !active->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (holdActive)
+        active->setWindowFlag(Qt::WindowStaysOnTopHint);
+    sub->show();
+    if (holdActive) {
+        active->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        stackUnderKeptOnTop(active);
+    }
+    sub->setWindowFlags(flags);
+    stackUnderKeptOnTop(sub);
+    // Typing goes to the new window's tape, never into its system list.
+    sub->widget()->setFocus();
+    // Qt measures the title anew in every layout pass of an inner window, and a new one has
+    // several pending; they run now, while it has no title yet, and it is named after them.
+    QCoreApplication::sendPostedEvents(sub, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(sub->widget(), QEvent::LayoutRequest);
 }
 
 void TMDIForm::stackUnderKeptOnTop(QMdiSubWindow* sub)
